@@ -1,0 +1,35 @@
+#pragma once
+
+#include <random>
+
+namespace ttt {
+
+// The one random source of the game: computer squares and the choice among a
+// cue's sound files both draw from it. Injected so that tests can fix the draws.
+class RandomSource
+{
+public:
+    virtual ~RandomSource() = default;
+    // Called at the start of every move that gets past the idle test, and before
+    // every random choice of a sound file.
+    virtual void reseed() = 0;
+    // A draw r with 0 <= r < 1.
+    virtual double next() = 0;
+};
+
+// A choice among n things: the whole part of r * n, plus 1.
+int drawOneOf(RandomSource& random, int n);
+
+// The real generator, seeded from the clock.
+class ClockRandom : public RandomSource
+{
+public:
+    ClockRandom();
+    void reseed() override;
+    double next() override;
+
+private:
+    std::mt19937_64 m_engine;
+};
+
+} // namespace ttt

@@ -1,0 +1,53 @@
+// tictactoe-lab: shows and measures, from the command line, what the game's
+// computer opponent does and what the game reads from a settings file.
+#include "verbs.h"
+
+#include <cstring>
+#include <iostream>
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view usage =
+    "usage: tictactoe-lab VERB ARGS\n"
+    "  choose LEVEL BOARD    the square each draw 1..9 becomes under the level's rules\n"
+    "  reply LEVEL BOARD     exact chance of the computer's reply landing on each square\n"
+    "  strength              exact win/draw/loss table for every level and opening side\n"
+    "  settings FILE         the seven settings the game would load from FILE\n"
+    "LEVEL is 1 (Easy) to 4 (Unbeatable). BOARD is nine characters for squares 1..9\n"
+    "(square 1 is the bottom-left cell, 7 the top-left), each '.', 'X' or 'O'.\n"
+    "Bad arguments: one line on standard error, exit status 2.\n";
+
+struct Verb
+{
+    std::string_view name;
+    int (*run)(const ttt::lab::Args&);
+};
+
+constexpr Verb verbs[] = {
+    {"choose", ttt::lab::runChoose},
+    {"reply", ttt::lab::runReply},
+    {"strength", ttt::lab::runStrength},
+    {"settings", ttt::lab::runSettings},
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::cout << usage;
+        return 0;
+    }
+    if (argc < 2) {
+        std::cerr << "tictactoe-lab: missing verb (try --help)\n";
+        return 2;
+    }
+    const std::string_view name = argv[1];
+    for (const Verb& verb : verbs) {
+        if (verb.name == name)
+            return verb.run(ttt::lab::Args(argv + 2, argv + argc));
+    }
+    std::cerr << "tictactoe-lab: unknown verb '" << name << "' (try --help)\n";
+    return 2;
+}
