@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QCursor>
+#include <QHash>
+#include <QIcon>
+#include <QPixmap>
+#include <QSize>
+
+namespace ttt {
+
+// Every picture the game shows, drawn at the screen's scale so that it stays
+// crisp at any device pixel ratio. Pictures are made on first use and cached.
+class Artwork
+{
+public:
+    enum class Picture {
+        Background,  // main window client area, 354 x 374
+        Title,       // 175 x 35
+        Board,       // 247 x 247
+        XWins,       // outcome pictures, 217 x 41
+        OWins,
+        NoWin,
+        BlankResult, // the empty outcome picture
+        NewGameUp,   // picture-button faces, 22 x 18
+        NewGameDown,
+        QuitUp,
+        QuitDown,
+        About,       // 506 x 383
+        Tips,        // 300 x 200, with the tips drawn in
+    };
+
+    static constexpr int CardCount = 36;
+    static constexpr int CardSize = 73;
+
+    // The cell picture `index` (1..36): set n owns 3n-2 (empty), 3n-1 (X), 3n (O).
+    QPixmap card(int index, qreal devicePixelRatio) const;
+    QPixmap picture(Picture which, qreal devicePixelRatio) const;
+    static QSize logicalSize(Picture which);
+
+    // Pointers shown over the cells while X or O is about to be placed.
+    QCursor xCursor() const;
+    QCursor oCursor() const;
+    // The window and notification icon.
+    QIcon appIcon() const;
+
+private:
+    mutable QHash<QString, QPixmap> m_cache;
+};
+
+} // namespace ttt
