@@ -1,0 +1,26 @@
+#include "cardview.h"
+
+#include "shell/art/artwork.h"
+
+#include <QPainter>
+
+namespace ttt {
+
+CardView::CardView(const Artwork& art, int index, QWidget* parent)
+    : QWidget(parent), m_art(art), m_index(index)
+{
+    setFixedSize(sizeHint());
+}
+
+QSize CardView::sizeHint() const
+{
+    return {Artwork::CardSize, Artwork::CardSize};
+}
+
+void CardView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_art.card(m_index, devicePixelRatioF()));
+}
+
+} // namespace ttt

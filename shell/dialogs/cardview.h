@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+namespace ttt {
+
+class Artwork;
+
+// One cell picture of the graphics chooser, painted at the screen's scale.
+class CardView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    CardView(const Artwork& art, int index, QWidget* parent = nullptr);
+
+    int index() const { return m_index; }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const Artwork& m_art;
+    int m_index;
+};
+
+} // namespace ttt

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QFont>
+
+class QWidget;
+
+namespace ttt {
+
+// A font of the generic family `hint` (serif, sans serif or typewriter).
+QFont dialogFont(QFont::StyleHint hint, qreal points, bool bold);
+
+// Shrinks the widget's font a quarter point at a time until `text` takes at
+// most `room` pixels, so captions are never cut off by large desktop fonts.
+void shrinkFontToFit(QWidget* widget, const QString& text, int room);
+
+} // namespace ttt

@@ -1,0 +1,201 @@
+#include "graphicschooser.h"
+
+#include "cardview.h"
+#include "fonts.h"
+#include "shell/art/artwork.h"
+#include "twips.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+
+namespace ttt {
+
+namespace {
+
+constexpr int SetsPerColumn = 6;
+constexpr int RowPitch = 1080; // twips between the rows of sets
+
+// Sets fill two blocks of six rows, the first set of each block at the bottom.
+int rowTop(int set, int bottomTop)
+{
+    const int row = (set - 1) % SetsPerColumn;
+    return bottomTop - row * RowPitch;
+}
+
+QString kindName(int kind)
+{
+    switch (kind) {
+    case 0:
+        return GraphicsChooser::tr("empty cell");
+    case 1:
+        return QStringLiteral("X");
+    default:
+        return QStringLiteral("O");
+    }
+}
+
+// Width taken by a radio button's round mark and the gap before its caption.
+int indicatorRoom(const QWidget* button)
+{
+    const QStyle* style = button->style();
+    return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) +
+           style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) + 2;
+}
+
+} // namespace
+
+GraphicsChooser::GraphicsChooser(const Artwork& art, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_options(new QButtonGroup(this))
+{
+    setUpWindow();
+    addCards(art);
+    addOptions();
+    addButtons();
+    setTabOrder();
+}
+
+void GraphicsChooser::setUpWindow()
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(tr("X and O Graphics"));
+    setFixedSize(fromTwips(9120), fromTwips(6495));
+    setFont(dialogFont(QFont::SansSerif, 8.25, false));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0, 255, 255));
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+void GraphicsChooser::addCards(const Artwork& art)
+{
+    for (int index = 1; index <= Artwork::CardCount; ++index) {
+        const int set = (index + 2) / 3;
+        const int kind = (index - 1) % 3;
+        const int blockLeft = set <= SetsPerColumn ? 0 : 5880;
+        auto* card = new CardView(art, index, this);
+        card->setObjectName(QStringLiteral("card%1").arg(index));
+        card->setAccessibleName(tr("Set %1: %2").arg(set).arg(kindName(kind)));
+        card->move(fromTwips(blockLeft + kind * RowPitch), fromTwips(rowTop(set, 5400)));
+    }
+}
+
+void GraphicsChooser::addOptions()
+{
+    for (int set = 1; set <= SetCount; ++set) {
+        const bool left = set <= SetsPerColumn;
+        auto* button = new QRadioButton(tr("Option %1").arg(set), this);
+        button->setObjectName(QStringLiteral("Opt%1").arg(set));
+        button->setAccessibleName(button->text());
+        // Each option reaches to the next column, so that its caption has room.
+        const int from = left ? 3360 : 4560;
+        const int to = left ? 4560 : 5880;
+        button->setGeometry(twipsRect(from, rowTop(set, 5760), to - from, 495));
+        shrinkFontToFit(button, button->text(), button->width() - indicatorRoom(button));
+        m_options->addButton(button, set);
+    }
+}
+
+void GraphicsChooser::addButtons()
+{
+    m_ok = new QPushButton(tr("OK"), this);
+    m_ok->setObjectName(QStringLiteral("Command1"));
+    m_ok->setGeometry(twipsRect(3960, 3120, 1215, 375));
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &GraphicsChooser::accept);
+
+    m_cancel = new QPushButton(tr("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("Command2"));
+    m_cancel->setGeometry(twipsRect(3960, 4200, 1215, 375));
+    connect(m_cancel, &QPushButton::clicked, this, &GraphicsChooser::cancel);
+}
+
+void GraphicsChooser::setTabOrder()
+{
+    QWidget* previous = option(1);
+    for (int set = 2; set <= SetCount; ++set) {
+        QWidget::setTabOrder(previous, option(set));
+        previous = option(set);
+    }
+    QWidget::setTabOrder(previous, m_ok);
+    QWidget::setTabOrder(m_ok, m_cancel);
+}
+
+QRadioButton* GraphicsChooser::option(int set) const
+{
+    return static_cast<QRadioButton*>(m_options->button(set));
+}
+
+void GraphicsChooser::openFor(int cardbase)
+{
+    if (selectedSet() == 0)
+        selectSet((cardbase + 2) / 3);
+    show();
+    raise();
+    activateWindow();
+    if (QAbstractButton* checked = m_options->checkedButton())
+        checked->setFocus();
+}
+
+int GraphicsChooser::selectedSet() const
+{
+    return qMax(0, m_options->checkedId());
+}
+
+int GraphicsChooser::selectedCardbase() const
+{
+    const int set = selectedSet();
+    return set == 0 ? 0 : 3 * set - 2;
+}
+
+void GraphicsChooser::selectSet(int set)
+{
+    if (QRadioButton* button = set >= 1 && set <= SetCount ? option(set) : nullptr)
+        button->setChecked(true);
+}
+
+void GraphicsChooser::accept()
+{
+    const int cardbase = selectedCardbase();
+    if (cardbase == 0)
+        return; // nothing picked yet: OK has nothing to accept
+    hide();
+    emit accepted(cardbase);
+}
+
+void GraphicsChooser::cancel()
+{
+    hide();
+    emit cancelled();
+}
+
+void GraphicsChooser::closeEvent(QCloseEvent* event)
+{
+    // The frame's close box acts as Cancel; a hidden chooser has nothing to cancel.
+    if (isVisible())
+        cancel();
+    event->accept();
+}
+
+void GraphicsChooser::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        cancel();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (focusWidget() == m_cancel)
+            cancel();
+        else
+            accept();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+} // namespace ttt

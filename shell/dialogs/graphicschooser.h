@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QWidget>
+
+class QButtonGroup;
+class QPushButton;
+class QRadioButton;
+
+namespace ttt {
+
+class Artwork;
+
+// The window that shows all twelve picture sets side by side and lets the
+// player pick one. It is created once and afterwards only hidden and shown,
+// so the option last clicked stays selected between openings.
+class GraphicsChooser : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int SetCount = 12;
+
+    // `art` must outlive the chooser.
+    explicit GraphicsChooser(const Artwork& art, QWidget* parent = nullptr);
+
+    // Shows the chooser. If no set has been picked yet, the option of the set
+    // in use (`cardbase` 1, 4, ..., 34) is selected first, so OK always yields
+    // a valid set.
+    void openFor(int cardbase);
+
+    // Index of the selected set's empty-cell picture (1, 4, ..., 34), or 0
+    // while no option is selected.
+    int selectedCardbase() const;
+    // The selected set (1..12), or 0 while none is.
+    int selectedSet() const;
+    void selectSet(int set);
+
+signals:
+    // OK was pressed; the chooser has hidden itself.
+    void accepted(int cardbase);
+    // Cancel, Escape or the window frame closed it; it has hidden itself.
+    void cancelled();
+
+public slots:
+    void accept();
+    void cancel();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void setUpWindow();
+    void addCards(const Artwork& art);
+    void addOptions();
+    void addButtons();
+    void setTabOrder();
+    QRadioButton* option(int set) const;
+
+    QButtonGroup* m_options;
+    QPushButton* m_ok = nullptr;
+    QPushButton* m_cancel = nullptr;
+};
+
+} // namespace ttt

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+
+namespace ttt {
+
+// An invisible area over a window's picture that reacts to double-clicks.
+class Hotspot : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Hotspot(QWidget* parent = nullptr);
+
+signals:
+    void doubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+} // namespace ttt

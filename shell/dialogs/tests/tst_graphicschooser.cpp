@@ -1,0 +1,264 @@
+#include "shell/art/artwork.h"
+#include "shell/dialogs/cardview.h"
+#include "shell/dialogs/graphicschooser.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <algorithm>
+
+using ttt::GraphicsChooser;
+
+class TestGraphicsChooser : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsWithNothingSelected();
+    void okWithoutSelectionDoesNothing();
+    void okGivesCardbase_data();
+    void okGivesCardbase();
+    void cancelKeepsSetButHides();
+    void frameCloseActsAsCancel();
+    void openForPreselectsCurrentSet();
+    void openForKeepsUserSelection();
+    void selectionSurvivesCancel();
+    void picturesSitInTheirRows_data();
+    void picturesSitInTheirRows();
+    void everyPictureIsPresent();
+    void optionsSitBesideTheirRows();
+    void arrowsMoveBetweenOptions();
+    void enterAndEscape();
+
+private:
+    QRadioButton* option(GraphicsChooser& chooser, int set)
+    {
+        return chooser.findChild<QRadioButton*>(QStringLiteral("Opt%1").arg(set));
+    }
+    QPushButton* button(GraphicsChooser& chooser, const char* name)
+    {
+        return chooser.findChild<QPushButton*>(QLatin1String(name));
+    }
+
+    ttt::Artwork m_art;
+};
+
+void TestGraphicsChooser::startsWithNothingSelected()
+{
+    GraphicsChooser chooser(m_art);
+    QCOMPARE(chooser.objectName(), QStringLiteral("Form2"));
+    QCOMPARE(chooser.windowTitle(), QStringLiteral("X and O Graphics"));
+    QCOMPARE(chooser.size(), QSize(608, 433));
+    QCOMPARE(chooser.palette().color(QPalette::Window), QColor(0, 255, 255));
+    QCOMPARE(chooser.selectedSet(), 0);
+    for (int set = 1; set <= GraphicsChooser::SetCount; ++set) {
+        QRadioButton* opt = option(chooser, set);
+        QVERIFY(opt);
+        QCOMPARE(opt->text(), QStringLiteral("Option %1").arg(set));
+        QVERIFY(!opt->isChecked());
+    }
+}
+
+void TestGraphicsChooser::okWithoutSelectionDoesNothing()
+{
+    GraphicsChooser chooser(m_art);
+    chooser.show();
+    QSignalSpy accepted(&chooser, &GraphicsChooser::accepted);
+    QTest::mouseClick(button(chooser, "Command1"), Qt::LeftButton);
+    QCOMPARE(accepted.count(), 0);
+    QVERIFY(chooser.isVisible());
+}
+
+void TestGraphicsChooser::okGivesCardbase_data()
+{
+    QTest::addColumn<int>("set");
+    QTest::addColumn<int>("cardbase");
+    QTest::newRow("Option 1") << 1 << 1;
+    QTest::newRow("Option 6") << 6 << 16;
+    QTest::newRow("Option 7") << 7 << 19;
+    QTest::newRow("Option 12") << 12 << 34;
+}
+
+void TestGraphicsChooser::okGivesCardbase()
+{
+    QFETCH(int, set);
+    QFETCH(int, cardbase);
+    GraphicsChooser chooser(m_art);
+    chooser.show();
+    QSignalSpy accepted(&chooser, &GraphicsChooser::accepted);
+    QSignalSpy cancelled(&chooser, &GraphicsChooser::cancelled);
+    QTest::mouseClick(option(chooser, set), Qt::LeftButton);
+    QTest::mouseClick(button(chooser, "Command1"), Qt::LeftButton);
+    QCOMPARE(accepted.count(), 1);
+    QCOMPARE(accepted.at(0).at(0).toInt(), cardbase);
+    QCOMPARE(cancelled.count(), 0);
+    QVERIFY(!chooser.isVisible());
+}
+
+void TestGraphicsChooser::cancelKeepsSetButHides()
+{
+    GraphicsChooser chooser(m_art);
+    chooser.show();
+    QSignalSpy accepted(&chooser, &GraphicsChooser::accepted);
+    QSignalSpy cancelled(&chooser, &GraphicsChooser::cancelled);
+    QTest::mouseClick(option(chooser, 5), Qt::LeftButton);
+    QTest::mouseClick(button(chooser, "Command2"), Qt::LeftButton);
+    QCOMPARE(cancelled.count(), 1);
+    QCOMPARE(accepted.count(), 0);
+    QVERIFY(!chooser.isVisible());
+}
+
+void TestGraphicsChooser::frameCloseActsAsCancel()
+{
+    GraphicsChooser chooser(m_art);
+    chooser.openFor(1);
+    QSignalSpy accepted(&chooser, &GraphicsChooser::accepted);
+    QSignalSpy cancelled(&chooser, &GraphicsChooser::cancelled);
+    QVERIFY(chooser.close());
+    QCOMPARE(cancelled.count(), 1);
+    QCOMPARE(accepted.count(), 0);
+    QVERIFY(!chooser.isVisible());
+    // Closing it again while hidden cancels nothing.
+    chooser.close();
+    QCOMPARE(cancelled.count(), 1);
+}
+
+void TestGraphicsChooser::openForPreselectsCurrentSet()
+{
+    GraphicsChooser chooser(m_art);
+    chooser.openFor(16);
+    QVERIFY(chooser.isVisible());
+    QVERIFY(option(chooser, 6)->isChecked());
+    QCOMPARE(chooser.selectedCardbase(), 16);
+}
+
+void TestGraphicsChooser::openForKeepsUserSelection()
+{
+    GraphicsChooser chooser(m_art);
+    chooser.openFor(16);
+    QTest::mouseClick(option(chooser, 3), Qt::LeftButton);
+    QTest::mouseClick(button(chooser, "Command1"), Qt::LeftButton);
+    chooser.openFor(34);
+    QVERIFY(option(chooser, 3)->isChecked());
+    QVERIFY(!option(chooser, 12)->isChecked());
+}
+
+void TestGraphicsChooser::selectionSurvivesCancel()
+{
+    GraphicsChooser chooser(m_art);
+    chooser.openFor(1);
+    QTest::mouseClick(option(chooser, 9), Qt::LeftButton);
+    QTest::mouseClick(button(chooser, "Command2"), Qt::LeftButton);
+    chooser.openFor(1);
+    QVERIFY(option(chooser, 9)->isChecked());
+    QVERIFY(!option(chooser, 1)->isChecked());
+    QCOMPARE(chooser.selectedSet(), 9);
+}
+
+void TestGraphicsChooser::picturesSitInTheirRows_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QPoint>("topLeft");
+    QTest::addColumn<QString>("accessibleName");
+    QTest::newRow("set 1 empty") << 1 << QPoint(0, 360) << "Set 1: empty cell";
+    QTest::newRow("set 1 O") << 3 << QPoint(144, 360) << "Set 1: O";
+    QTest::newRow("set 3 X") << 8 << QPoint(72, 216) << "Set 3: X";
+    QTest::newRow("set 6 O") << 18 << QPoint(144, 0) << "Set 6: O";
+    QTest::newRow("set 7 empty") << 19 << QPoint(392, 360) << "Set 7: empty cell";
+    QTest::newRow("set 10 X") << 29 << QPoint(464, 144) << "Set 10: X";
+    QTest::newRow("set 12 O") << 36 << QPoint(536, 0) << "Set 12: O";
+}
+
+void TestGraphicsChooser::picturesSitInTheirRows()
+{
+    QFETCH(int, index);
+    QFETCH(QPoint, topLeft);
+    QFETCH(QString, accessibleName);
+    GraphicsChooser chooser(m_art);
+    auto* card = chooser.findChild<ttt::CardView*>(QStringLiteral("card%1").arg(index));
+    QVERIFY(card);
+    QCOMPARE(card->index(), index);
+    QCOMPARE(card->geometry(), QRect(topLeft, QSize(73, 73)));
+    QCOMPARE(card->accessibleName(), accessibleName);
+}
+
+void TestGraphicsChooser::everyPictureIsPresent()
+{
+    GraphicsChooser chooser(m_art);
+    const QList<ttt::CardView*> cards = chooser.findChildren<ttt::CardView*>();
+    QCOMPARE(cards.size(), 36);
+    QSet<QPoint> corners;
+    QSet<int> indices;
+    for (const ttt::CardView* card : cards) {
+        QCOMPARE(card->size(), QSize(73, 73));
+        QCOMPARE(card->objectName(), QStringLiteral("card%1").arg(card->index()));
+        corners.insert(card->pos());
+        indices.insert(card->index());
+    }
+    QCOMPARE(corners.size(), 36);
+    QCOMPARE(indices.size(), 36);
+    QCOMPARE(*std::min_element(indices.begin(), indices.end()), 1);
+    QCOMPARE(*std::max_element(indices.begin(), indices.end()), 36);
+}
+
+void TestGraphicsChooser::optionsSitBesideTheirRows()
+{
+    GraphicsChooser chooser(m_art);
+    QCOMPARE(option(chooser, 1)->geometry(), QRect(224, 384, 80, 33));
+    QCOMPARE(option(chooser, 6)->geometry(), QRect(224, 24, 80, 33));
+    QCOMPARE(option(chooser, 7)->geometry(), QRect(304, 384, 88, 33));
+    QCOMPARE(option(chooser, 12)->geometry(), QRect(304, 24, 88, 33));
+    for (int set = 1; set <= GraphicsChooser::SetCount; ++set) {
+        QRadioButton* opt = option(chooser, set);
+        QVERIFY2(opt->sizeHint().width() <= opt->width(), qPrintable(opt->text()));
+    }
+    QCOMPARE(button(chooser, "Command1")->geometry(), QRect(264, 208, 81, 25));
+    QCOMPARE(button(chooser, "Command2")->geometry(), QRect(264, 280, 81, 25));
+}
+
+void TestGraphicsChooser::arrowsMoveBetweenOptions()
+{
+    GraphicsChooser chooser(m_art);
+    chooser.openFor(1);
+    QVERIFY(QTest::qWaitForWindowActive(&chooser));
+    QCOMPARE(QApplication::focusWidget(), option(chooser, 1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up); // set 2 sits above set 1
+    QCOMPARE(QApplication::focusWidget(), option(chooser, 2));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QCOMPARE(QApplication::focusWidget(), option(chooser, 8));
+    QVERIFY(option(chooser, 8)->isChecked());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), button(chooser, "Command1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), button(chooser, "Command2"));
+}
+
+void TestGraphicsChooser::enterAndEscape()
+{
+    GraphicsChooser chooser(m_art);
+    QSignalSpy accepted(&chooser, &GraphicsChooser::accepted);
+    QSignalSpy cancelled(&chooser, &GraphicsChooser::cancelled);
+
+    chooser.openFor(22);
+    QTest::keyClick(option(chooser, 8), Qt::Key_Return);
+    QCOMPARE(accepted.count(), 1);
+    QCOMPARE(accepted.at(0).at(0).toInt(), 22);
+    QVERIFY(!chooser.isVisible());
+
+    chooser.openFor(22);
+    QTest::keyClick(option(chooser, 8), Qt::Key_Escape);
+    QCOMPARE(cancelled.count(), 1);
+    QVERIFY(!chooser.isVisible());
+
+    // Enter on the focused Cancel button cancels rather than accepts.
+    chooser.openFor(22);
+    button(chooser, "Command2")->setFocus();
+    QTest::keyClick(button(chooser, "Command2"), Qt::Key_Enter);
+    QCOMPARE(cancelled.count(), 2);
+    QCOMPARE(accepted.count(), 1);
+}
+
+QTEST_MAIN(TestGraphicsChooser)
+#include "tst_graphicschooser.moc"

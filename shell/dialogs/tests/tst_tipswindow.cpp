@@ -1,0 +1,63 @@
+#include "shell/art/artwork.h"
+#include "shell/dialogs/tipswindow.h"
+
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using ttt::TipsWindow;
+
+class TestTipsWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void layout();
+    void closesAndDeletesItself_data();
+    void closesAndDeletesItself();
+
+private:
+    ttt::Artwork m_art;
+};
+
+void TestTipsWindow::layout()
+{
+    TipsWindow tips(m_art);
+    QCOMPARE(tips.objectName(), QStringLiteral("Form4"));
+    QCOMPARE(tips.windowTitle(), QStringLiteral("Tips - Tic Tac Toe"));
+    QCOMPARE(tips.size(), QSize(300, 200));
+    auto* ok = tips.findChild<QPushButton*>(QStringLiteral("Command1"));
+    QVERIFY(ok);
+    QCOMPARE(ok->text(), QStringLiteral("OK"));
+    QCOMPARE(ok->geometry(), QRect(232, 24, 33, 25));
+}
+
+void TestTipsWindow::closesAndDeletesItself_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("OK button") << "ok";
+    QTest::newRow("window frame") << "frame";
+    QTest::newRow("Escape key") << "escape";
+}
+
+void TestTipsWindow::closesAndDeletesItself()
+{
+    QFETCH(QString, how);
+    QPointer<TipsWindow> tips = new TipsWindow(m_art);
+    tips->show();
+    QSignalSpy closed(tips.data(), &TipsWindow::closed);
+    if (how == QLatin1String("ok"))
+        QTest::mouseClick(tips->findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+    else if (how == QLatin1String("frame"))
+        tips->close();
+    else
+        QTest::keyClick(tips.data(), Qt::Key_Escape);
+    QCOMPARE(closed.count(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(tips.isNull());
+}
+
+QTEST_MAIN(TestTipsWindow)
+#include "tst_tipswindow.moc"

@@ -1,0 +1,85 @@
+#include "shell/art/artwork.h"
+#include "shell/dialogs/stayontop.h"
+#include "shell/dialogs/trayicon.h"
+
+#include <QSystemTrayIcon>
+#include <QTest>
+#include <QWidget>
+
+using ttt::StayOnTop;
+using ttt::TrayIcon;
+
+class TestWindowHelpers : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void removeWithoutAddIsSafe();
+    void addShowsIconOnlyWhereThereIsATray();
+    void toggledTwiceIsOffAgain();
+    void keepsVisibleWindowShowing();
+    void keepsHiddenWindowHidden();
+    void sameFlagLeavesNativeWindowAlone();
+};
+
+void TestWindowHelpers::removeWithoutAddIsSafe()
+{
+    TrayIcon tray(ttt::Artwork().appIcon());
+    tray.remove();
+    QVERIFY(!tray.isShown());
+}
+
+void TestWindowHelpers::addShowsIconOnlyWhereThereIsATray()
+{
+    TrayIcon tray(ttt::Artwork().appIcon());
+    QCOMPARE(TrayIcon::tip(), QStringLiteral("Tic Tac Toe"));
+    tray.add();
+    QCOMPARE(tray.isShown(), QSystemTrayIcon::isSystemTrayAvailable());
+    tray.remove();
+    QVERIFY(!tray.isShown());
+    tray.remove();
+    QVERIFY(!tray.isShown());
+}
+
+void TestWindowHelpers::toggledTwiceIsOffAgain()
+{
+    QWidget window;
+    window.show();
+    StayOnTop::apply(&window, true);
+    QVERIFY(StayOnTop::isOnTop(&window));
+    StayOnTop::apply(&window, false);
+    QVERIFY(!StayOnTop::isOnTop(&window));
+    QVERIFY(!window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+void TestWindowHelpers::keepsVisibleWindowShowing()
+{
+    QWidget window;
+    window.show();
+    StayOnTop::apply(&window, true);
+    QVERIFY(window.isVisible());
+    StayOnTop::apply(&window, false);
+    QVERIFY(window.isVisible());
+}
+
+void TestWindowHelpers::keepsHiddenWindowHidden()
+{
+    QWidget window;
+    StayOnTop::apply(&window, true);
+    QVERIFY(StayOnTop::isOnTop(&window));
+    QVERIFY(!window.isVisible());
+}
+
+void TestWindowHelpers::sameFlagLeavesNativeWindowAlone()
+{
+    QWidget window;
+    window.show();
+    StayOnTop::apply(&window, true);
+    const WId native = window.winId();
+    StayOnTop::apply(&window, true);
+    QCOMPARE(window.winId(), native);
+    QVERIFY(StayOnTop::isOnTop(&window));
+}
+
+QTEST_MAIN(TestWindowHelpers)
+#include "tst_windowhelpers.moc"

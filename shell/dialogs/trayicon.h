@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QIcon>
+#include <QObject>
+
+class QSystemTrayIcon;
+
+namespace ttt {
+
+// The game's icon in the desktop's notification area. It only shows the tip
+// "Tic Tac Toe": clicking it does nothing. Without a notification area the
+// icon simply never appears.
+class TrayIcon : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TrayIcon(const QIcon& icon, QObject* parent = nullptr);
+    ~TrayIcon() override;
+
+    static QString tip();
+
+    void add();
+    // Safe whether or not the icon was ever added.
+    void remove();
+    bool isShown() const;
+
+private:
+    QIcon m_icon;
+    QSystemTrayIcon* m_tray = nullptr;
+};
+
+} // namespace ttt
