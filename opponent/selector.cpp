@@ -1,10 +1,23 @@
 #include "selector.h"
 
+#include "hardmove.h"
+#include "mediummove.h"
+#include "toosmart.h"
+
 namespace ttt {
 
-int selectMove(int /*difficulty*/, const Board& /*board*/, int draw, int /*movecount*/)
+int selectMove(int difficulty, const Board& board, int draw, int movecount)
 {
-    return draw; // every level plays the random draw until the rule tables arrive
+    switch (difficulty) {
+    case 4:
+        return evaluateRules(toosmartRules, board, draw, movecount);
+    case 3:
+        return evaluateRules(hardmoveRules, board, draw, movecount);
+    case 2:
+        return evaluateRules(mediummoveRules, board, draw, movecount);
+    default:
+        return draw; // Easy consults no rules: the random square stands
+    }
 }
 
 } // namespace ttt

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "game/board.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ttt::lab {
+
+// Command-line values of the opponent verbs. Each returns the value, or leaves it
+// empty and puts a one-line description of what is wrong into `fault`.
+
+// LEVEL: "1" (Easy) to "4" (Unbeatable).
+std::optional<int> parseLevel(std::string_view text, std::string& fault);
+
+// BOARD: nine characters for squares 1..9 in order, each '.', 'X' or 'O'.
+std::optional<Board> parseBoard(std::string_view text, std::string& fault);
+
+} // namespace ttt::lab

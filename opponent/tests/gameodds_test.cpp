@@ -1,0 +1,56 @@
+// Whole-game odds, from the human's side.
+#include "opponent/gameodds.h"
+
+#include <gtest/gtest.h>
+
+namespace ttt {
+namespace {
+
+// Two random players: the opener wins 737 of 1260 parts, the other 363, and 160
+// end drawn (the classic count over all move orders, weighted by their chance).
+TEST(GameOdds, EasyAgainstARandomHumanIsTwoRandomPlayers)
+{
+    const GameOdds humanFirst = gameOdds(1, Opener::Human, HumanPlay::Random);
+    EXPECT_NEAR(humanFirst.win, 737.0 / 1260, 1e-12);
+    EXPECT_NEAR(humanFirst.draw, 160.0 / 1260, 1e-12);
+    EXPECT_NEAR(humanFirst.loss, 363.0 / 1260, 1e-12);
+    const GameOdds computerFirst = gameOdds(1, Opener::Computer, HumanPlay::Random);
+    EXPECT_NEAR(computerFirst.win, 363.0 / 1260, 1e-12);
+    EXPECT_NEAR(computerFirst.loss, 737.0 / 1260, 1e-12);
+}
+
+TEST(GameOdds, OddsAddUpToOne)
+{
+    for (int level = 1; level <= 4; ++level) {
+        for (const Opener opener : {Opener::Human, Opener::Computer}) {
+            for (const HumanPlay play : {HumanPlay::Best, HumanPlay::Random}) {
+                const GameOdds odds = gameOdds(level, opener, play);
+                EXPECT_NEAR(odds.win + odds.draw + odds.loss, 1.0, 1e-12) << level;
+            }
+        }
+    }
+}
+
+TEST(GameOdds, AHumanPlayingBestWinsAtLeastAsOftenAsARandomOne)
+{
+    for (int level = 1; level <= 4; ++level) {
+        for (const Opener opener : {Opener::Human, Opener::Computer}) {
+            EXPECT_GE(gameOdds(level, opener, HumanPlay::Best).win,
+                      gameOdds(level, opener, HumanPlay::Random).win)
+                << level;
+        }
+    }
+}
+
+// A computer that blocks open pairs lets a random human win less often than Easy.
+TEST(GameOdds, BlockingLevelsWinMoreThanEasy)
+{
+    for (int level = 2; level <= 4; ++level) {
+        EXPECT_LT(gameOdds(level, Opener::Human, HumanPlay::Random).win,
+                  gameOdds(1, Opener::Human, HumanPlay::Random).win)
+            << level;
+    }
+}
+
+} // namespace
+} // namespace ttt
