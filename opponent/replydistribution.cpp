@@ -36,6 +36,8 @@ ReplyDistribution::ReplyDistribution(int difficulty, const Board& board)
             ++misses;
         freeSquares += board.isFree(draw);
     }
+    if (freeSquares == 0)
+        return; // no reply is possible: every chance stays 0
     // P(s) = hits/9 * sum_{k<9} (misses/9)^k + (misses/9)^9 / free, over 9^9 * free.
     std::uint64_t geometric = 0;
     for (int k = 0; k < Consulted; ++k)

@@ -17,7 +17,7 @@ namespace ttt {
 class ReplyDistribution
 {
 public:
-    // The board must have a free square; the move count is the number of marks.
+    // The move count is the number of marks. A full board gets no reply: all chances 0.
     ReplyDistribution(int difficulty, const Board& board);
 
     std::uint64_t numerator(int square) const { return m_numerators[square - 1]; }
