@@ -55,7 +55,7 @@ GraphicsChooser::GraphicsChooser(const Artwork& art, QWidget* parent)
     addCards(art);
     addOptions();
     addButtons();
-    setTabOrder();
+    orderTabs();
 }
 
 void GraphicsChooser::setUpWindow()
@@ -113,7 +113,7 @@ void GraphicsChooser::addButtons()
     connect(m_cancel, &QPushButton::clicked, this, &GraphicsChooser::cancel);
 }
 
-void GraphicsChooser::setTabOrder()
+void GraphicsChooser::orderTabs()
 {
     QWidget* previous = option(1);
     for (int set = 2; set <= SetCount; ++set) {

@@ -54,7 +54,7 @@ private:
     void addCards(const Artwork& art);
     void addOptions();
     void addButtons();
-    void setTabOrder();
+    void orderTabs();
     QRadioButton* option(int set) const;
 
     QButtonGroup* m_options;
