@@ -1,7 +1,5 @@
 #pragma once
 
-#include <random>
-
 namespace ttt {
 
 // The one random source of the game: computer squares and the choice among a
@@ -18,18 +16,10 @@ public:
 };
 
 // A choice among n things: the whole part of r * n, plus 1.
-int drawOneOf(RandomSource& random, int n);
-
-// The real generator, seeded from the clock.
-class ClockRandom : public RandomSource
+inline int drawOneOf(RandomSource& random, int n)
 {
-public:
-    ClockRandom();
-    void reseed() override;
-    double next() override;
-
-private:
-    std::mt19937_64 m_engine;
-};
+    const int pick = static_cast<int>(random.next() * n) + 1;
+    return pick > n ? n : pick; // guards a source that returns 1.0 by mistake
+}
 
 } // namespace ttt

@@ -1,0 +1,16 @@
+#pragma once
+
+namespace ttt {
+
+// What a character key does on the main window. The digits address the squares
+// in keypad layout, so "7" is the top-left cell and "3" the bottom-right one.
+struct KeyCommand
+{
+    enum Kind { Nothing, NewGame, QuitNow, PlaySquare };
+    Kind kind = Nothing;
+    int square = 0; // 1..9 for PlaySquare
+};
+
+KeyCommand keyCommand(char32_t key);
+
+} // namespace ttt

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace ttt {
+
+class RandomSource;
+
+// The game's short sounds, one for each kind of moment.
+enum class Cue {
+    Start,    // the window has opened
+    End,      // the window is closing
+    XWin,     // the human beat the computer
+    X2Win,    // X won a two-player game
+    OWin,     // the computer won
+    O2Win,    // O won a two-player game
+    NoWin,    // a drawn game
+    Error,    // a taken square was clicked
+    Brain,    // a difficulty level was chosen
+    Score,    // scoring switched off or on
+    Ahh,      // the totals were cleared
+    Question, // the About window is opening
+};
+
+// The sound files of a cue: one, or three to choose from at random.
+std::span<const std::string_view> cueFiles(Cue cue);
+
+// Picks the file a cue plays now: the random source is reseeded and drawn only
+// for a cue with a choice of files.
+std::string_view chooseCueFile(Cue cue, RandomSource& random);
+
+// Where cues go to be heard. The game hands over a file name and never waits.
+class CueSink
+{
+public:
+    virtual ~CueSink() = default;
+    virtual void play(std::string_view file) = 0;
+};
+
+} // namespace ttt

@@ -1,0 +1,75 @@
+#include "game/randomsource.h"
+#include "results/cues.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace ttt {
+namespace {
+
+class FixedRandom : public RandomSource
+{
+public:
+    explicit FixedRandom(double r) : m_r(r) {}
+    void reseed() override { ++reseeds; }
+    double next() override { return m_r; }
+    int reseeds = 0;
+
+private:
+    double m_r;
+};
+
+TEST(Cues, EachCueNamesItsFiles)
+{
+    struct Case
+    {
+        Cue cue;
+        std::set<std::string> files;
+    };
+    const Case cases[] = {
+        {Cue::Start, {"start1.wav", "start2.wav", "start3.wav"}},
+        {Cue::End, {"end1.wav", "end2.wav", "end3.wav"}},
+        {Cue::XWin, {"xwin1.wav", "xwin2.wav", "xwin3.wav"}},
+        {Cue::X2Win, {"x2win1.wav", "x2win2.wav", "x2win3.wav"}},
+        {Cue::OWin, {"owin1.wav", "owin2.wav", "owin3.wav"}},
+        {Cue::O2Win, {"o2win1.wav", "o2win2.wav", "o2win3.wav"}},
+        {Cue::NoWin, {"nowin1.wav", "nowin2.wav", "nowin3.wav"}},
+        {Cue::Error, {"Error.wav"}},
+        {Cue::Brain, {"brain.wav"}},
+        {Cue::Score, {"score.wav"}},
+        {Cue::Ahh, {"Ahh.wav"}},
+        {Cue::Question, {"s-question.wav"}},
+    };
+    for (const Case& c : cases) {
+        std::set<std::string> chosen;
+        for (double r : {0.0, 0.34, 0.67, 0.999}) {
+            FixedRandom random(r);
+            chosen.emplace(chooseCueFile(c.cue, random));
+        }
+        EXPECT_EQ(chosen, c.files);
+    }
+}
+
+TEST(Cues, ThirdsOfTheDrawPickTheFiles)
+{
+    const std::pair<double, const char*> picks[] = {{0.0, "nowin1.wav"},   {0.333, "nowin1.wav"},
+                                                    {0.334, "nowin2.wav"}, {0.666, "nowin2.wav"},
+                                                    {0.667, "nowin3.wav"}, {0.9999, "nowin3.wav"}};
+    for (const auto& [r, file] : picks) {
+        FixedRandom random(r);
+        EXPECT_EQ(chooseCueFile(Cue::NoWin, random), file) << r;
+        EXPECT_EQ(random.reseeds, 1);
+    }
+}
+
+TEST(Cues, OneFileCueDrawsNothing)
+{
+    FixedRandom random(0.5);
+    EXPECT_EQ(chooseCueFile(Cue::Error, random), "Error.wav");
+    EXPECT_EQ(random.reseeds, 0);
+}
+
+} // namespace
+} // namespace ttt

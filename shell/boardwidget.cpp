@@ -1,0 +1,56 @@
+#include "boardwidget.h"
+
+#include "cellview.h"
+#include "twips.h"
+
+#include <QPainter>
+
+namespace ttt {
+
+namespace {
+
+constexpr int cellOrigins[3] = {120, 1320, 2520};
+constexpr int cellTwips = 1095;
+
+} // namespace
+
+BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Picture1"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("Board"));
+    setAccessibleDescription(tr("Keys 1 to 9 play the squares as on a numeric keypad"));
+    for (int square = 1; square <= 9; ++square) {
+        const int row = 2 - (square - 1) / 3; // square 7 is on the top row
+        const int column = (square - 1) % 3;
+        auto* cell = new CellView(square, this);
+        cell->setGeometry(twips(cellOrigins[column], cellOrigins[row], cellTwips, cellTwips));
+        connect(cell, &CellView::clicked, this, &BoardWidget::cellClicked);
+        m_cells[square - 1] = cell;
+    }
+}
+
+void BoardWidget::setBackground(const QPixmap& picture)
+{
+    m_background = picture;
+    update();
+}
+
+void BoardWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(104, 217, 95));
+    painter.drawPixmap(QRect(QPoint(1, 1), m_background.deviceIndependentSize().toSize()),
+                       m_background);
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void BoardWidget::mousePressEvent(QMouseEvent*)
+{
+    setFocus(Qt::MouseFocusReason);
+}
+
+} // namespace ttt

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+
+class QAction;
+class QMenuBar;
+
+namespace ttt {
+
+// The main window's menu tree. Items are named after what they do in the game;
+// the check marks and captions are drawn from the game's state.
+struct GameMenus
+{
+    static GameMenus build(QMenuBar* bar);
+
+    // File
+    QAction* newGame = nullptr;
+    QAction* clearScore = nullptr;
+    QAction* allOnTop = nullptr;
+    QAction* taskbar = nullptr; // exists, but hidden and disabled
+    QAction* exit = nullptr;
+    // Difficulty: Easy, Meduim, Hard, Unbeatable
+    std::array<QAction*, 4> levels{};
+    // Options
+    QAction* graphics = nullptr;
+    QAction* xFirst = nullptr;
+    QAction* oFirst = nullptr;
+    QAction* onePlayer = nullptr;
+    QAction* twoPlayer = nullptr;
+    QAction* turnScore = nullptr;
+    QAction* sounds = nullptr;
+    // Help
+    QAction* tips = nullptr;
+    QAction* about = nullptr;
+};
+
+} // namespace ttt

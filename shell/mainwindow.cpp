@@ -1,0 +1,376 @@
+#include "mainwindow.h"
+
+#include "art/artwork.h"
+#include "boardwidget.h"
+#include "cellview.h"
+#include "optiongroup.h"
+#include "picturebutton.h"
+#include "scorepanel.h"
+#include "settings/settingsfile.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace ttt {
+
+namespace {
+
+const QColor windowColour(63, 63, 224);
+
+void paintWhiteOnBlack(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::ButtonText, Qt::white);
+    palette.setColor(QPalette::Text, Qt::white);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QString squareName(int square)
+{
+    static const char* const places[] = {"bottom left", "bottom middle", "bottom right",
+                                         "middle left", "centre",        "middle right",
+                                         "top left",    "top middle",    "top right"};
+    return QObject::tr("Square %1, %2").arg(square).arg(QObject::tr(places[square - 1]));
+}
+
+QString markName(int shownKind)
+{
+    return shownKind == X   ? QObject::tr("X")
+           : shownKind == O ? QObject::tr("O")
+                            : QObject::tr("empty");
+}
+
+} // namespace
+
+MainWindow::MainWindow(RandomSource& random, CueSink& cues, const Artwork& artwork, QWidget* parent)
+    : QMainWindow(parent), m_game(random, cues), m_artwork(artwork)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Vemo's Tic Tac Toe "));
+    setWindowIcon(m_artwork.appIcon());
+    buildWindow();
+    connectMenus();
+    connectControls();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildWindow()
+{
+    m_menus = GameMenus::build(menuBar());
+    auto* area = new QWidget(this);
+    area->setObjectName(QStringLiteral("clientArea"));
+    area->setFixedSize(354, 374);
+    QPalette palette = area->palette();
+    palette.setColor(QPalette::Window, windowColour);
+    area->setPalette(palette);
+    area->setAutoFillBackground(true);
+    QFont font = area->font();
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+    area->setFont(font);
+    setCentralWidget(area);
+    buildControls(area);
+    buildOptionFrames(area);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void MainWindow::buildControls(QWidget* area)
+{
+    const qreal dpr = devicePixelRatioF();
+    auto* background = new QLabel(area);
+    background->setGeometry(0, 0, 354, 374);
+    background->setPixmap(m_artwork.picture(Artwork::Picture::Background, dpr));
+
+    auto* title = new QLabel(area);
+    title->setObjectName(QStringLiteral("Image1"));
+    title->setGeometry(twips(1320, 120, 2625, 525));
+    title->setPixmap(m_artwork.picture(Artwork::Picture::Title, dpr));
+    title->setAccessibleName(tr("Tic Tac Toe"));
+
+    m_newGameButton =
+        new PictureButton(m_artwork.picture(Artwork::Picture::NewGameUp, dpr),
+                          m_artwork.picture(Artwork::Picture::NewGameDown, dpr), area);
+    m_newGameButton->setObjectName(QStringLiteral("oneplay"));
+    m_newGameButton->setGeometry(twips(240, 240, 330, 270));
+    m_newGameButton->setAccessibleName(tr("New Game"));
+    m_newGameButton->setToolTip(tr("New Game"));
+
+    m_quitButton = new PictureButton(m_artwork.picture(Artwork::Picture::QuitUp, dpr),
+                                     m_artwork.picture(Artwork::Picture::QuitDown, dpr), area);
+    m_quitButton->setObjectName(QStringLiteral("playstop"));
+    m_quitButton->setGeometry(twips(600, 240, 330, 270));
+    m_quitButton->setAccessibleName(tr("Quit"));
+    m_quitButton->setToolTip(tr("Quit"));
+
+    m_pointnew = new QLabel(area);
+    m_pointnew->setObjectName(QStringLiteral("pointnew"));
+    m_pointnew->setGeometry(twips(340, 530, 135, 135).adjusted(-2, -2, 2, 2));
+    m_pointnew->setAlignment(Qt::AlignCenter);
+    QPalette white = m_pointnew->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    m_pointnew->setPalette(white);
+
+    m_board = new BoardWidget(area);
+    m_board->setGeometry(twips(120, 840, 3735, 3735));
+    m_board->setBackground(m_artwork.picture(Artwork::Picture::Board, dpr));
+
+    m_result = new QLabel(area);
+    m_result->setObjectName(QStringLiteral("result"));
+    m_result->setGeometry(twips(960, 4800, 3255, 615));
+}
+
+void MainWindow::buildOptionFrames(QWidget* area)
+{
+    m_players = new OptionGroup(tr("Players"),
+                                {{QStringLiteral("1"), twips(120, 240, 375, 195)},
+                                 {QStringLiteral("2"), twips(650, 240, 460, 195)}},
+                                area);
+    m_players->setObjectName(QStringLiteral("Frame1_0"));
+    m_players->setGeometry(twips(3960, 840, 1260, 495));
+
+    m_scores = new ScorePanel(area);
+    m_scores->setGeometry(twips(3960, 1440, 1260, 1095));
+
+    m_firstMove = new OptionGroup(tr("First Move"),
+                                  {{QStringLiteral("X"), twips(120, 240, 495, 195)},
+                                   {QStringLiteral("O"), twips(650, 240, 495, 195)}},
+                                  area);
+    m_firstMove->setObjectName(QStringLiteral("Frame1_1"));
+    m_firstMove->setGeometry(twips(3960, 2640, 1260, 495));
+
+    m_difficulty = new OptionGroup(tr("Difficulty"),
+                                   {{tr("Easy"), twips(120, 240, 975, 255)},
+                                    {tr("Meduim"), twips(120, 480, 975, 255)},
+                                    {tr("Hard"), twips(120, 720, 975, 255)},
+                                    {tr("Unbeat"), twips(120, 960, 975, 255)}},
+                                   area);
+    m_difficulty->setObjectName(QStringLiteral("Frame2"));
+    m_difficulty->setGeometry(twips(3960, 3240, 1260, 1335));
+    m_difficulty->button(3)->setAccessibleName(tr("Unbeatable"));
+
+    const char* names[3] = {"playersonform", "formfirstmove", "formdiff"};
+    const OptionGroup* groups[3] = {m_players, m_firstMove, m_difficulty};
+    for (int g = 0; g < 3; ++g) {
+        paintWhiteOnBlack(const_cast<OptionGroup*>(groups[g]));
+        for (int i = 0; groups[g]->button(i); ++i)
+            groups[g]->button(i)->setObjectName(QStringLiteral("%1%2").arg(names[g]).arg(i));
+    }
+    paintWhiteOnBlack(m_scores);
+}
+
+void MainWindow::connectMenus()
+{
+    connect(m_menus.newGame, &QAction::triggered, this, [this] { act(&Game::newGame); });
+    connect(m_menus.clearScore, &QAction::triggered, this, [this] { act(&Game::clearScore); });
+    connect(m_menus.allOnTop, &QAction::triggered, this, [this] { act(&Game::toggleOnTop); });
+    connect(m_menus.exit, &QAction::triggered, this, &MainWindow::close);
+    for (int i = 0; i < 4; ++i) {
+        connect(m_menus.levels[i], &QAction::triggered, this, [this, i] {
+            m_game.chooseDifficulty(i + 1);
+            render();
+        });
+    }
+    connect(m_menus.xFirst, &QAction::triggered, this, [this] { act(&Game::chooseXFirst); });
+    connect(m_menus.oFirst, &QAction::triggered, this, [this] { act(&Game::chooseOFirst); });
+    connect(m_menus.onePlayer, &QAction::triggered, this, [this] { act(&Game::chooseOnePlayer); });
+    connect(m_menus.twoPlayer, &QAction::triggered, this, [this] { act(&Game::chooseTwoPlayer); });
+    connect(m_menus.turnScore, &QAction::triggered, this, [this] { act(&Game::toggleScoring); });
+    connect(m_menus.sounds, &QAction::triggered, this, [this] { act(&Game::toggleSounds); });
+}
+
+void MainWindow::connectControls()
+{
+    connect(m_board, &BoardWidget::cellClicked, this, &MainWindow::playSquare);
+    connect(m_newGameButton, &QAbstractButton::clicked, this, [this] { act(&Game::newGame); });
+    connect(m_quitButton, &QAbstractButton::clicked, this, &MainWindow::close);
+    connect(m_players, &OptionGroup::optionClicked, this, [this](int index) {
+        m_game.clickPlayersButton(index);
+        render();
+    });
+    connect(m_firstMove, &OptionGroup::optionClicked, this, [this](int index) {
+        m_game.clickFirstMoveButton(index);
+        render();
+    });
+    connect(m_difficulty, &OptionGroup::optionClicked, this, [this](int index) {
+        m_game.clickDifficultyButton(index);
+        render();
+    });
+    installEventFilter(this);
+    centralWidget()->installEventFilter(this);
+    m_board->installEventFilter(this);
+    for (OptionGroup* group : {m_players, m_firstMove, m_difficulty}) {
+        for (int i = 0; group->button(i); ++i)
+            group->button(i)->installEventFilter(this);
+    }
+}
+
+void MainWindow::startUp(const SettingsRecord& settings)
+{
+    m_game.startUp(settings);
+    render();
+}
+
+void MainWindow::greet()
+{
+    m_board->setFocus(Qt::OtherFocusReason);
+    m_game.playStartCue();
+}
+
+void MainWindow::act(void (Game::*operation)())
+{
+    (m_game.*operation)();
+    if (operation == &Game::newGame)
+        m_board->setFocus(Qt::OtherFocusReason);
+    render();
+}
+
+void MainWindow::playSquare(int square)
+{
+    m_board->setFocus(Qt::MouseFocusReason);
+    m_game.clickSquare(square);
+    render();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress)
+        return handleKey(watched, static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::MouseButtonPress && watched == centralWidget())
+        m_board->setFocus(Qt::MouseFocusReason);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::handleKey(QObject* watched, QKeyEvent* event)
+{
+    if (event->text().isEmpty() || (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier)))
+        return false;
+    // The picture buttons keep Space and Enter, so they can be pressed from the keyboard.
+    const bool onPictureButton = watched == m_newGameButton || watched == m_quitButton;
+    if (onPictureButton && (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return))
+        return false;
+    switch (m_game.pressKey(event->text().toUcs4().value(0))) {
+    case Game::KeyResult::QuitNow:
+        emit quitNowRequested();
+        return true;
+    case Game::KeyResult::Handled:
+        m_board->setFocus(Qt::OtherFocusReason);
+        render();
+        return true;
+    case Game::KeyResult::Ignored:
+        break;
+    }
+    return false;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!m_shuttingDown)
+        shutDown();
+    event->accept();
+}
+
+void MainWindow::shutDown()
+{
+    m_shuttingDown = true;
+    const bool farewell = m_game.beginShutDown();
+    const std::string problem = saveSettings(settingsFileName, m_game.settingsRecord());
+    if (!problem.empty())
+        QMessageBox::warning(this, windowTitle(), QString::fromStdString(problem));
+    hide();
+    if (farewell && m_farewellHold > 0)
+        QTimer::singleShot(m_farewellHold, this, &MainWindow::shutDownFinished);
+    else
+        emit shutDownFinished();
+}
+
+void MainWindow::render()
+{
+    renderCells();
+    renderResult();
+    m_scores->showScores(m_game.scoreboard());
+    renderMenus();
+    m_players->setSelected(m_game.playersButton());
+    m_firstMove->setSelected(m_game.firstMoveButton());
+    m_difficulty->setSelected(m_game.difficultyButton());
+    applyStayOnTop();
+}
+
+void MainWindow::renderCells()
+{
+    const qreal dpr = devicePixelRatioF();
+    const Game::Pointer pointer = m_game.cellPointer();
+    const QCursor cursor = pointer == Game::Pointer::XMark   ? m_artwork.xCursor()
+                           : pointer == Game::Pointer::OMark ? m_artwork.oCursor()
+                                                             : QCursor(Qt::ArrowCursor);
+    for (int square = 1; square <= 9; ++square) {
+        CellView* cell = m_board->cell(square);
+        const int card = m_game.shownCard(square);
+        cell->setPicture(m_artwork.card(card, dpr));
+        cell->setAccessibleName(squareName(square) + QStringLiteral(", ") +
+                                markName((card - 1) % 3));
+        cell->setCursor(cursor);
+    }
+}
+
+void MainWindow::renderResult()
+{
+    const qreal dpr = devicePixelRatioF();
+    switch (m_game.result()) {
+    case Game::ResultPicture::XWins:
+        m_result->setPixmap(m_artwork.picture(Artwork::Picture::XWins, dpr));
+        m_result->setAccessibleName(tr("X wins"));
+        break;
+    case Game::ResultPicture::OWins:
+        m_result->setPixmap(m_artwork.picture(Artwork::Picture::OWins, dpr));
+        m_result->setAccessibleName(tr("O wins"));
+        break;
+    case Game::ResultPicture::NoWin:
+        m_result->setPixmap(m_artwork.picture(Artwork::Picture::NoWin, dpr));
+        m_result->setAccessibleName(tr("No winner"));
+        break;
+    case Game::ResultPicture::Blank:
+        m_result->setPixmap(m_artwork.picture(Artwork::Picture::BlankResult, dpr));
+        m_result->setAccessibleName(tr("No result yet"));
+        break;
+    }
+    const bool idle = m_game.showsNewGamePointer();
+    m_pointnew->setText(idle ? QStringLiteral("^") : QString());
+    m_pointnew->setAccessibleName(idle ? tr("Start a new game") : QString());
+}
+
+void MainWindow::renderMenus()
+{
+    m_menus.clearScore->setEnabled(m_game.scoreboard().scoringOn());
+    m_menus.turnScore->setText(QString::fromStdString(m_game.scoreboard().switchCaption()));
+    m_menus.allOnTop->setChecked(m_game.onTopChecked());
+    for (int i = 0; i < 4; ++i)
+        m_menus.levels[i]->setChecked(m_game.checkedLevel() == i + 1);
+    m_menus.xFirst->setChecked(m_game.xFirstChecked());
+    m_menus.oFirst->setChecked(m_game.oFirstChecked());
+    m_menus.onePlayer->setChecked(m_game.onePlayerChecked());
+    m_menus.twoPlayer->setChecked(m_game.twoPlayerChecked());
+    m_menus.sounds->setChecked(m_game.soundsChecked());
+}
+
+void MainWindow::applyStayOnTop()
+{
+    const bool onTop = m_game.onTopChecked();
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
+        return;
+    const bool wasVisible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (wasVisible)
+        show();
+}
+
+} // namespace ttt

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "game/game.h"
+#include "gamemenus.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QLabel;
+
+namespace ttt {
+
+class Artwork;
+class BoardWidget;
+class OptionGroup;
+class PictureButton;
+class ScorePanel;
+
+// The game's main window: the board, the play controls, the option frames, the
+// scoreboard and the menus. Every action goes to the game; the window then draws
+// what the game reports.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    MainWindow(RandomSource& random, CueSink& cues, const Artwork& artwork,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Applies the saved settings silently; the window is then shown and greets.
+    void startUp(const SettingsRecord& settings);
+    void greet();
+
+    const Game& game() const { return m_game; }
+    BoardWidget* board() const { return m_board; }
+    // How long the farewell is given to be heard at exit, in milliseconds.
+    void setFarewellHold(int milliseconds) { m_farewellHold = milliseconds; }
+
+signals:
+    // The "S" key: the program ends at once, without the steps of a normal exit.
+    void quitNowRequested();
+    // A normal exit has saved everything; the program may end.
+    void shutDownFinished();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildWindow();
+    void buildControls(QWidget* area);
+    void buildOptionFrames(QWidget* area);
+    void connectMenus();
+    void connectControls();
+    void act(void (Game::*operation)());
+    void playSquare(int square);
+    bool handleKey(QObject* watched, QKeyEvent* event);
+    void shutDown();
+
+    void render();
+    void renderCells();
+    void renderResult();
+    void renderMenus();
+    void applyStayOnTop();
+
+    Game m_game;
+    const Artwork& m_artwork;
+    GameMenus m_menus;
+    BoardWidget* m_board = nullptr;
+    PictureButton* m_newGameButton = nullptr;
+    PictureButton* m_quitButton = nullptr;
+    QLabel* m_pointnew = nullptr;
+    QLabel* m_result = nullptr;
+    ScorePanel* m_scores = nullptr;
+    OptionGroup* m_players = nullptr;
+    OptionGroup* m_firstMove = nullptr;
+    OptionGroup* m_difficulty = nullptr;
+    int m_farewellHold = 3000;
+    bool m_shuttingDown = false;
+};
+
+} // namespace ttt

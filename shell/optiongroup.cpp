@@ -1,0 +1,44 @@
+#include "optiongroup.h"
+
+#include <QButtonGroup>
+#include <QRadioButton>
+
+namespace ttt {
+
+OptionGroup::OptionGroup(const QString& title, std::initializer_list<Option> options,
+                         QWidget* parent)
+    : QGroupBox(title, parent), m_group(new QButtonGroup(this))
+{
+    int index = 0;
+    for (const auto& [caption, place] : options) {
+        auto* button = new QRadioButton(caption, this);
+        button->setGeometry(place);
+        m_group->addButton(button, index++);
+    }
+    connect(m_group, &QButtonGroup::idClicked, this, &OptionGroup::optionClicked);
+}
+
+void OptionGroup::setSelected(int index)
+{
+    if (index == m_group->checkedId())
+        return;
+    if (index < 0) {
+        m_group->setExclusive(false);
+        m_group->checkedButton()->setChecked(false);
+        m_group->setExclusive(true);
+        return;
+    }
+    m_group->button(index)->setChecked(true);
+}
+
+int OptionGroup::selected() const
+{
+    return m_group->checkedId();
+}
+
+QRadioButton* OptionGroup::button(int index) const
+{
+    return qobject_cast<QRadioButton*>(m_group->button(index));
+}
+
+} // namespace ttt

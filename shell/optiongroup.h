@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QRect>
+
+#include <initializer_list>
+#include <utility>
+
+class QButtonGroup;
+class QRadioButton;
+
+namespace ttt {
+
+// A framed group of option buttons, white on black. A click reports the button's
+// index, even on the button already selected; selecting from code reports nothing.
+class OptionGroup : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    using Option = std::pair<QString, QRect>; // caption and place inside the frame
+
+    OptionGroup(const QString& title, std::initializer_list<Option> options,
+                QWidget* parent = nullptr);
+
+    void setSelected(int index);
+    int selected() const;
+    QRadioButton* button(int index) const;
+
+signals:
+    void optionClicked(int index);
+
+private:
+    QButtonGroup* m_group;
+};
+
+} // namespace ttt

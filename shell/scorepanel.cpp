@@ -1,0 +1,55 @@
+#include "scorepanel.h"
+
+#include "results/scoreboard.h"
+#include "twips.h"
+
+#include <QLabel>
+
+namespace ttt {
+
+ScorePanel::ScorePanel(QWidget* parent) : QGroupBox(tr("Score"), parent)
+{
+    setObjectName(QStringLiteral("Frame3"));
+    addTitle(QStringLiteral(" X"), "totalx", twips(120, 240, 255, 255));
+    addTitle(QStringLiteral(" O"), "totalo", twips(120, 510, 255, 255));
+    addTitle(QStringLiteral("NW"), "totalnw", twips(120, 780, 375, 255))
+        ->setAccessibleName(tr("No winner"));
+    m_x = addTotal("totalxdisp", 240);
+    m_o = addTotal("totalodisp", 510);
+    m_nw = addTotal("totalnwdisp", 780);
+}
+
+QLabel* ScorePanel::addTitle(const QString& text, const char* name, const QRect& place)
+{
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(place);
+    return label;
+}
+
+QLabel* ScorePanel::addTotal(const char* name, int top)
+{
+    auto* label = new QLabel(QStringLiteral(" 0"), this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(twips(600, top, 495, 255));
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    return label;
+}
+
+void ScorePanel::showScores(const Scoreboard& scores)
+{
+    m_x->setText(QString::fromStdString(scores.xText()));
+    m_o->setText(QString::fromStdString(scores.oText()));
+    m_nw->setText(QString::fromStdString(scores.drawText()));
+    const bool on = scores.scoringOn();
+    m_x->setAccessibleName(on ? tr("X wins: %1").arg(scores.xWins()) : tr("X wins: not counted"));
+    m_o->setAccessibleName(on ? tr("O wins: %1").arg(scores.oWins()) : tr("O wins: not counted"));
+    m_nw->setAccessibleName(on ? tr("No winner: %1").arg(scores.draws())
+                               : tr("No winner: not counted"));
+}
+
+} // namespace ttt

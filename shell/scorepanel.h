@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QGroupBox>
+
+class QLabel;
+
+namespace ttt {
+
+class Scoreboard;
+
+// The "Score" frame: X wins, O wins and drawn games ("NW", no winner).
+class ScorePanel : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    explicit ScorePanel(QWidget* parent = nullptr);
+
+    void showScores(const Scoreboard& scores);
+    QLabel* xTotal() const { return m_x; }
+    QLabel* oTotal() const { return m_o; }
+    QLabel* drawTotal() const { return m_nw; }
+
+private:
+    QLabel* addTitle(const QString& text, const char* name, const QRect& place);
+    QLabel* addTotal(const char* name, int top);
+
+    QLabel* m_x;
+    QLabel* m_o;
+    QLabel* m_nw;
+};
+
+} // namespace ttt

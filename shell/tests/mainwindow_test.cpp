@@ -1,0 +1,271 @@
+// Drives the real main window: clicks, keys, menus and option buttons.
+#include "game/tests/fakes.h"
+#include "shell/art/artwork.h"
+#include "shell/boardwidget.h"
+#include "shell/cellview.h"
+#include "shell/mainwindow.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace ttt;
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void firstStartShowsTheDefaults();
+    void twoPlayerGameByClicks();
+    void onePlayerGameByDigitKeys();
+    void keyS_quitsAtOnceWithoutSaving();
+    void quitButton_savesTheSettings();
+    void exitAndCloseBoxSaveTheSameRecord();
+    void firstMoveMenuLeavesTheButtons();
+    void difficultyMenuSelectsTheButton();
+    void playersButtonChecksTheMenu();
+    void scoringSwitchShowsDashesAndDisablesClear();
+    void cellsTellScreenReadersWhatTheyHold();
+
+private:
+    QAction* action(const char* name) const
+    {
+        return m_window->findChild<QAction*>(QString::fromLatin1(name));
+    }
+    QLabel* label(const char* name) const
+    {
+        return m_window->findChild<QLabel*>(QString::fromLatin1(name));
+    }
+    QRadioButton* radio(const char* name) const
+    {
+        return m_window->findChild<QRadioButton*>(QString::fromLatin1(name));
+    }
+    void startWith(const SettingsRecord& settings)
+    {
+        m_window->startUp(settings);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        m_cues.played.clear();
+    }
+    void clickCell(int square)
+    {
+        QTest::mouseClick(m_window->board()->cell(square), Qt::LeftButton);
+    }
+    QString boardText() const
+    {
+        QString text;
+        for (int s = 1; s <= 9; ++s)
+            text += QLatin1Char(".XO"[m_window->game().board().at(s)]);
+        return text;
+    }
+
+    QTemporaryDir* m_dir = nullptr;
+    QString m_oldDir;
+    test::ScriptedRandom m_random;
+    test::RecordingCues m_cues;
+    Artwork m_artwork;
+    MainWindow* m_window = nullptr;
+};
+
+void MainWindowTest::init()
+{
+    m_dir = new QTemporaryDir;
+    m_oldDir = QDir::currentPath();
+    QDir::setCurrent(m_dir->path());
+    m_random = {};
+    m_cues.played.clear();
+    m_window = new MainWindow(m_random, m_cues, m_artwork);
+    m_window->setFarewellHold(0);
+}
+
+void MainWindowTest::cleanup()
+{
+    delete m_window;
+    QDir::setCurrent(m_oldDir);
+    delete m_dir;
+}
+
+void MainWindowTest::firstStartShowsTheDefaults()
+{
+    startWith(SettingsRecord{});
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Vemo's Tic Tac Toe "));
+    QVERIFY(action("ai3")->isChecked());
+    QVERIFY(action("first")->isChecked());
+    QVERIFY(!action("firsto")->isChecked());
+    QVERIFY(action("newgame")->isChecked());
+    QVERIFY(action("sounds")->isChecked());
+    QVERIFY(!action("allontop")->isChecked());
+    QVERIFY(action("clearscore")->isEnabled());
+    QCOMPARE(action("turnscore")->text(), QStringLiteral("&Turn Scoring Off"));
+    QVERIFY(!action("taskbar")->isVisible());
+    QVERIFY(!action("taskbar")->isEnabled());
+    QVERIFY(radio("formdiff2")->isChecked());
+    QVERIFY(radio("formfirstmove0")->isChecked());
+    QVERIFY(radio("playersonform0")->isChecked());
+    QCOMPARE(label("totalxdisp")->text(), QStringLiteral(" 0"));
+    QCOMPARE(label("pointnew")->text(), QStringLiteral("^"));
+    QVERIFY(m_cues.played.empty());
+}
+
+void MainWindowTest::twoPlayerGameByClicks()
+{
+    startWith({3, 1, 2, 0, 1, 0, 16});
+    QTest::mouseClick(m_window->findChild<QWidget*>(QStringLiteral("oneplay")), Qt::LeftButton);
+    QCOMPARE(label("pointnew")->text(), QString());
+    for (int s : {7, 1, 8, 2, 9})
+        clickCell(s);
+    QCOMPARE(boardText(), QStringLiteral("OO....XXX"));
+    QCOMPARE(label("totalxdisp")->text(), QStringLiteral(" 1"));
+    QCOMPARE(label("pointnew")->text(), QStringLiteral("^"));
+    QCOMPARE(label("result")->accessibleName(), QStringLiteral("X wins"));
+    QCOMPARE(m_cues.played.size(), size_t(1));
+    QVERIFY(QString::fromStdString(m_cues.played[0]).startsWith(QStringLiteral("x2win")));
+    clickCell(3); // the game is over: ignored
+    QCOMPARE(boardText(), QStringLiteral("OO....XXX"));
+    QVERIFY(m_window->board()->hasFocus());
+}
+
+void MainWindowTest::onePlayerGameByDigitKeys()
+{
+    startWith({1, 1, 1, 0, 1, 0, 16});
+    QWidget* board = m_window->board();
+    QTest::keyClick(board, Qt::Key_P);
+    m_random.queueSquares({4, 5});
+    QTest::keyClick(board, Qt::Key_1);
+    QTest::keyClick(board, Qt::Key_2);
+    QCOMPARE(boardText(), QStringLiteral("XX.OO...."));
+    QTest::keyClick(board, Qt::Key_3);
+    QCOMPARE(boardText(), QStringLiteral("XXXOO...."));
+    QCOMPARE(label("result")->accessibleName(), QStringLiteral("X wins"));
+    QCOMPARE(label("totalxdisp")->text(), QStringLiteral(" 1"));
+    // Digit keys reach the game from an option button too.
+    QTest::keyClick(radio("formdiff0"), Qt::Key_Space);
+    QCOMPARE(boardText(), QStringLiteral("........."));
+    QTest::keyClick(radio("formdiff0"), Qt::Key_7);
+    QCOMPARE(m_window->game().board().at(7), int(X));
+}
+
+void MainWindowTest::keyS_quitsAtOnceWithoutSaving()
+{
+    startWith(SettingsRecord{});
+    QSignalSpy quitNow(m_window, &MainWindow::quitNowRequested);
+    QSignalSpy finished(m_window, &MainWindow::shutDownFinished);
+    QTest::keyClick(m_window->board(), Qt::Key_S);
+    QCOMPARE(quitNow.count(), 1);
+    QCOMPARE(finished.count(), 0);
+    QVERIFY(m_cues.played.empty());
+    QVERIFY(!QFile::exists(QStringLiteral("options.ttt")));
+}
+
+void MainWindowTest::quitButton_savesTheSettings()
+{
+    startWith({4, 2, 2, 1, 1, 0, 34});
+    QSignalSpy finished(m_window, &MainWindow::shutDownFinished);
+    QTest::mouseClick(m_window->findChild<QWidget*>(QStringLiteral("playstop")), Qt::LeftButton);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(m_cues.played.size(), size_t(1));
+    QVERIFY(QString::fromStdString(m_cues.played[0]).startsWith(QStringLiteral("end")));
+    QFile file(QStringLiteral("options.ttt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("4,2,2,1,1,0,34\r\n"));
+}
+
+void MainWindowTest::exitAndCloseBoxSaveTheSameRecord()
+{
+    startWith(SettingsRecord{});
+    action("firsto")->trigger();
+    action("twoplayer")->trigger();
+    action("sounds")->trigger();
+    action("exit")->trigger();
+    QFile file(QStringLiteral("options.ttt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray byExit = file.readAll();
+    file.close();
+    QCOMPARE(byExit, QByteArray("3,2,2,0,0,0,16\r\n"));
+
+    delete m_window;
+    m_window = new MainWindow(m_random, m_cues, m_artwork);
+    startWith(SettingsRecord{});
+    action("firsto")->trigger();
+    action("twoplayer")->trigger();
+    action("sounds")->trigger();
+    m_window->close();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), byExit);
+}
+
+void MainWindowTest::firstMoveMenuLeavesTheButtons()
+{
+    startWith(SettingsRecord{});
+    QTest::keyClick(m_window->board(), Qt::Key_P);
+    action("firsto")->trigger();
+    QVERIFY(action("firsto")->isChecked());
+    QVERIFY(!action("first")->isChecked());
+    QVERIFY(radio("formfirstmove0")->isChecked());
+    QCOMPARE(label("pointnew")->text(), QStringLiteral("^"));
+    // The option button updates the menu.
+    QTest::mouseClick(radio("formfirstmove0"), Qt::LeftButton);
+    QVERIFY(action("first")->isChecked());
+    QVERIFY(!action("firsto")->isChecked());
+}
+
+void MainWindowTest::difficultyMenuSelectsTheButton()
+{
+    startWith(SettingsRecord{});
+    QTest::keyClick(m_window->board(), Qt::Key_P);
+    action("ai4")->trigger();
+    QVERIFY(radio("formdiff3")->isChecked());
+    QVERIFY(action("ai4")->isChecked());
+    QVERIFY(!action("ai3")->isChecked());
+    QCOMPARE(m_cues.played, (std::vector<std::string>{"brain.wav", "brain.wav"}));
+    QCOMPARE(label("pointnew")->text(), QString()); // the game goes on
+    action("ai4")->trigger();                       // already checked: nothing
+    QVERIFY(action("ai4")->isChecked());
+    QCOMPARE(m_cues.played.size(), size_t(2));
+    QTest::mouseClick(radio("formdiff0"), Qt::LeftButton);
+    QVERIFY(action("ai1")->isChecked());
+    QCOMPARE(m_cues.played.size(), size_t(3));
+}
+
+void MainWindowTest::playersButtonChecksTheMenu()
+{
+    startWith(SettingsRecord{});
+    QTest::mouseClick(radio("playersonform1"), Qt::LeftButton);
+    QVERIFY(action("twoplayer")->isChecked());
+    QVERIFY(!action("newgame")->isChecked());
+    action("newgame")->trigger();
+    QVERIFY(radio("playersonform0")->isChecked());
+}
+
+void MainWindowTest::scoringSwitchShowsDashesAndDisablesClear()
+{
+    startWith(SettingsRecord{});
+    action("turnscore")->trigger();
+    QCOMPARE(action("turnscore")->text(), QStringLiteral("&Turn Scoring On"));
+    QVERIFY(!action("clearscore")->isEnabled());
+    for (const char* name : {"totalxdisp", "totalodisp", "totalnwdisp"})
+        QCOMPARE(label(name)->text(), QStringLiteral(" -"));
+    QCOMPARE(m_cues.played, std::vector<std::string>{"score.wav"});
+}
+
+void MainWindowTest::cellsTellScreenReadersWhatTheyHold()
+{
+    startWith({3, 1, 2, 0, 1, 0, 16});
+    QTest::keyClick(m_window->board(), Qt::Key_P);
+    QTest::keyClick(m_window->board(), Qt::Key_7);
+    QCOMPARE(m_window->board()->cell(7)->accessibleName(), QStringLiteral("Square 7, top left, X"));
+    QCOMPARE(m_window->board()->cell(3)->accessibleName(),
+             QStringLiteral("Square 3, bottom right, empty"));
+    QCOMPARE(m_window->board()->cell(7)->cursor().shape(), Qt::BitmapCursor);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "mainwindow_test.moc"
