@@ -1,13 +1,35 @@
+// settings FILE: the seven settings the game would start with if "options.ttt" held
+// FILE's content. FILE itself is only read.
 #include "verbs.h"
+
+#include "settings/filereading.h"
+#include "settings/settingsfile.h"
+#include "settings/settingstext.h"
 
 #include <iostream>
 
 namespace ttt::lab {
 
-int runSettings(const Args&)
+int runSettings(const Args& args)
 {
-    std::cerr << "tictactoe-lab: this verb is not built yet\n";
-    return 2;
+    if (args.size() != 1) {
+        std::cerr << "tictactoe-lab: settings needs exactly one argument, FILE\n";
+        return 2;
+    }
+    const std::string& name = args.front();
+    const FileStart start = readFileStart(name, settingsReadLimit);
+    if (start.missing || !start.error.empty()) {
+        const std::string reason = start.missing ? "No such file or directory" : start.error;
+        std::cerr << "tictactoe-lab: settings: cannot read '" << name << "': " << reason << '\n';
+        return 2;
+    }
+    const ParsedSettings parsed = readSettingsContent(start.text, start.wholeFile);
+    std::string line = settingsLine(parsed.record);
+    line.resize(line.size() - 2); // the line's own CR LF
+    std::cout << line << '\n';
+    if (parsed.unreadFields > 0)
+        std::cerr << "tictactoe-lab: settings: " << unreadSettingsProblem(name) << '\n';
+    return 0;
 }
 
 } // namespace ttt::lab

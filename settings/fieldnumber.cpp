@@ -1,0 +1,120 @@
+#include "fieldnumber.h"
+
+#include <charconv>
+#include <cstddef>
+#include <limits>
+#include <string>
+#include <system_error>
+
+namespace ttt {
+
+namespace {
+
+std::string withoutBlanks(std::string_view field)
+{
+    std::string text;
+    text.reserve(field.size());
+    for (const char c : field) {
+        if (c != ' ' && c != '\t' && c != '\n')
+            text += c;
+    }
+    return text;
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Value of c as a digit of the given base, or -1.
+int digitValue(char c, int base)
+{
+    int value = -1;
+    if (c >= '0' && c <= '9')
+        value = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        value = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        value = c - 'A' + 10;
+    return value < base ? value : -1;
+}
+
+double radixNumber(std::string_view digits, int base)
+{
+    double value = 0;
+    for (const char c : digits) {
+        const int digit = digitValue(c, base);
+        if (digit < 0)
+            break;
+        value = value * base + digit;
+    }
+    return value;
+}
+
+std::size_t skipDigits(std::string_view text, std::size_t pos)
+{
+    while (pos < text.size() && isDigit(text[pos]))
+        ++pos;
+    return pos;
+}
+
+// Length of the decimal number (without sign) at the start of text, 0 if there is none.
+std::size_t decimalLength(std::string_view text)
+{
+    std::size_t pos = skipDigits(text, 0);
+    bool hasDigits = pos > 0;
+    if (pos < text.size() && text[pos] == '.') {
+        const std::size_t fractionEnd = skipDigits(text, pos + 1);
+        hasDigits = hasDigits || fractionEnd > pos + 1;
+        pos = fractionEnd;
+    }
+    if (!hasDigits)
+        return 0;
+    if (pos < text.size() && (text[pos] == 'E' || text[pos] == 'e')) {
+        std::size_t exponent = pos + 1;
+        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-'))
+            ++exponent;
+        const std::size_t exponentEnd = skipDigits(text, exponent);
+        if (exponentEnd > exponent)
+            pos = exponentEnd;
+    }
+    return pos;
+}
+
+bool hasNegativeExponent(std::string_view number)
+{
+    const std::size_t e = number.find_first_of("Ee");
+    return e != std::string_view::npos && e + 1 < number.size() && number[e + 1] == '-';
+}
+
+double decimalNumber(std::string_view text)
+{
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+        text.remove_prefix(1);
+    const std::string_view number = text.substr(0, decimalLength(text));
+    if (number.empty())
+        return 0;
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error == std::errc::result_out_of_range)
+        value = hasNegativeExponent(number) ? 0.0 : std::numeric_limits<double>::infinity();
+    return negative ? -value : value;
+}
+
+} // namespace
+
+double fieldToNumber(std::string_view field)
+{
+    const std::string text = withoutBlanks(field);
+    const std::string_view view = text;
+    if (view.size() >= 2 && view[0] == '&') {
+        if (view[1] == 'H' || view[1] == 'h')
+            return radixNumber(view.substr(2), 16);
+        if (view[1] == 'O' || view[1] == 'o')
+            return radixNumber(view.substr(2), 8);
+    }
+    return decimalNumber(view);
+}
+
+} // namespace ttt

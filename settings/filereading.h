@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace ttt {
+
+// The start of a text file, read in one go.
+struct FileStart
+{
+    std::string text;      // at most the number of bytes asked for
+    bool wholeFile = true; // false when the file goes on past text
+    bool missing = false;  // the file does not exist (text and error are empty)
+    std::string error;     // why the file could not be read; empty when it could
+    std::string lastByte;  // the file's last byte, even when it lies past text; empty if none
+};
+
+// Reads up to maxBytes from the start of a regular file. Directories, pipes and
+// devices count as unreadable, and nothing ever waits for a writer.
+FileStart readFileStart(const std::filesystem::path& file, std::size_t maxBytes);
+
+// Appends text to a regular file, creating it if needed. Returns why that failed, or
+// an empty string.
+std::string appendToFile(const std::filesystem::path& file, std::string_view text);
+
+} // namespace ttt

@@ -1,0 +1,53 @@
+#include "settingsfile.h"
+
+#include "settings/filereading.h"
+#include "settings/filereplacer.h"
+#include "settings/settingstext.h"
+
+namespace ttt {
+
+LoadedSettings loadSettings(const std::filesystem::path& file)
+{
+    const std::string name = file.string();
+    const FileStart start = readFileStart(file, settingsReadLimit);
+    if (!start.error.empty()) {
+        // Appending to a file that cannot be read would only make it grow.
+        return {SettingsRecord{}, "The settings file " + name + " could not be read (" +
+                                      start.error + "), so the default settings are used."};
+    }
+    const std::string appendFailure = appendToFile(file, lineToAppend(start.lastByte));
+    if (start.missing && !appendFailure.empty()) {
+        return {SettingsRecord{}, "The settings file " + name + " could not be created (" +
+                                      appendFailure + "), so the default settings are used."};
+    }
+    // An existing file that takes no appended line reads just as if it had taken it.
+    const ParsedSettings parsed = readSettingsContent(start.text, start.wholeFile);
+    LoadedSettings loaded{parsed.record, {}};
+    if (parsed.unreadFields > 0)
+        loaded.problem = unreadSettingsProblem(file);
+    return loaded;
+}
+
+std::string unreadSettingsProblem(const std::filesystem::path& file)
+{
+    return "Some settings in " + file.string() +
+           " could not be read, so their default values are used.";
+}
+
+std::string saveSettings(const std::filesystem::path& file, const SettingsRecord& record)
+{
+    const std::string failure = replaceFileContent(file, settingsLine(record));
+    if (failure.empty())
+        return {};
+    return "The settings could not be saved to " + file.string() + " (" + failure + ").";
+}
+
+std::string savePictureSet(const std::filesystem::path& file, int cardbase)
+{
+    const std::string failure = replaceFileContent(file, pictureSetLine(cardbase));
+    if (failure.empty())
+        return {};
+    return "The picture set could not be saved to " + file.string() + " (" + failure + ").";
+}
+
+} // namespace ttt

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace ttt::test {
+
+// A new, empty folder for one test, removed with everything in it afterwards.
+class ScratchFolder
+{
+public:
+    ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    ~ScratchFolder();
+
+    const std::filesystem::path& path() const { return m_path; }
+    std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+// A file's bytes, or "<missing>" when it cannot be opened.
+std::string fileContent(const std::filesystem::path& file);
+
+// Writes the bytes to the file, replacing what it held.
+void writeFile(const std::filesystem::path& file, const std::string& content);
+
+// Whether permission bits keep this process out (they do not for root).
+bool permissionsApply();
+
+} // namespace ttt::test
