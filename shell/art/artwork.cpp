@@ -1,18 +1,62 @@
-// Placeholder drawings until the game's own artwork arrives.
+// The game's pictures are SVG drawings compiled into the program (see
+// assets/pictures). Each is rendered on first use at the device pixel ratio it
+// is asked for and kept, so later requests cost a hash lookup.
 #include "artwork.h"
 
+#include "assets/assetpaths.h"
+
+#include <QGuiApplication>
+#include <QImage>
 #include <QPainter>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <QtMath>
 
 namespace ttt {
 
 namespace {
 
-QPixmap blankPixmap(QSize logical, qreal dpr, QColor fill)
+constexpr int CursorSize = 32;
+constexpr int IconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+QString pictureName(Artwork::Picture which)
 {
-    QPixmap pm(logical * dpr);
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(fill);
-    return pm;
+    using P = Artwork::Picture;
+    switch (which) {
+    case P::Background:
+        return QStringLiteral("background");
+    case P::Title:
+        return QStringLiteral("title");
+    case P::Board:
+        return QStringLiteral("board");
+    case P::XWins:
+        return QStringLiteral("xwins");
+    case P::OWins:
+        return QStringLiteral("owins");
+    case P::NoWin:
+        return QStringLiteral("nowin");
+    case P::BlankResult:
+        return QStringLiteral("blankresult");
+    case P::NewGameUp:
+        return QStringLiteral("newgame-up");
+    case P::NewGameDown:
+        return QStringLiteral("newgame-down");
+    case P::QuitUp:
+        return QStringLiteral("quit-up");
+    case P::QuitDown:
+        return QStringLiteral("quit-down");
+    case P::About:
+        return QStringLiteral("about");
+    case P::Tips:
+        return QStringLiteral("tips");
+    }
+    return {};
+}
+
+qreal screenRatio()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1.0;
 }
 
 } // namespace
@@ -20,72 +64,94 @@ QPixmap blankPixmap(QSize logical, qreal dpr, QColor fill)
 QSize Artwork::logicalSize(Picture which)
 {
     switch (which) {
-    case Picture::Background: return {354, 374};
-    case Picture::Title: return {175, 35};
-    case Picture::Board: return {247, 247};
+    case Picture::Background:
+        return {354, 374};
+    case Picture::Title:
+        return {175, 35};
+    case Picture::Board:
+        return {247, 247};
     case Picture::XWins:
     case Picture::OWins:
     case Picture::NoWin:
-    case Picture::BlankResult: return {217, 41};
+    case Picture::BlankResult:
+        return {217, 41};
     case Picture::NewGameUp:
     case Picture::NewGameDown:
     case Picture::QuitUp:
-    case Picture::QuitDown: return {22, 18};
-    case Picture::About: return {506, 383};
-    case Picture::Tips: return {300, 200};
+    case Picture::QuitDown:
+        return {22, 18};
+    case Picture::About:
+        return {506, 383};
+    case Picture::Tips:
+        return {300, 200};
     }
     return {};
 }
 
-QPixmap Artwork::card(int index, qreal dpr) const
+QPixmap Artwork::card(int index, qreal devicePixelRatio) const
 {
-    QPixmap pm = blankPixmap({CardSize, CardSize}, dpr, QColor::fromHsv((index - 1) / 3 * 30, 80, 230));
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 6));
-    const int kind = (index - 1) % 3;
-    if (kind == 1) {
-        p.drawLine(16, 16, 57, 57);
-        p.drawLine(57, 16, 16, 57);
-    } else if (kind == 2) {
-        p.drawEllipse(QRect(16, 16, 41, 41));
-    }
-    return pm;
+    return rendered(assets::cardPath(index), {CardSize, CardSize}, devicePixelRatio);
 }
 
-QPixmap Artwork::picture(Picture which, qreal dpr) const
+QPixmap Artwork::picture(Picture which, qreal devicePixelRatio) const
 {
-    const QSize size = logicalSize(which);
-    QPixmap pm = blankPixmap(size, dpr, QColor(63, 63, 224));
-    QPainter p(&pm);
-    p.setPen(Qt::white);
-    switch (which) {
-    case Picture::XWins: p.drawText(pm.rect(), Qt::AlignCenter, QStringLiteral("X wins")); break;
-    case Picture::OWins: p.drawText(pm.rect(), Qt::AlignCenter, QStringLiteral("O wins")); break;
-    case Picture::NoWin: p.drawText(pm.rect(), Qt::AlignCenter, QStringLiteral("No winner")); break;
-    case Picture::Board: pm.fill(QColor(104, 217, 95)); break;
-    case Picture::NewGameDown:
-    case Picture::QuitDown: pm.fill(Qt::darkGray); break;
-    case Picture::NewGameUp: pm.fill(Qt::green); break;
-    case Picture::QuitUp: pm.fill(Qt::red); break;
-    default: break;
-    }
-    return pm;
+    return rendered(assets::picturePath(pictureName(which)), logicalSize(which), devicePixelRatio);
 }
 
 QCursor Artwork::xCursor() const
 {
-    return QCursor(card(2, 1).scaled(32, 32));
+    return QCursor(rendered(assets::picturePath(QStringLiteral("cursor-x")),
+                            {CursorSize, CursorSize}, screenRatio()));
 }
 
 QCursor Artwork::oCursor() const
 {
-    return QCursor(card(3, 1).scaled(32, 32));
+    return QCursor(rendered(assets::picturePath(QStringLiteral("cursor-o")),
+                            {CursorSize, CursorSize}, screenRatio()));
 }
 
 QIcon Artwork::appIcon() const
 {
-    return QIcon(card(2, 1));
+    QIcon icon;
+    for (int size : IconSizes)
+        icon.addPixmap(rendered(assets::picturePath(QStringLiteral("icon")), {size, size}, 1.0));
+    return icon;
+}
+
+QPixmap Artwork::rendered(const QString& path, QSize logical, qreal devicePixelRatio) const
+{
+    if (path.isEmpty() || logical.isEmpty() || devicePixelRatio <= 0)
+        return {};
+    const QString key = QStringLiteral("%1@%2x%3@%4")
+                            .arg(path)
+                            .arg(logical.width())
+                            .arg(logical.height())
+                            .arg(devicePixelRatio);
+    auto cached = m_cache.constFind(key);
+    if (cached != m_cache.constEnd())
+        return *cached;
+    QPixmap pixmap = renderSvg(path, logical, devicePixelRatio);
+    if (!pixmap.isNull())
+        m_cache.insert(key, pixmap);
+    return pixmap;
+}
+
+QPixmap Artwork::renderSvg(const QString& path, QSize logical, qreal devicePixelRatio)
+{
+    QSvgRenderer renderer(path);
+    if (!renderer.isValid())
+        return {};
+    const QSize device(qCeil(logical.width() * devicePixelRatio),
+                       qCeil(logical.height() * devicePixelRatio));
+    QImage image(device, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    renderer.render(&painter, QRectF(QPointF(0, 0), device));
+    painter.end();
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
 }
 
 } // namespace ttt

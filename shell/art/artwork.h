@@ -14,10 +14,10 @@ class Artwork
 {
 public:
     enum class Picture {
-        Background,  // main window client area, 354 x 374
-        Title,       // 175 x 35
-        Board,       // 247 x 247
-        XWins,       // outcome pictures, 217 x 41
+        Background, // main window client area, 354 x 374
+        Title,      // 175 x 35
+        Board,      // 247 x 247
+        XWins,      // outcome pictures, 217 x 41
         OWins,
         NoWin,
         BlankResult, // the empty outcome picture
@@ -25,8 +25,8 @@ public:
         NewGameDown,
         QuitUp,
         QuitDown,
-        About,       // 506 x 383
-        Tips,        // 300 x 200, with the tips drawn in
+        About, // 506 x 383
+        Tips,  // 300 x 200, with the tips drawn in
     };
 
     static constexpr int CardCount = 36;
@@ -44,6 +44,11 @@ public:
     QIcon appIcon() const;
 
 private:
+    // The SVG at `path` drawn to fill `logical` at the given ratio, from the cache
+    // when it was drawn before. A missing picture gives a null pixmap.
+    QPixmap rendered(const QString& path, QSize logical, qreal devicePixelRatio) const;
+    static QPixmap renderSvg(const QString& path, QSize logical, qreal devicePixelRatio);
+
     mutable QHash<QString, QPixmap> m_cache;
 };
 

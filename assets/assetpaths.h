@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace ttt::assets {
+
+// Where the game's pictures live inside the executable's resources. The SVG
+// files come from tools/make_pictures.py; set n (1..12) has set<nn>-empty.svg,
+// set<nn>-x.svg and set<nn>-o.svg.
+
+// The resource path of a picture file, e.g. picturePath("board") for board.svg.
+QString picturePath(const QString& baseName);
+
+// The resource path of cell picture `index` (1..36): set n owns 3n-2 (empty cell),
+// 3n-1 (X) and 3n (O). An index outside 1..36 gives an empty string.
+QString cardPath(int index);
+
+} // namespace ttt::assets

@@ -1,0 +1,108 @@
+// Draws contact sheets of the game's pictures for looking them over and for the
+// documentation: artsheet OUTPUT_DIR [DEVICE_PIXEL_RATIO]
+// writes picture-sets.png (the twelve cell sets) and window-pictures.png.
+#include "shell/art/artwork.h"
+
+#include <QDir>
+#include <QFont>
+#include <QGuiApplication>
+#include <QPainter>
+
+#include <cstdio>
+
+namespace {
+
+using ttt::Artwork;
+
+constexpr int Gap = 10;
+constexpr int LabelHeight = 20;
+constexpr int SetsPerRow = 4;
+const QColor SheetColour(0x2a, 0x2a, 0x3a);
+
+QImage blankSheet(QSize logical, qreal dpr)
+{
+    QImage sheet(logical * dpr, QImage::Format_ARGB32_Premultiplied);
+    sheet.setDevicePixelRatio(dpr);
+    sheet.fill(SheetColour);
+    return sheet;
+}
+
+void label(QPainter& p, QPoint at, const QString& text)
+{
+    p.setPen(Qt::white);
+    p.setFont(QFont(QStringLiteral("DejaVu Sans"), 9, QFont::Bold));
+    p.drawText(QRect(at, QSize(400, LabelHeight)), Qt::AlignLeft | Qt::AlignVCenter, text);
+}
+
+QImage setsSheet(const Artwork& art, qreal dpr)
+{
+    const int cell = Artwork::CardSize;
+    const int setWidth = 3 * cell + 2 * 4;
+    const int rows = 12 / SetsPerRow;
+    const QSize size(Gap + SetsPerRow * (setWidth + Gap), Gap + rows * (LabelHeight + cell + Gap));
+    QImage sheet = blankSheet(size, dpr);
+    QPainter p(&sheet);
+    for (int set = 1; set <= 12; ++set) {
+        const int col = (set - 1) % SetsPerRow;
+        const int row = (set - 1) / SetsPerRow;
+        const QPoint origin(Gap + col * (setWidth + Gap), Gap + row * (LabelHeight + cell + Gap));
+        label(p, origin,
+              set == 6 ? QStringLiteral("Set 6 (default)") : QStringLiteral("Set %1").arg(set));
+        for (int kind = 0; kind < 3; ++kind)
+            p.drawPixmap(origin + QPoint(kind * (cell + 4), LabelHeight),
+                         art.card(3 * set - 2 + kind, dpr));
+    }
+    return sheet;
+}
+
+QImage windowSheet(const Artwork& art, qreal dpr)
+{
+    using P = Artwork::Picture;
+    const QList<QList<P>> rows = {
+        {P::Background, P::Board, P::About},
+        {P::Title, P::XWins, P::OWins, P::NoWin, P::BlankResult},
+        {P::NewGameUp, P::NewGameDown, P::QuitUp, P::QuitDown, P::Tips},
+    };
+    QImage sheet = blankSheet({1180, 1000}, dpr);
+    QPainter p(&sheet);
+    int y = Gap;
+    for (const QList<P>& row : rows) {
+        int x = Gap;
+        int height = 0;
+        for (P which : row) {
+            const QPixmap pm = art.picture(which, dpr);
+            p.drawPixmap(QPoint(x, y), pm);
+            x += Artwork::logicalSize(which).width() + Gap;
+            height = qMax(height, Artwork::logicalSize(which).height());
+        }
+        y += height + Gap;
+    }
+    const QIcon icon = art.appIcon();
+    int x = Gap;
+    for (int s : {16, 24, 32, 48, 64, 128, 256}) {
+        p.drawPixmap(QPoint(x, y), icon.pixmap(QSize(s, s), dpr));
+        x += s + Gap;
+    }
+    p.drawPixmap(QPoint(x, y), art.xCursor().pixmap());
+    p.drawPixmap(QPoint(x + 40, y), art.oCursor().pixmap());
+    return sheet;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QGuiApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_DIR [DEVICE_PIXEL_RATIO]\n", argv[0]);
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    const qreal dpr = argc > 2 ? QString::fromLocal8Bit(argv[2]).toDouble() : 1.0;
+    const Artwork art;
+    const bool ok = setsSheet(art, dpr).save(out.filePath(QStringLiteral("picture-sets.png"))) &&
+                    windowSheet(art, dpr).save(out.filePath(QStringLiteral("window-pictures.png")));
+    if (!ok)
+        std::fprintf(stderr, "cannot write into %s\n", argv[1]);
+    return ok ? 0 : 1;
+}
