@@ -1,11 +1,11 @@
 #!/bin/sh
 # Installs the data component into a scratch prefix and checks that every file
 # lands where desktops look for it.
-# Usage: install_layout_test.sh BUILD_DIR SCRATCH_DIR APP_ID SOUNDS_SUBDIR DATADIR
+# Usage: install_layout_test.sh CMAKE BUILD_DIR SCRATCH_DIR APP_ID SOUNDS_SUBDIR DATADIR
 set -eu
-build=$1 scratch=$2 app=$3 sounds=$4 data=$5
+cmake=$1 build=$2 scratch=$3 app=$4 sounds=$5 data=$6
 rm -rf "$scratch"
-cmake --install "$build" --component data --prefix "$scratch" >/dev/null
+"$cmake" --install "$build" --component data --prefix "$scratch" >/dev/null
 status=0
 expect() {
     if [ ! -s "$scratch/$1" ]; then

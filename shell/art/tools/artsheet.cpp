@@ -1,6 +1,7 @@
 // Draws contact sheets of the game's pictures for looking them over and for the
 // documentation: artsheet OUTPUT_DIR [DEVICE_PIXEL_RATIO]
-// writes picture-sets.png (the twelve cell sets) and window-pictures.png.
+// writes picture-sets.png (the twelve cell sets), window-pictures.png (all other
+// pictures) and window-preview.png (the main window's pictures in place).
 #include "shell/art/artwork.h"
 
 #include <QDir>
@@ -88,6 +89,32 @@ QImage windowSheet(const Artwork& art, qreal dpr)
     return sheet;
 }
 
+// The main window's pictures where the window places them, with the option
+// frames sketched in, to judge how the pictures sit together.
+QImage windowPreview(const Artwork& art, qreal dpr)
+{
+    using P = Artwork::Picture;
+    QImage sheet = blankSheet(Artwork::logicalSize(P::Background), dpr);
+    QPainter p(&sheet);
+    p.drawPixmap(0, 0, art.picture(P::Background, dpr));
+    p.drawPixmap(88, 8, art.picture(P::Title, dpr));
+    p.drawPixmap(16, 16, art.picture(P::NewGameUp, dpr));
+    p.drawPixmap(40, 16, art.picture(P::QuitDown, dpr));
+    p.fillRect(QRect(8, 56, 249, 249), QColor(104, 217, 95));
+    p.drawPixmap(9, 57, art.picture(P::Board, dpr));
+    const int marks[9] = {2, 0, 1, 0, 1, 2, 1, 0, 0};
+    for (int i = 0; i < 9; ++i)
+        p.drawPixmap(9 + 8 + (i % 3) * 80, 57 + 8 + (i / 3) * 80, art.card(16 + marks[i], dpr));
+    p.setPen(Qt::white);
+    for (QRect frame : {QRect(264, 56, 84, 33), QRect(264, 96, 84, 73), QRect(264, 176, 84, 33),
+                        QRect(264, 216, 84, 89)}) {
+        p.fillRect(frame, Qt::black);
+        p.drawRect(frame.adjusted(2, 6, -3, -3));
+    }
+    p.drawPixmap(64, 320, art.picture(P::XWins, dpr));
+    return sheet;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -100,8 +127,10 @@ int main(int argc, char* argv[])
     const QDir out(QString::fromLocal8Bit(argv[1]));
     const qreal dpr = argc > 2 ? QString::fromLocal8Bit(argv[2]).toDouble() : 1.0;
     const Artwork art;
-    const bool ok = setsSheet(art, dpr).save(out.filePath(QStringLiteral("picture-sets.png"))) &&
-                    windowSheet(art, dpr).save(out.filePath(QStringLiteral("window-pictures.png")));
+    const bool ok =
+        setsSheet(art, dpr).save(out.filePath(QStringLiteral("picture-sets.png"))) &&
+        windowSheet(art, dpr).save(out.filePath(QStringLiteral("window-pictures.png"))) &&
+        windowPreview(art, dpr).save(out.filePath(QStringLiteral("window-preview.png")));
     if (!ok)
         std::fprintf(stderr, "cannot write into %s\n", argv[1]);
     return ok ? 0 : 1;
