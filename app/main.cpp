@@ -1,12 +1,10 @@
 // Tic Tac Toe: one player against the computer, or two players on one board.
 #include "game/clockrandom.h"
-#include "settings/settingsfile.h"
 #include "shell/art/artwork.h"
 #include "shell/cueplayer.h"
 #include "shell/mainwindow.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QTimer>
 
 int main(int argc, char* argv[])
@@ -22,18 +20,10 @@ int main(int argc, char* argv[])
     QObject::connect(&window, &ttt::MainWindow::quitNowRequested, &app, &QApplication::quit);
     QObject::connect(&window, &ttt::MainWindow::shutDownFinished, &app, &QApplication::quit);
 
-    const ttt::LoadedSettings settings = ttt::loadSettings(ttt::settingsFileName);
-    window.startUp(settings.record);
+    const std::string problem = window.startUpFromSettingsFile();
     window.show();
     window.greet();
-    if (!settings.problem.empty()) {
-        // Told once, without holding up the game.
-        auto* note =
-            new QMessageBox(QMessageBox::Warning, window.windowTitle(),
-                            QString::fromStdString(settings.problem), QMessageBox::Ok, &window);
-        note->setAttribute(Qt::WA_DeleteOnClose);
-        note->setModal(false);
-        QTimer::singleShot(0, note, &QMessageBox::show);
-    }
+    // A settings file that could not be read is told once, without holding up the game.
+    QTimer::singleShot(0, &window, [&window, problem] { window.warn(problem); });
     return app.exec();
 }

@@ -3,9 +3,12 @@
 #include "art/artwork.h"
 #include "boardwidget.h"
 #include "cellview.h"
+#include "dialogs/stayontop.h"
+#include "dialogs/trayicon.h"
 #include "optiongroup.h"
 #include "picturebutton.h"
 #include "scorepanel.h"
+#include "secondarywindows.h"
 #include "settings/settingsfile.h"
 #include "twips.h"
 
@@ -29,7 +32,6 @@ void paintWhiteOnBlack(QWidget* widget)
     palette.setColor(QPalette::Window, Qt::black);
     palette.setColor(QPalette::WindowText, Qt::white);
     palette.setColor(QPalette::ButtonText, Qt::white);
-    palette.setColor(QPalette::Text, Qt::white);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -58,6 +60,8 @@ MainWindow::MainWindow(RandomSource& random, CueSink& cues, const Artwork& artwo
     setWindowTitle(QStringLiteral("Vemo's Tic Tac Toe "));
     setWindowIcon(m_artwork.appIcon());
     buildWindow();
+    m_windows = new SecondaryWindows(this, m_artwork);
+    m_tray = new TrayIcon(windowIcon(), this);
     connectMenus();
     connectControls();
 }
@@ -149,10 +153,10 @@ void MainWindow::buildOptionFrames(QWidget* area)
     m_firstMove->setGeometry(twips(3960, 2640, 1260, 495));
 
     m_difficulty = new OptionGroup(tr("Difficulty"),
-                                   {{tr("Easy"), twips(120, 240, 975, 255)},
-                                    {tr("Meduim"), twips(120, 480, 975, 255)},
-                                    {tr("Hard"), twips(120, 720, 975, 255)},
-                                    {tr("Unbeat"), twips(120, 960, 975, 255)}},
+                                   {{tr("Easy"), twips(120, 240, 1095, 255)},
+                                    {tr("Meduim"), twips(120, 480, 1095, 255)},
+                                    {tr("Hard"), twips(120, 720, 1095, 255)},
+                                    {tr("Unbeat"), twips(120, 960, 1095, 255)}},
                                    area);
     m_difficulty->setObjectName(QStringLiteral("Frame2"));
     m_difficulty->setGeometry(twips(3960, 3240, 1260, 1335));
@@ -186,6 +190,20 @@ void MainWindow::connectMenus()
     connect(m_menus.twoPlayer, &QAction::triggered, this, [this] { act(&Game::chooseTwoPlayer); });
     connect(m_menus.turnScore, &QAction::triggered, this, [this] { act(&Game::toggleScoring); });
     connect(m_menus.sounds, &QAction::triggered, this, [this] { act(&Game::toggleSounds); });
+    connect(m_menus.taskbar, &QAction::triggered, this,
+            [this](bool checked) { checked ? m_tray->add() : m_tray->remove(); });
+    connect(m_menus.graphics, &QAction::triggered, this, [this] {
+        m_windows->setStacking(m_game.onTopChecked(), m_game.ontop() == 1);
+        m_windows->openChooser(m_game.cardbase());
+    });
+    connect(m_menus.about, &QAction::triggered, this, [this] {
+        m_game.announceAbout();
+        openSecondary(&SecondaryWindows::openAbout);
+    });
+    connect(m_menus.tips, &QAction::triggered, this,
+            [this] { openSecondary(&SecondaryWindows::openTips); });
+    connect(m_windows, &SecondaryWindows::pictureSetAccepted, this, &MainWindow::acceptPictureSet);
+    connect(m_windows, &SecondaryWindows::closed, this, &MainWindow::render);
 }
 
 void MainWindow::connectControls()
@@ -220,6 +238,13 @@ void MainWindow::startUp(const SettingsRecord& settings)
     render();
 }
 
+std::string MainWindow::startUpFromSettingsFile()
+{
+    const LoadedSettings settings = loadSettings(settingsFileName);
+    startUp(settings.record);
+    return settings.problem;
+}
+
 void MainWindow::greet()
 {
     m_board->setFocus(Qt::OtherFocusReason);
@@ -232,6 +257,30 @@ void MainWindow::act(void (Game::*operation)())
     if (operation == &Game::newGame)
         m_board->setFocus(Qt::OtherFocusReason);
     render();
+}
+
+void MainWindow::openSecondary(void (SecondaryWindows::*open)())
+{
+    m_windows->setStacking(m_game.onTopChecked(), m_game.ontop() == 1);
+    (m_windows->*open)();
+}
+
+void MainWindow::acceptPictureSet(int cardbase)
+{
+    m_game.acceptPictureSet(cardbase);
+    render();
+    warn(savePictureSet(pictureSetFileName, cardbase));
+}
+
+void MainWindow::warn(const std::string& problem)
+{
+    if (problem.empty())
+        return;
+    auto* note = new QMessageBox(QMessageBox::Warning, windowTitle(),
+                                 QString::fromStdString(problem), QMessageBox::Ok, this);
+    note->setAttribute(Qt::WA_DeleteOnClose);
+    note->setModal(false);
+    note->show();
 }
 
 void MainWindow::playSquare(int square)
@@ -283,6 +332,7 @@ void MainWindow::shutDown()
 {
     m_shuttingDown = true;
     const bool farewell = m_game.beginShutDown();
+    m_tray->remove();
     const std::string problem = saveSettings(settingsFileName, m_game.settingsRecord());
     if (!problem.empty())
         QMessageBox::warning(this, windowTitle(), QString::fromStdString(problem));
@@ -364,13 +414,9 @@ void MainWindow::renderMenus()
 
 void MainWindow::applyStayOnTop()
 {
-    const bool onTop = m_game.onTopChecked();
-    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
-        return;
-    const bool wasVisible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (wasVisible)
-        show();
+    // While a secondary window is open it holds the top band instead.
+    if (!m_windows->anyOpen())
+        StayOnTop::apply(this, m_game.onTopChecked());
 }
 
 } // namespace ttt

@@ -16,6 +16,8 @@ class BoardWidget;
 class OptionGroup;
 class PictureButton;
 class ScorePanel;
+class SecondaryWindows;
+class TrayIcon;
 
 // The game's main window: the board, the play controls, the option frames, the
 // scoreboard and the menus. Every action goes to the game; the window then draws
@@ -31,12 +33,18 @@ public:
 
     // Applies the saved settings silently; the window is then shown and greets.
     void startUp(const SettingsRecord& settings);
+    // Start-up from "options.ttt" in the working directory. Returns what the player
+    // should be told when the file could not be read, else an empty string.
+    std::string startUpFromSettingsFile();
     void greet();
 
     const Game& game() const { return m_game; }
     BoardWidget* board() const { return m_board; }
+    SecondaryWindows* secondaryWindows() const { return m_windows; }
     // How long the farewell is given to be heard at exit, in milliseconds.
     void setFarewellHold(int milliseconds) { m_farewellHold = milliseconds; }
+    // Tells the player about a file problem without holding up the game.
+    void warn(const std::string& problem);
 
 signals:
     // The "S" key: the program ends at once, without the steps of a normal exit.
@@ -58,6 +66,8 @@ private:
     void playSquare(int square);
     bool handleKey(QObject* watched, QKeyEvent* event);
     void shutDown();
+    void openSecondary(void (SecondaryWindows::*open)());
+    void acceptPictureSet(int cardbase);
 
     void render();
     void renderCells();
@@ -77,6 +87,8 @@ private:
     OptionGroup* m_players = nullptr;
     OptionGroup* m_firstMove = nullptr;
     OptionGroup* m_difficulty = nullptr;
+    SecondaryWindows* m_windows = nullptr;
+    TrayIcon* m_tray = nullptr;
     int m_farewellHold = 3000;
     bool m_shuttingDown = false;
 };

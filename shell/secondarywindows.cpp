@@ -1,0 +1,82 @@
+#include "secondarywindows.h"
+
+#include "dialogs/stayontop.h"
+
+namespace ttt {
+
+SecondaryWindows::SecondaryWindows(QWidget* mainWindow, const Artwork& artwork)
+    : QObject(mainWindow), m_main(mainWindow), m_artwork(artwork)
+{
+}
+
+SecondaryWindows::~SecondaryWindows()
+{
+    delete m_chooser;
+    delete m_about;
+    delete m_tips;
+}
+
+void SecondaryWindows::setStacking(bool mainOnTop, bool onTop)
+{
+    m_mainOnTop = mainOnTop;
+    m_onTop = onTop;
+}
+
+void SecondaryWindows::openChooser(int cardbase)
+{
+    if (!m_chooser) {
+        m_chooser = new GraphicsChooser(m_artwork);
+        connect(m_chooser, &GraphicsChooser::accepted, this, [this](int chosen) {
+            emit pictureSetAccepted(chosen);
+            close();
+        });
+        connect(m_chooser, &GraphicsChooser::cancelled, this, &SecondaryWindows::close);
+    }
+    m_chooser->openFor(cardbase);
+    open(m_chooser);
+}
+
+void SecondaryWindows::openAbout()
+{
+    if (!m_about) {
+        m_about = new AboutWindow(m_artwork);
+        connect(m_about, &AboutWindow::closed, this, &SecondaryWindows::close);
+    }
+    open(m_about);
+}
+
+void SecondaryWindows::openTips()
+{
+    m_tips = new TipsWindow(m_artwork);
+    connect(m_tips, &TipsWindow::closed, this, &SecondaryWindows::close);
+    open(m_tips);
+}
+
+void SecondaryWindows::open(QWidget* window)
+{
+    m_open = window;
+    m_main->setEnabled(false);
+    if (m_mainOnTop)
+        StayOnTop::apply(m_main, false);
+    if (m_onTop)
+        StayOnTop::apply(window, true);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void SecondaryWindows::close()
+{
+    QWidget* window = m_open;
+    m_open = nullptr;
+    m_main->show();
+    m_main->setEnabled(true);
+    if (window && m_onTop)
+        StayOnTop::apply(window, false);
+    if (m_mainOnTop)
+        StayOnTop::apply(m_main, true);
+    m_main->activateWindow();
+    emit closed();
+}
+
+} // namespace ttt

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "dialogs/aboutwindow.h"
+#include "dialogs/graphicschooser.h"
+#include "dialogs/tipswindow.h"
+
+#include <QObject>
+#include <QPointer>
+
+namespace ttt {
+
+class Artwork;
+
+// The graphics chooser, About and Tips. Each acts as a modal dialog: while one is
+// open the main window waits disabled behind it, and while always-on-top is on the
+// open window takes the main window's place in the top band.
+// The chooser and About are made on first use and then kept; Tips is made anew
+// each time.
+class SecondaryWindows : public QObject
+{
+    Q_OBJECT
+
+public:
+    SecondaryWindows(QWidget* mainWindow, const Artwork& artwork);
+    ~SecondaryWindows() override;
+
+    // The stacking the windows follow, read when one opens or closes.
+    void setStacking(bool mainOnTop, bool onTop);
+
+    void openChooser(int cardbase);
+    void openAbout();
+    void openTips();
+    bool anyOpen() const { return m_open != nullptr; }
+
+    GraphicsChooser* chooser() const { return m_chooser; }
+    AboutWindow* about() const { return m_about; }
+    TipsWindow* tips() const { return m_tips; }
+
+signals:
+    void pictureSetAccepted(int cardbase);
+    // A window has closed and the main window is enabled again.
+    void closed();
+
+private:
+    void open(QWidget* window);
+    void close();
+
+    QWidget* m_main;
+    const Artwork& m_artwork;
+    bool m_mainOnTop = false;
+    bool m_onTop = false;
+    QPointer<QWidget> m_open;
+    QPointer<GraphicsChooser> m_chooser;
+    QPointer<AboutWindow> m_about;
+    QPointer<TipsWindow> m_tips;
+};
+
+} // namespace ttt
