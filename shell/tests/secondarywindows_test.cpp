@@ -1,0 +1,242 @@
+// The main window with its secondary windows, start-up from the settings file and
+// the always-on-top band.
+#include "game/tests/fakes.h"
+#include "shell/art/artwork.h"
+#include "shell/boardwidget.h"
+#include "shell/cellview.h"
+#include "shell/dialogs/aboutwindow.h"
+#include "shell/dialogs/graphicschooser.h"
+#include "shell/dialogs/stayontop.h"
+#include "shell/dialogs/tipswindow.h"
+#include "shell/mainwindow.h"
+#include "shell/secondarywindows.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace ttt;
+
+class SecondaryWindowsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void firstStartWritesTheDefaultLine();
+    void savedRecordIsRestored();
+    void chooserOkChangesTheSetAndStopsTheGame_data();
+    void chooserOkChangesTheSetAndStopsTheGame();
+    void chooserCancelAndFrameCloseChangeNothing();
+    void aboutPlaysItsCueAndKeepsItsHeight();
+    void tipsIsMadeAnewEachTime();
+    void alwaysOnTopTwiceEndsOff();
+    void secondaryWindowTakesTheTopBand();
+
+private:
+    QByteArray fileText(const char* name) const
+    {
+        QFile file(QString::fromLatin1(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void writeFile(const char* name, const QByteArray& text) const
+    {
+        QFile file(QString::fromLatin1(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    QAction* action(const char* name) const
+    {
+        return m_window->findChild<QAction*>(QString::fromLatin1(name));
+    }
+    void start()
+    {
+        QVERIFY(m_window->startUpFromSettingsFile().empty());
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        m_cues.played.clear();
+    }
+    GraphicsChooser* chooser() const { return m_window->secondaryWindows()->chooser(); }
+    template <typename Button = QPushButton> Button* child(QWidget* parent, const char* name) const
+    {
+        return parent->findChild<Button*>(QString::fromLatin1(name));
+    }
+
+    QTemporaryDir* m_dir = nullptr;
+    QString m_oldDir;
+    test::ScriptedRandom m_random;
+    test::RecordingCues m_cues;
+    Artwork m_artwork;
+    MainWindow* m_window = nullptr;
+};
+
+void SecondaryWindowsTest::init()
+{
+    m_dir = new QTemporaryDir;
+    m_oldDir = QDir::currentPath();
+    QDir::setCurrent(m_dir->path());
+    m_cues.played.clear();
+    m_window = new MainWindow(m_random, m_cues, m_artwork);
+    m_window->setFarewellHold(0);
+}
+
+void SecondaryWindowsTest::cleanup()
+{
+    delete m_window;
+    QDir::setCurrent(m_oldDir);
+    delete m_dir;
+}
+
+void SecondaryWindowsTest::firstStartWritesTheDefaultLine()
+{
+    start();
+    QCOMPARE(fileText("options.ttt"), QByteArray("3,1,1,0,1,0,16\r\n"));
+    QVERIFY(action("ai3")->isChecked());
+    QCOMPARE(m_window->game().shownCard(1), 16);
+    m_window->close();
+    QCOMPARE(fileText("options.ttt"), QByteArray("3,1,1,0,1,0,16\r\n"));
+}
+
+void SecondaryWindowsTest::savedRecordIsRestored()
+{
+    writeFile("options.ttt", "4,2,2,1,0,1,34\r\n");
+    start();
+    QCOMPARE(fileText("options.ttt"), QByteArray("4,2,2,1,0,1,34\r\n3,1,1,0,1,0,16\r\n"));
+    QVERIFY(action("ai4")->isChecked());
+    QVERIFY(action("firsto")->isChecked());
+    QVERIFY(action("twoplayer")->isChecked());
+    QCOMPARE(action("turnscore")->text(), QStringLiteral("&Turn Scoring On"));
+    QVERIFY(!action("sounds")->isChecked());
+    QVERIFY(action("allontop")->isChecked());
+    QVERIFY(StayOnTop::isOnTop(m_window));
+    QCOMPARE(m_window->game().cardbase(), 34);
+    QVERIFY(m_cues.played.empty());
+    m_window->close();
+    QCOMPARE(fileText("options.ttt"), QByteArray("4,2,2,1,0,1,34\r\n"));
+}
+
+void SecondaryWindowsTest::chooserOkChangesTheSetAndStopsTheGame_data()
+{
+    QTest::addColumn<int>("option");
+    QTest::addColumn<int>("cardbase");
+    QTest::newRow("Option 1") << 1 << 1;
+    QTest::newRow("Option 12") << 12 << 34;
+}
+
+void SecondaryWindowsTest::chooserOkChangesTheSetAndStopsTheGame()
+{
+    QFETCH(int, option);
+    QFETCH(int, cardbase);
+    writeFile("options.ttt", "3,1,2,0,1,0,16\r\n");
+    start();
+    QTest::keyClick(m_window->board(), Qt::Key_P);
+    QTest::keyClick(m_window->board(), Qt::Key_5);
+    action("graphics")->trigger();
+    QVERIFY(chooser()->isVisible());
+    QVERIFY(!m_window->isEnabled());
+    QVERIFY(child<QRadioButton>(chooser(), "Opt6")->isChecked()); // the set in use
+    QTest::mouseClick(
+        child<QRadioButton>(chooser(), QStringLiteral("Opt%1").arg(option).toLatin1().constData()),
+        Qt::LeftButton);
+    QTest::mouseClick(child(chooser(), "Command1"), Qt::LeftButton);
+    QVERIFY(!chooser()->isVisible());
+    QVERIFY(m_window->isEnabled());
+    QCOMPARE(m_window->game().cardbase(), cardbase);
+    for (int s = 1; s <= 9; ++s)
+        QCOMPARE(m_window->board()->cell(s)->picture().cacheKey(),
+                 m_artwork.card(cardbase, m_window->devicePixelRatioF()).cacheKey());
+    QCOMPARE(m_window->findChild<QLabel*>(QStringLiteral("pointnew"))->text(), QStringLiteral("^"));
+    QCOMPARE(fileText("cardset.ttt"), QByteArray::number(cardbase) + "\r\n");
+    m_window->close();
+    QVERIFY(fileText("options.ttt").endsWith("," + QByteArray::number(cardbase) + "\r\n"));
+}
+
+void SecondaryWindowsTest::chooserCancelAndFrameCloseChangeNothing()
+{
+    start();
+    action("graphics")->trigger();
+    QTest::mouseClick(child<QRadioButton>(chooser(), "Opt2"), Qt::LeftButton);
+    QTest::mouseClick(child(chooser(), "Command2"), Qt::LeftButton);
+    QVERIFY(m_window->isEnabled());
+    QCOMPARE(m_window->game().cardbase(), 16);
+    QVERIFY(!QFile::exists(QStringLiteral("cardset.ttt")));
+
+    action("graphics")->trigger();
+    QVERIFY(child<QRadioButton>(chooser(), "Opt2")->isChecked()); // as it was left
+    chooser()->close();
+    QVERIFY(!chooser()->isVisible());
+    QVERIFY(m_window->isEnabled());
+    QCOMPARE(m_window->game().cardbase(), 16);
+}
+
+void SecondaryWindowsTest::aboutPlaysItsCueAndKeepsItsHeight()
+{
+    start();
+    action("about")->trigger();
+    QCOMPARE(m_cues.played, std::vector<std::string>{"s-question.wav"});
+    AboutWindow* about = m_window->secondaryWindows()->about();
+    QVERIFY(about->isVisible());
+    QVERIFY(!m_window->isEnabled());
+    const int first = about->height();
+    QTest::mouseDClick(child<QWidget>(about, "Image1"), Qt::LeftButton);
+    QCOMPARE(about->height(), first + 20);
+    QTest::mouseClick(child(about, "Command1"), Qt::LeftButton);
+    QVERIFY(m_window->isEnabled());
+    action("about")->trigger();
+    QCOMPARE(about->height(), first + 20);
+    about->close(); // the frame acts as "Thank you"
+    QVERIFY(m_window->isEnabled());
+    QVERIFY(!about->isVisible());
+}
+
+void SecondaryWindowsTest::tipsIsMadeAnewEachTime()
+{
+    start();
+    action("tips")->trigger();
+    QPointer<TipsWindow> tips = m_window->secondaryWindows()->tips();
+    QVERIFY(tips && tips->isVisible());
+    QVERIFY(!m_window->isEnabled());
+    QVERIFY(m_cues.played.empty());
+    QTest::mouseClick(child(tips, "Command1"), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(tips.isNull());
+    QVERIFY(m_window->isEnabled());
+    action("tips")->trigger();
+    QVERIFY(m_window->secondaryWindows()->tips());
+    m_window->secondaryWindows()->tips()->close();
+    QVERIFY(m_window->isEnabled());
+}
+
+void SecondaryWindowsTest::alwaysOnTopTwiceEndsOff()
+{
+    start();
+    action("allontop")->trigger();
+    QVERIFY(StayOnTop::isOnTop(m_window));
+    QVERIFY(m_window->isVisible());
+    action("allontop")->trigger();
+    QVERIFY(!StayOnTop::isOnTop(m_window));
+    QVERIFY(!action("allontop")->isChecked());
+    QVERIFY(m_window->isVisible());
+}
+
+void SecondaryWindowsTest::secondaryWindowTakesTheTopBand()
+{
+    start();
+    action("allontop")->trigger();
+    action("about")->trigger();
+    AboutWindow* about = m_window->secondaryWindows()->about();
+    QVERIFY(StayOnTop::isOnTop(about));
+    QVERIFY(!StayOnTop::isOnTop(m_window));
+    QTest::mouseClick(child(about, "Command1"), Qt::LeftButton);
+    QVERIFY(!StayOnTop::isOnTop(about));
+    QVERIFY(StayOnTop::isOnTop(m_window));
+}
+
+QTEST_MAIN(SecondaryWindowsTest)
+#include "secondarywindows_test.moc"
