@@ -136,7 +136,7 @@ void MainWindow::buildControls(QWidget* area)
 void MainWindow::buildOptionFrames(QWidget* area)
 {
     m_players = new OptionGroup(tr("Players"),
-                                {{QStringLiteral("1"), twips(120, 240, 375, 195)},
+                                {{QStringLiteral("1"), twips(120, 240, 465, 195)},
                                  {QStringLiteral("2"), twips(650, 240, 460, 195)}},
                                 area);
     m_players->setObjectName(QStringLiteral("Frame1_0"));
