@@ -1,7 +1,7 @@
 #include "boardwidget.h"
 
 #include "cellview.h"
-#include "twips.h"
+#include "shell/twips.h"
 
 #include <QPainter>
 
@@ -24,7 +24,7 @@ BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent)
         const int row = 2 - (square - 1) / 3; // square 7 is on the top row
         const int column = (square - 1) % 3;
         auto* cell = new CellView(square, this);
-        cell->setGeometry(twips(cellOrigins[column], cellOrigins[row], cellTwips, cellTwips));
+        cell->setGeometry(twipsRect(cellOrigins[column], cellOrigins[row], cellTwips, cellTwips));
         connect(cell, &CellView::clicked, this, &BoardWidget::cellClicked);
         m_cells[square - 1] = cell;
     }

@@ -10,7 +10,7 @@
 #include "scorepanel.h"
 #include "secondarywindows.h"
 #include "settings/settingsfile.h"
-#include "twips.h"
+#include "shell/twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -97,7 +97,7 @@ void MainWindow::buildControls(QWidget* area)
 
     auto* title = new QLabel(area);
     title->setObjectName(QStringLiteral("Image1"));
-    title->setGeometry(twips(1320, 120, 2625, 525));
+    title->setGeometry(twipsRect(1320, 120, 2625, 525));
     title->setPixmap(m_artwork.picture(Artwork::Picture::Title, dpr));
     title->setAccessibleName(tr("Tic Tac Toe"));
 
@@ -105,61 +105,61 @@ void MainWindow::buildControls(QWidget* area)
         new PictureButton(m_artwork.picture(Artwork::Picture::NewGameUp, dpr),
                           m_artwork.picture(Artwork::Picture::NewGameDown, dpr), area);
     m_newGameButton->setObjectName(QStringLiteral("oneplay"));
-    m_newGameButton->setGeometry(twips(240, 240, 330, 270));
+    m_newGameButton->setGeometry(twipsRect(240, 240, 330, 270));
     m_newGameButton->setAccessibleName(tr("New Game"));
     m_newGameButton->setToolTip(tr("New Game"));
 
     m_quitButton = new PictureButton(m_artwork.picture(Artwork::Picture::QuitUp, dpr),
                                      m_artwork.picture(Artwork::Picture::QuitDown, dpr), area);
     m_quitButton->setObjectName(QStringLiteral("playstop"));
-    m_quitButton->setGeometry(twips(600, 240, 330, 270));
+    m_quitButton->setGeometry(twipsRect(600, 240, 330, 270));
     m_quitButton->setAccessibleName(tr("Quit"));
     m_quitButton->setToolTip(tr("Quit"));
 
     m_pointnew = new QLabel(area);
     m_pointnew->setObjectName(QStringLiteral("pointnew"));
-    m_pointnew->setGeometry(twips(340, 530, 135, 135).adjusted(-2, -2, 2, 2));
+    m_pointnew->setGeometry(twipsRect(340, 530, 135, 135).adjusted(-2, -2, 2, 2));
     m_pointnew->setAlignment(Qt::AlignCenter);
     QPalette white = m_pointnew->palette();
     white.setColor(QPalette::WindowText, Qt::white);
     m_pointnew->setPalette(white);
 
     m_board = new BoardWidget(area);
-    m_board->setGeometry(twips(120, 840, 3735, 3735));
+    m_board->setGeometry(twipsRect(120, 840, 3735, 3735));
     m_board->setBackground(m_artwork.picture(Artwork::Picture::Board, dpr));
 
     m_result = new QLabel(area);
     m_result->setObjectName(QStringLiteral("result"));
-    m_result->setGeometry(twips(960, 4800, 3255, 615));
+    m_result->setGeometry(twipsRect(960, 4800, 3255, 615));
 }
 
 void MainWindow::buildOptionFrames(QWidget* area)
 {
     m_players = new OptionGroup(tr("Players"),
-                                {{QStringLiteral("1"), twips(120, 240, 465, 195)},
-                                 {QStringLiteral("2"), twips(650, 240, 460, 195)}},
+                                {{QStringLiteral("1"), twipsRect(120, 240, 465, 195)},
+                                 {QStringLiteral("2"), twipsRect(650, 240, 460, 195)}},
                                 area);
     m_players->setObjectName(QStringLiteral("Frame1_0"));
-    m_players->setGeometry(twips(3960, 840, 1260, 495));
+    m_players->setGeometry(twipsRect(3960, 840, 1260, 495));
 
     m_scores = new ScorePanel(area);
-    m_scores->setGeometry(twips(3960, 1440, 1260, 1095));
+    m_scores->setGeometry(twipsRect(3960, 1440, 1260, 1095));
 
     m_firstMove = new OptionGroup(tr("First Move"),
-                                  {{QStringLiteral("X"), twips(120, 240, 495, 195)},
-                                   {QStringLiteral("O"), twips(650, 240, 495, 195)}},
+                                  {{QStringLiteral("X"), twipsRect(120, 240, 495, 195)},
+                                   {QStringLiteral("O"), twipsRect(650, 240, 495, 195)}},
                                   area);
     m_firstMove->setObjectName(QStringLiteral("Frame1_1"));
-    m_firstMove->setGeometry(twips(3960, 2640, 1260, 495));
+    m_firstMove->setGeometry(twipsRect(3960, 2640, 1260, 495));
 
     m_difficulty = new OptionGroup(tr("Difficulty"),
-                                   {{tr("Easy"), twips(120, 240, 1095, 255)},
-                                    {tr("Meduim"), twips(120, 480, 1095, 255)},
-                                    {tr("Hard"), twips(120, 720, 1095, 255)},
-                                    {tr("Unbeat"), twips(120, 960, 1095, 255)}},
+                                   {{tr("Easy"), twipsRect(120, 240, 1095, 255)},
+                                    {tr("Meduim"), twipsRect(120, 480, 1095, 255)},
+                                    {tr("Hard"), twipsRect(120, 720, 1095, 255)},
+                                    {tr("Unbeat"), twipsRect(120, 960, 1095, 255)}},
                                    area);
     m_difficulty->setObjectName(QStringLiteral("Frame2"));
-    m_difficulty->setGeometry(twips(3960, 3240, 1260, 1335));
+    m_difficulty->setGeometry(twipsRect(3960, 3240, 1260, 1335));
     m_difficulty->button(3)->setAccessibleName(tr("Unbeatable"));
 
     const char* names[3] = {"playersonform", "formfirstmove", "formdiff"};

@@ -1,7 +1,7 @@
 #include "scorepanel.h"
 
 #include "results/scoreboard.h"
-#include "twips.h"
+#include "shell/twips.h"
 
 #include <QLabel>
 
@@ -10,9 +10,9 @@ namespace ttt {
 ScorePanel::ScorePanel(QWidget* parent) : QGroupBox(tr("Score"), parent)
 {
     setObjectName(QStringLiteral("Frame3"));
-    addTitle(QStringLiteral(" X"), "totalx", twips(120, 240, 255, 255));
-    addTitle(QStringLiteral(" O"), "totalo", twips(120, 510, 255, 255));
-    addTitle(QStringLiteral("NW"), "totalnw", twips(120, 780, 375, 255))
+    addTitle(QStringLiteral(" X"), "totalx", twipsRect(120, 240, 255, 255));
+    addTitle(QStringLiteral(" O"), "totalo", twipsRect(120, 510, 255, 255));
+    addTitle(QStringLiteral("NW"), "totalnw", twipsRect(120, 780, 375, 255))
         ->setAccessibleName(tr("No winner"));
     m_x = addTotal("totalxdisp", 240);
     m_o = addTotal("totalodisp", 510);
@@ -31,7 +31,7 @@ QLabel* ScorePanel::addTotal(const char* name, int top)
 {
     auto* label = new QLabel(QStringLiteral(" 0"), this);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(twips(600, top, 495, 255));
+    label->setGeometry(twipsRect(600, top, 495, 255));
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, Qt::black);

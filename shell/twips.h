@@ -4,10 +4,16 @@
 
 namespace ttt {
 
-// The window's layout is drawn up in twips, 15 to a logical pixel.
-constexpr QRect twips(int left, int top, int width, int height)
+// The window layouts are drawn up in twips: 1440 to the inch, 15 to a pixel at
+// normal screen scale. These turn them into logical pixels.
+constexpr int fromTwips(int twips)
 {
-    return QRect(left / 15, top / 15, width / 15, height / 15);
+    return (twips + 7) / 15;
+}
+
+constexpr QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(fromTwips(left), fromTwips(top), fromTwips(width), fromTwips(height));
 }
 
 } // namespace ttt

@@ -3,7 +3,7 @@
 #include "fonts.h"
 #include "hotspot.h"
 #include "shell/art/artwork.h"
-#include "twips.h"
+#include "shell/twips.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -3,7 +3,7 @@
 #include "cardview.h"
 #include "fonts.h"
 #include "shell/art/artwork.h"
-#include "twips.h"
+#include "shell/twips.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>

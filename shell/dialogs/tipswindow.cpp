@@ -1,7 +1,7 @@
 #include "tipswindow.h"
 
 #include "shell/art/artwork.h"
-#include "twips.h"
+#include "shell/twips.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
