@@ -374,25 +374,19 @@ void MainWindow::renderCells()
 
 void MainWindow::renderResult()
 {
-    const qreal dpr = devicePixelRatioF();
-    switch (m_game.result()) {
-    case Game::ResultPicture::XWins:
-        m_result->setPixmap(m_artwork.picture(Artwork::Picture::XWins, dpr));
-        m_result->setAccessibleName(tr("X wins"));
-        break;
-    case Game::ResultPicture::OWins:
-        m_result->setPixmap(m_artwork.picture(Artwork::Picture::OWins, dpr));
-        m_result->setAccessibleName(tr("O wins"));
-        break;
-    case Game::ResultPicture::NoWin:
-        m_result->setPixmap(m_artwork.picture(Artwork::Picture::NoWin, dpr));
-        m_result->setAccessibleName(tr("No winner"));
-        break;
-    case Game::ResultPicture::Blank:
-        m_result->setPixmap(m_artwork.picture(Artwork::Picture::BlankResult, dpr));
-        m_result->setAccessibleName(tr("No result yet"));
-        break;
-    }
+    struct Shown
+    {
+        Artwork::Picture picture;
+        const char* name;
+    };
+    // Indexed by Game::ResultPicture: Blank, XWins, OWins, NoWin.
+    static const Shown results[] = {{Artwork::Picture::BlankResult, "No result yet"},
+                                    {Artwork::Picture::XWins, "X wins"},
+                                    {Artwork::Picture::OWins, "O wins"},
+                                    {Artwork::Picture::NoWin, "No winner"}};
+    const Shown& shown = results[static_cast<int>(m_game.result())];
+    m_result->setPixmap(m_artwork.picture(shown.picture, devicePixelRatioF()));
+    m_result->setAccessibleName(tr(shown.name));
     const bool idle = m_game.showsNewGamePointer();
     m_pointnew->setText(idle ? QStringLiteral("^") : QString());
     m_pointnew->setAccessibleName(idle ? tr("Start a new game") : QString());

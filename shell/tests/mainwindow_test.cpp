@@ -1,16 +1,15 @@
 // Drives the real main window: clicks, keys, menus and option buttons.
-#include "game/tests/fakes.h"
 #include "shell/art/artwork.h"
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
 #include "shell/mainwindow.h"
+#include "windowtestbench.h"
 
 #include <QAction>
 #include <QFile>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace ttt;
@@ -53,7 +52,7 @@ private:
         m_window->startUp(settings);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
-        m_cues.played.clear();
+        m_bench->cues.played.clear();
     }
     void clickCell(int square)
     {
@@ -67,30 +66,19 @@ private:
         return text;
     }
 
-    QTemporaryDir* m_dir = nullptr;
-    QString m_oldDir;
-    test::ScriptedRandom m_random;
-    test::RecordingCues m_cues;
-    Artwork m_artwork;
+    std::unique_ptr<test::WindowTestBench> m_bench;
     MainWindow* m_window = nullptr;
 };
 
 void MainWindowTest::init()
 {
-    m_dir = new QTemporaryDir;
-    m_oldDir = QDir::currentPath();
-    QDir::setCurrent(m_dir->path());
-    m_random = {};
-    m_cues.played.clear();
-    m_window = new MainWindow(m_random, m_cues, m_artwork);
-    m_window->setFarewellHold(0);
+    m_bench = std::make_unique<test::WindowTestBench>();
+    m_window = m_bench->window.get();
 }
 
 void MainWindowTest::cleanup()
 {
-    delete m_window;
-    QDir::setCurrent(m_oldDir);
-    delete m_dir;
+    m_bench.reset();
 }
 
 void MainWindowTest::firstStartShowsTheDefaults()
@@ -112,7 +100,7 @@ void MainWindowTest::firstStartShowsTheDefaults()
     QVERIFY(radio("playersonform0")->isChecked());
     QCOMPARE(label("totalxdisp")->text(), QStringLiteral(" 0"));
     QCOMPARE(label("pointnew")->text(), QStringLiteral("^"));
-    QVERIFY(m_cues.played.empty());
+    QVERIFY(m_bench->cues.played.empty());
 }
 
 void MainWindowTest::twoPlayerGameByClicks()
@@ -126,8 +114,8 @@ void MainWindowTest::twoPlayerGameByClicks()
     QCOMPARE(label("totalxdisp")->text(), QStringLiteral(" 1"));
     QCOMPARE(label("pointnew")->text(), QStringLiteral("^"));
     QCOMPARE(label("result")->accessibleName(), QStringLiteral("X wins"));
-    QCOMPARE(m_cues.played.size(), size_t(1));
-    QVERIFY(QString::fromStdString(m_cues.played[0]).startsWith(QStringLiteral("x2win")));
+    QCOMPARE(m_bench->cues.played.size(), size_t(1));
+    QVERIFY(QString::fromStdString(m_bench->cues.played[0]).startsWith(QStringLiteral("x2win")));
     clickCell(3); // the game is over: ignored
     QCOMPARE(boardText(), QStringLiteral("OO....XXX"));
     QVERIFY(m_window->board()->hasFocus());
@@ -138,7 +126,7 @@ void MainWindowTest::onePlayerGameByDigitKeys()
     startWith({1, 1, 1, 0, 1, 0, 16});
     QWidget* board = m_window->board();
     QTest::keyClick(board, Qt::Key_P);
-    m_random.queueSquares({4, 5});
+    m_bench->random.queueSquares({4, 5});
     QTest::keyClick(board, Qt::Key_1);
     QTest::keyClick(board, Qt::Key_2);
     QCOMPARE(boardText(), QStringLiteral("XX.OO...."));
@@ -161,7 +149,7 @@ void MainWindowTest::keyS_quitsAtOnceWithoutSaving()
     QTest::keyClick(m_window->board(), Qt::Key_S);
     QCOMPARE(quitNow.count(), 1);
     QCOMPARE(finished.count(), 0);
-    QVERIFY(m_cues.played.empty());
+    QVERIFY(m_bench->cues.played.empty());
     QVERIFY(!QFile::exists(QStringLiteral("options.ttt")));
 }
 
@@ -171,8 +159,8 @@ void MainWindowTest::quitButton_savesTheSettings()
     QSignalSpy finished(m_window, &MainWindow::shutDownFinished);
     QTest::mouseClick(m_window->findChild<QWidget*>(QStringLiteral("playstop")), Qt::LeftButton);
     QCOMPARE(finished.count(), 1);
-    QCOMPARE(m_cues.played.size(), size_t(1));
-    QVERIFY(QString::fromStdString(m_cues.played[0]).startsWith(QStringLiteral("end")));
+    QCOMPARE(m_bench->cues.played.size(), size_t(1));
+    QVERIFY(QString::fromStdString(m_bench->cues.played[0]).startsWith(QStringLiteral("end")));
     QFile file(QStringLiteral("options.ttt"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("4,2,2,1,1,0,34\r\n"));
@@ -191,8 +179,8 @@ void MainWindowTest::exitAndCloseBoxSaveTheSameRecord()
     file.close();
     QCOMPARE(byExit, QByteArray("3,2,2,0,0,0,16\r\n"));
 
-    delete m_window;
-    m_window = new MainWindow(m_random, m_cues, m_artwork);
+    m_bench->makeWindow();
+    m_window = m_bench->window.get();
     startWith(SettingsRecord{});
     action("firsto")->trigger();
     action("twoplayer")->trigger();
@@ -225,14 +213,14 @@ void MainWindowTest::difficultyMenuSelectsTheButton()
     QVERIFY(radio("formdiff3")->isChecked());
     QVERIFY(action("ai4")->isChecked());
     QVERIFY(!action("ai3")->isChecked());
-    QCOMPARE(m_cues.played, (std::vector<std::string>{"brain.wav", "brain.wav"}));
+    QCOMPARE(m_bench->cues.played, (std::vector<std::string>{"brain.wav", "brain.wav"}));
     QCOMPARE(label("pointnew")->text(), QString()); // the game goes on
     action("ai4")->trigger();                       // already checked: nothing
     QVERIFY(action("ai4")->isChecked());
-    QCOMPARE(m_cues.played.size(), size_t(2));
+    QCOMPARE(m_bench->cues.played.size(), size_t(2));
     QTest::mouseClick(radio("formdiff0"), Qt::LeftButton);
     QVERIFY(action("ai1")->isChecked());
-    QCOMPARE(m_cues.played.size(), size_t(3));
+    QCOMPARE(m_bench->cues.played.size(), size_t(3));
 }
 
 void MainWindowTest::playersButtonChecksTheMenu()
@@ -253,7 +241,7 @@ void MainWindowTest::scoringSwitchShowsDashesAndDisablesClear()
     QVERIFY(!action("clearscore")->isEnabled());
     for (const char* name : {"totalxdisp", "totalodisp", "totalnwdisp"})
         QCOMPARE(label(name)->text(), QStringLiteral(" -"));
-    QCOMPARE(m_cues.played, std::vector<std::string>{"score.wav"});
+    QCOMPARE(m_bench->cues.played, std::vector<std::string>{"score.wav"});
 }
 
 void MainWindowTest::cellsTellScreenReadersWhatTheyHold()

@@ -1,6 +1,5 @@
 // The main window with its secondary windows, start-up from the settings file and
 // the always-on-top band.
-#include "game/tests/fakes.h"
 #include "shell/art/artwork.h"
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
@@ -10,13 +9,13 @@
 #include "shell/dialogs/tipswindow.h"
 #include "shell/mainwindow.h"
 #include "shell/secondarywindows.h"
+#include "windowtestbench.h"
 
 #include <QAction>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace ttt;
@@ -60,7 +59,7 @@ private:
         QVERIFY(m_window->startUpFromSettingsFile().empty());
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
-        m_cues.played.clear();
+        m_bench->cues.played.clear();
     }
     GraphicsChooser* chooser() const { return m_window->secondaryWindows()->chooser(); }
     template <typename Button = QPushButton> Button* child(QWidget* parent, const char* name) const
@@ -68,29 +67,19 @@ private:
         return parent->findChild<Button*>(QString::fromLatin1(name));
     }
 
-    QTemporaryDir* m_dir = nullptr;
-    QString m_oldDir;
-    test::ScriptedRandom m_random;
-    test::RecordingCues m_cues;
-    Artwork m_artwork;
+    std::unique_ptr<test::WindowTestBench> m_bench;
     MainWindow* m_window = nullptr;
 };
 
 void SecondaryWindowsTest::init()
 {
-    m_dir = new QTemporaryDir;
-    m_oldDir = QDir::currentPath();
-    QDir::setCurrent(m_dir->path());
-    m_cues.played.clear();
-    m_window = new MainWindow(m_random, m_cues, m_artwork);
-    m_window->setFarewellHold(0);
+    m_bench = std::make_unique<test::WindowTestBench>();
+    m_window = m_bench->window.get();
 }
 
 void SecondaryWindowsTest::cleanup()
 {
-    delete m_window;
-    QDir::setCurrent(m_oldDir);
-    delete m_dir;
+    m_bench.reset();
 }
 
 void SecondaryWindowsTest::firstStartWritesTheDefaultLine()
@@ -116,7 +105,7 @@ void SecondaryWindowsTest::savedRecordIsRestored()
     QVERIFY(action("allontop")->isChecked());
     QVERIFY(StayOnTop::isOnTop(m_window));
     QCOMPARE(m_window->game().cardbase(), 34);
-    QVERIFY(m_cues.played.empty());
+    QVERIFY(m_bench->cues.played.empty());
     m_window->close();
     QCOMPARE(fileText("options.ttt"), QByteArray("4,2,2,1,0,1,34\r\n"));
 }
@@ -150,7 +139,7 @@ void SecondaryWindowsTest::chooserOkChangesTheSetAndStopsTheGame()
     QCOMPARE(m_window->game().cardbase(), cardbase);
     for (int s = 1; s <= 9; ++s)
         QCOMPARE(m_window->board()->cell(s)->picture().cacheKey(),
-                 m_artwork.card(cardbase, m_window->devicePixelRatioF()).cacheKey());
+                 m_bench->artwork.card(cardbase, m_window->devicePixelRatioF()).cacheKey());
     QCOMPARE(m_window->findChild<QLabel*>(QStringLiteral("pointnew"))->text(), QStringLiteral("^"));
     QCOMPARE(fileText("cardset.ttt"), QByteArray::number(cardbase) + "\r\n");
     m_window->close();
@@ -179,7 +168,7 @@ void SecondaryWindowsTest::aboutPlaysItsCueAndKeepsItsHeight()
 {
     start();
     action("about")->trigger();
-    QCOMPARE(m_cues.played, std::vector<std::string>{"s-question.wav"});
+    QCOMPARE(m_bench->cues.played, std::vector<std::string>{"s-question.wav"});
     AboutWindow* about = m_window->secondaryWindows()->about();
     QVERIFY(about->isVisible());
     QVERIFY(!m_window->isEnabled());
@@ -202,7 +191,7 @@ void SecondaryWindowsTest::tipsIsMadeAnewEachTime()
     QPointer<TipsWindow> tips = m_window->secondaryWindows()->tips();
     QVERIFY(tips && tips->isVisible());
     QVERIFY(!m_window->isEnabled());
-    QVERIFY(m_cues.played.empty());
+    QVERIFY(m_bench->cues.played.empty());
     QTest::mouseClick(child(tips, "Command1"), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(tips.isNull());
