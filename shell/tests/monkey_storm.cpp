@@ -1,0 +1,223 @@
+#include "monkey_storm.h"
+
+#include "shell/boardwidget.h"
+#include "shell/cellview.h"
+#include "shell/mainwindow.h"
+#include "shell/secondarywindows.h"
+
+#include <QAction>
+#include <QRadioButton>
+#include <QTest>
+#include <QWindow>
+
+namespace ttt::test {
+
+namespace {
+
+// Every menu command but Exit, which is one of the rarer ways out (see quit()).
+const char* const menuNames[] = {"newgamemenu", "clearscore", "allontop",  "taskbar",   "ai1",
+                                 "ai2",         "ai3",        "ai4",       "graphics",  "first",
+                                 "firsto",      "newgame",    "twoplayer", "turnscore", "sounds",
+                                 "tips",        "about"};
+
+const char* const optionNames[] = {"playersonform0", "playersonform1", "formfirstmove0",
+                                   "formfirstmove1", "formdiff0",      "formdiff1",
+                                   "formdiff2",      "formdiff3"};
+
+// Digits, letters other than "S" and "s", and the space bar.
+const char keys[] = "0123456789 abcdefghijklmnopqrtuvwxyzABCDEFGHIJKLMNOPQRTUVWXYZ";
+
+template <typename T> T* child(const QObject* parent, const char* name)
+{
+    T* found = parent->findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("the storm cannot find %s", name);
+    return found;
+}
+
+bool isOpen(const QWidget* window)
+{
+    return window && window->isVisible();
+}
+
+} // namespace
+
+StormEvent MonkeyStorm::next(MainWindow& window)
+{
+    const SecondaryWindows* windows = window.secondaryWindows();
+    const bool mainBlocked = !window.isEnabled();
+    if (isOpen(windows->chooser()))
+        return pick(4) == 0 ? blockedClick(window) : onChooser(window);
+    if (isOpen(windows->about()))
+        return pick(4) == 0 ? blockedClick(window) : onAbout(window);
+    if (isOpen(windows->tips()))
+        return pick(4) == 0 ? blockedClick(window) : onTips(window);
+    if (mainBlocked)
+        return blockedClick(window); // the watcher reports a window left disabled
+    return onMainWindow(window);
+}
+
+StormEvent MonkeyStorm::onMainWindow(MainWindow& window)
+{
+    const int roll = pick(1000);
+    if (roll < 300) {
+        const int square = pick(9) + 1;
+        QTest::mouseClick(window.board()->cell(square), Qt::LeftButton);
+        return {StormKind::Square, QStringLiteral("click square %1").arg(square), {}};
+    }
+    if (roll < 450) {
+        const int square = pick(9) + 1;
+        QTest::keyClick(window.board(), char('0' + square));
+        return {StormKind::Square, QStringLiteral("key %1 on the board").arg(square), {}};
+    }
+    if (roll < 530) {
+        QWidget* targets[] = {
+            window.board(), window.centralWidget(), child<QWidget>(&window, "oneplay"),
+            child<QWidget>(&window, "playstop"), child<QWidget>(&window, optionNames[pick(8)])};
+        QWidget* target = targets[pick(5)];
+        return keyPress(target, target->objectName());
+    }
+    if (roll < 730)
+        return menuCommand(window);
+    if (roll < 880)
+        return optionButton(window);
+    if (roll < 920) {
+        QTest::mouseClick(child<QWidget>(&window, "oneplay"), Qt::LeftButton);
+        return {StormKind::NewGameButton, QStringLiteral("click oneplay"), {}};
+    }
+    if (roll < 994) {
+        QTest::mouseClick(window.centralWidget(), Qt::LeftButton, {}, QPoint(3, 3));
+        return {StormKind::Background, QStringLiteral("click the window background"), {}};
+    }
+    return quit(window);
+}
+
+StormEvent MonkeyStorm::menuCommand(MainWindow& window)
+{
+    const char* name = menuNames[pick(std::size(menuNames))];
+    child<QAction>(&window, name)->trigger();
+    return {StormKind::Menu, QStringLiteral("menu %1").arg(QLatin1String(name)),
+            QString::fromLatin1(name)};
+}
+
+StormEvent MonkeyStorm::optionButton(MainWindow& window)
+{
+    const char* name = optionNames[pick(std::size(optionNames))];
+    QTest::mouseClick(child<QRadioButton>(&window, name), Qt::LeftButton);
+    return {StormKind::Option, QStringLiteral("option button %1").arg(QLatin1String(name)),
+            QString::fromLatin1(name)};
+}
+
+StormEvent MonkeyStorm::keyPress(QWidget* target, const QString& where)
+{
+    const char key = keys[pick(sizeof keys - 1)];
+    QTest::keyClick(target, key);
+    const StormKind kind = key >= '1' && key <= '9' ? StormKind::Square : StormKind::Key;
+    return {kind, QStringLiteral("key '%1' on %2").arg(QLatin1Char(key)).arg(where), {}};
+}
+
+StormEvent MonkeyStorm::quit(MainWindow& window)
+{
+    switch (pick(3)) {
+    case 0:
+        child<QAction>(&window, "exit")->trigger();
+        return {StormKind::Quit, QStringLiteral("menu exit"), QStringLiteral("exit")};
+    case 1:
+        QTest::mouseClick(child<QWidget>(&window, "playstop"), Qt::LeftButton);
+        return {StormKind::Quit, QStringLiteral("click playstop"), QStringLiteral("playstop")};
+    default:
+        return closeByFrame(&window, QStringLiteral("the main window"));
+    }
+}
+
+StormEvent MonkeyStorm::closeByFrame(QWidget* window, const QString& name)
+{
+    // The platform's close request, as the window frame's close box sends it.
+    window->windowHandle()->close();
+    const StormKind kind =
+        name == QLatin1String("the main window") ? StormKind::Quit : StormKind::Secondary;
+    return {kind, QStringLiteral("close box of %1").arg(name), {}};
+}
+
+StormEvent MonkeyStorm::blockedClick(MainWindow& window)
+{
+    const int roll = pick(100);
+    if (roll < 2)
+        return closeByFrame(&window, QStringLiteral("the main window"));
+    QWidget* target = nullptr;
+    if (roll < 50)
+        target = window.board()->cell(pick(9) + 1);
+    else if (roll < 80)
+        target = child<QWidget>(&window, optionNames[pick(8)]);
+    else
+        target = child<QWidget>(&window, pick(2) ? "oneplay" : "playstop");
+    QTest::mouseClick(target, Qt::LeftButton);
+    const QString name =
+        target->objectName().isEmpty() ? QStringLiteral("a cell") : target->objectName();
+    return {StormKind::Blocked, QStringLiteral("click %1 behind a secondary window").arg(name), {}};
+}
+
+StormEvent MonkeyStorm::onChooser(MainWindow& window)
+{
+    QWidget* chooser = window.secondaryWindows()->chooser();
+    const int roll = pick(100);
+    if (roll < 45) {
+        const int set = pick(12) + 1;
+        QTest::mouseClick(
+            child<QWidget>(chooser, QStringLiteral("Opt%1").arg(set).toLatin1().constData()),
+            Qt::LeftButton);
+        return {StormKind::Secondary, QStringLiteral("chooser: pick Option %1").arg(set), {}};
+    }
+    if (roll < 70) {
+        QTest::mouseClick(child<QWidget>(chooser, "Command1"), Qt::LeftButton);
+        return {StormKind::Secondary, QStringLiteral("chooser: OK"), {}};
+    }
+    if (roll < 80) {
+        QTest::mouseClick(child<QWidget>(chooser, "Command2"), Qt::LeftButton);
+        return {StormKind::Secondary, QStringLiteral("chooser: Cancel"), {}};
+    }
+    if (roll < 90)
+        return closeByFrame(chooser, QStringLiteral("the chooser"));
+    QWidget* focus = chooser->focusWidget() ? chooser->focusWidget() : chooser;
+    const int key = roll < 95 ? Qt::Key_Escape : Qt::Key_Return;
+    QTest::keyClick(focus, Qt::Key(key));
+    return {StormKind::Secondary,
+            QStringLiteral("chooser: %1 on %2")
+                .arg(key == Qt::Key_Escape ? QStringLiteral("Escape") : QStringLiteral("Return"))
+                .arg(focus->objectName()),
+            {}};
+}
+
+StormEvent MonkeyStorm::onAbout(MainWindow& window)
+{
+    QWidget* about = window.secondaryWindows()->about();
+    const int roll = pick(100);
+    if (roll < 40) {
+        QTest::mouseClick(child<QWidget>(about, "Command1"), Qt::LeftButton);
+        return {StormKind::Secondary, QStringLiteral("about: Thank you"), {}};
+    }
+    if (roll < 70) {
+        QTest::mouseDClick(child<QWidget>(about, "Image1"), Qt::LeftButton);
+        return {StormKind::Secondary, QStringLiteral("about: double-click the hotspot"), {}};
+    }
+    if (roll < 90)
+        return closeByFrame(about, QStringLiteral("About"));
+    QTest::keyClick(about, Qt::Key_Escape);
+    return {StormKind::Secondary, QStringLiteral("about: Escape"), {}};
+}
+
+StormEvent MonkeyStorm::onTips(MainWindow& window)
+{
+    QWidget* tips = window.secondaryWindows()->tips();
+    const int roll = pick(100);
+    if (roll < 50) {
+        QTest::mouseClick(child<QWidget>(tips, "Command1"), Qt::LeftButton);
+        return {StormKind::Secondary, QStringLiteral("tips: OK"), {}};
+    }
+    if (roll < 90)
+        return closeByFrame(tips, QStringLiteral("Tips"));
+    QTest::keyClick(tips, Qt::Key_Escape);
+    return {StormKind::Secondary, QStringLiteral("tips: Escape"), {}};
+}
+
+} // namespace ttt::test

@@ -1,0 +1,344 @@
+#include "monkey_watch.h"
+
+#include "shell/art/artwork.h"
+#include "shell/boardwidget.h"
+#include "shell/cellview.h"
+#include "shell/mainwindow.h"
+#include "shell/secondarywindows.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QRadioButton>
+
+namespace ttt::test {
+
+namespace {
+
+constexpr int lines[8][3] = {{7, 8, 9}, {4, 5, 6}, {1, 2, 3}, {7, 4, 1},
+                             {8, 5, 2}, {9, 6, 3}, {1, 5, 9}, {3, 5, 7}};
+
+bool hasLine(const Board& board, int mark)
+{
+    for (const auto& line : lines) {
+        if (board.at(line[0]) == mark && board.at(line[1]) == mark && board.at(line[2]) == mark)
+            return true;
+    }
+    return false;
+}
+
+bool finished(const Board& board, int movecount)
+{
+    return hasLine(board, X) || hasLine(board, O) || movecount == 9;
+}
+
+QString boardText(const Board& board)
+{
+    QString text;
+    for (int s = 1; s <= 9; ++s)
+        text += QLatin1Char(".XO"[board.at(s)]);
+    return text;
+}
+
+bool checked(const MainWindow* window, const char* action)
+{
+    return window->findChild<QAction*>(QString::fromLatin1(action))->isChecked();
+}
+
+bool selected(const MainWindow* window, const QString& button)
+{
+    return window->findChild<QRadioButton*>(button)->isChecked();
+}
+
+QString labelText(const MainWindow* window, const char* label)
+{
+    return window->findChild<QLabel*>(QString::fromLatin1(label))->text();
+}
+
+QString shownTotal(bool on, int total)
+{
+    return on ? QStringLiteral(" %1").arg(total) : QStringLiteral(" -");
+}
+
+// The one checked item among the named ones (1-based), 0 when none, -1 when several.
+int onlyChecked(const MainWindow* window, std::initializer_list<const char*> actions)
+{
+    int found = 0;
+    int index = 1;
+    for (const char* action : actions) {
+        if (checked(window, action))
+            found = found == 0 ? index : -1;
+        ++index;
+    }
+    return found;
+}
+
+int onlySelected(const MainWindow* window, const QString& stem, int count)
+{
+    int found = -1;
+    for (int i = 0; i < count; ++i) {
+        if (selected(window, stem + QString::number(i)))
+            found = found == -1 ? i : -2;
+    }
+    return found;
+}
+
+bool visible(const QWidget* window)
+{
+    return window && window->isVisible();
+}
+
+} // namespace
+
+void MonkeyWatch::attach(MainWindow& window)
+{
+    m_window = &window;
+    const Scoreboard& score = window.game().scoreboard();
+    m_score = {score.scoringOn(), score.xWins(), score.oWins(), score.draws()};
+    m_blanked = false;
+}
+
+QString MonkeyWatch::exitLineShown() const
+{
+    const Game& game = m_window->game();
+    const QString caption = m_window->findChild<QAction*>(QStringLiteral("turnscore"))->text();
+    return QStringLiteral("%1,%2,%3,%4,%5,%6,%7\r\n")
+        .arg(onlyChecked(m_window, {"ai1", "ai2", "ai3", "ai4"}))
+        .arg(checked(m_window, "firsto") ? 2 : 1)
+        .arg(checked(m_window, "twoplayer") ? 2 : 1)
+        .arg(caption == QLatin1String("&Turn Scoring On") ? 1 : 0)
+        .arg(checked(m_window, "sounds") ? 1 : 0)
+        .arg(checked(m_window, "allontop") ? 1 : 0)
+        .arg(game.cardbase());
+}
+
+QString MonkeyWatch::optionsShown() const
+{
+    QString text = exitLineShown().trimmed();
+    for (const char* action : {"first", "newgame"})
+        text += checked(m_window, action) ? QStringLiteral(" +") : QStringLiteral(" -");
+    return text;
+}
+
+void MonkeyWatch::before()
+{
+    const Game& game = m_window->game();
+    m_board = game.board();
+    m_movecount = game.movecount();
+    m_gameover = game.gameover();
+    m_soundon = game.soundon();
+    m_finished = finished(m_board, m_movecount);
+    m_firstMoveButtons = {selected(m_window, QStringLiteral("formfirstmove0")),
+                          selected(m_window, QStringLiteral("formfirstmove1"))};
+    m_exitLine = exitLineShown();
+    m_options = optionsShown();
+    m_everything = m_options + boardText(m_board) + QString::number(m_movecount) +
+                   QString::number(m_gameover) + labelText(m_window, "totalxdisp") +
+                   labelText(m_window, "totalodisp") + labelText(m_window, "totalnwdisp") +
+                   labelText(m_window, "pointnew");
+    m_everything += QString::number(onlySelected(m_window, QStringLiteral("playersonform"), 2)) +
+                    QString::number(onlySelected(m_window, QStringLiteral("formfirstmove"), 2)) +
+                    QString::number(onlySelected(m_window, QStringLiteral("formdiff"), 4));
+}
+
+QString MonkeyWatch::after(const StormEvent& event, const std::vector<std::string>& cues)
+{
+    // Only New Game starts a game; it also ends the blank view that follows the chooser.
+    if (m_window->game().gameover() == 0)
+        m_blanked = false;
+    countScore(event);
+    for (const QString& broken :
+         {checkBoard(), checkCells(), checkOutcome(), checkScore(), checkMenusAndButtons(event),
+          checkEnabled(), checkIgnored(event), checkCues(cues)}) {
+        if (!broken.isEmpty())
+            return broken;
+    }
+    return {};
+}
+
+void MonkeyWatch::countScore(const StormEvent& event)
+{
+    if (event.target == QLatin1String("turnscore"))
+        m_score = {!m_score.on, 0, 0, 0};
+    else if (event.target == QLatin1String("clearscore") && m_score.on)
+        m_score = {true, 0, 0, 0};
+    const Game& game = m_window->game();
+    if (m_finished || !finished(game.board(), game.movecount()) || !m_score.on)
+        return;
+    if (hasLine(game.board(), X))
+        ++m_score.x;
+    else if (hasLine(game.board(), O))
+        ++m_score.o;
+    else
+        ++m_score.nw;
+}
+
+QString MonkeyWatch::checkBoard() const
+{
+    const Game& game = m_window->game();
+    if (game.board().markCount() != game.movecount())
+        return QStringLiteral("%1 marks on the board %2 but movecount is %3")
+            .arg(game.board().markCount())
+            .arg(boardText(game.board()))
+            .arg(game.movecount());
+    if (hasLine(game.board(), X) && hasLine(game.board(), O))
+        return QStringLiteral("both sides have a line on %1").arg(boardText(game.board()));
+    return {};
+}
+
+QString MonkeyWatch::checkCells() const
+{
+    const Game& game = m_window->game();
+    const qreal dpr = m_window->devicePixelRatioF();
+    for (int square = 1; square <= 9; ++square) {
+        const int card = game.cardbase() + (m_blanked ? 0 : game.board().at(square));
+        const QPixmap expected = m_artwork.card(card, dpr);
+        const QPixmap& shown = m_window->board()->cell(square)->picture();
+        if (shown.cacheKey() != expected.cacheKey() && shown.toImage() != expected.toImage())
+            return QStringLiteral("square %1 does not show card %2 (board %3%4)")
+                .arg(square)
+                .arg(card)
+                .arg(boardText(game.board()))
+                .arg(m_blanked ? QStringLiteral(", blank after the chooser") : QString());
+    }
+    return {};
+}
+
+QString MonkeyWatch::checkOutcome() const
+{
+    const Game& game = m_window->game();
+    const bool idle = game.gameover() == 1;
+    const QString pointer = labelText(m_window, "pointnew");
+    if (pointer != (idle ? QStringLiteral("^") : QString()))
+        return QStringLiteral("gameover %1 but the pointer reads \"%2\"")
+            .arg(game.gameover())
+            .arg(pointer);
+    Artwork::Picture outcome = Artwork::Picture::BlankResult;
+    if (hasLine(game.board(), X))
+        outcome = Artwork::Picture::XWins;
+    else if (hasLine(game.board(), O))
+        outcome = Artwork::Picture::OWins;
+    else if (game.movecount() == 9)
+        outcome = Artwork::Picture::NoWin;
+    if (outcome != Artwork::Picture::BlankResult && !idle)
+        return QStringLiteral("the finished game %1 is still running").arg(boardText(game.board()));
+    // A stopped game keeps the picture it had: only a finished one's is known here,
+    // and a running game always shows the blank one.
+    if (outcome == Artwork::Picture::BlankResult && idle)
+        return {};
+    const QPixmap expected = m_artwork.picture(outcome, m_window->devicePixelRatioF());
+    const QPixmap shown = m_window->findChild<QLabel*>(QStringLiteral("result"))->pixmap();
+    if (shown.cacheKey() != expected.cacheKey() && shown.toImage() != expected.toImage())
+        return QStringLiteral("the outcome picture does not match the board %1 (gameover %2)")
+            .arg(boardText(game.board()))
+            .arg(game.gameover());
+    return {};
+}
+
+QString MonkeyWatch::checkScore() const
+{
+    const Scoreboard& score = m_window->game().scoreboard();
+    const QString shown = labelText(m_window, "totalxdisp") + QLatin1Char('|') +
+                          labelText(m_window, "totalodisp") + QLatin1Char('|') +
+                          labelText(m_window, "totalnwdisp");
+    const QString expected = shownTotal(m_score.on, m_score.x) + QLatin1Char('|') +
+                             shownTotal(m_score.on, m_score.o) + QLatin1Char('|') +
+                             shownTotal(m_score.on, m_score.nw);
+    if (shown != expected)
+        return QStringLiteral("the totals read \"%1\", counted \"%2\"").arg(shown, expected);
+    if (score.scoringOn() != m_score.on ||
+        (m_score.on &&
+         (score.xWins() != m_score.x || score.oWins() != m_score.o || score.draws() != m_score.nw)))
+        return QStringLiteral("the scoreboard holds %1/%2/%3 (on %4), counted \"%5\"")
+            .arg(score.xWins())
+            .arg(score.oWins())
+            .arg(score.draws())
+            .arg(score.scoringOn())
+            .arg(expected);
+    const bool clearEnabled =
+        m_window->findChild<QAction*>(QStringLiteral("clearscore"))->isEnabled();
+    if (clearEnabled != m_score.on)
+        return QStringLiteral("Clear Score is %1 while scoring is %2")
+            .arg(clearEnabled ? QStringLiteral("enabled") : QStringLiteral("disabled"))
+            .arg(m_score.on ? QStringLiteral("on") : QStringLiteral("off"));
+    return {};
+}
+
+QString MonkeyWatch::checkMenusAndButtons(const StormEvent& event) const
+{
+    const Game& game = m_window->game();
+    const int level = onlyChecked(m_window, {"ai1", "ai2", "ai3", "ai4"});
+    const int levelButton = onlySelected(m_window, QStringLiteral("formdiff"), 4);
+    if (level != game.difficulty() || levelButton != game.difficulty() - 1)
+        return QStringLiteral("difficulty %1, menu check %2, option button %3")
+            .arg(game.difficulty())
+            .arg(level)
+            .arg(levelButton);
+    const int players = onlyChecked(m_window, {"newgame", "twoplayer"});
+    const int playersButton = onlySelected(m_window, QStringLiteral("playersonform"), 2);
+    if (players < 1 || playersButton != players - 1)
+        return QStringLiteral("players menu check %1, option button %2")
+            .arg(players)
+            .arg(playersButton);
+    const int first = onlyChecked(m_window, {"first", "firsto"});
+    if (first < 1)
+        return QStringLiteral("first-move menu check %1").arg(first);
+    const std::array<bool, 2> buttons = {selected(m_window, QStringLiteral("formfirstmove0")),
+                                         selected(m_window, QStringLiteral("formfirstmove1"))};
+    const bool buttonClicked = event.target.startsWith(QLatin1String("formfirstmove"));
+    // The first-move buttons drive the menu; nothing else moves them.
+    if (buttonClicked && !(buttons[first - 1] && !buttons[2 - first]))
+        return QStringLiteral("first-move button clicked, but the menu check is %1").arg(first);
+    if (!buttonClicked && buttons != m_firstMoveButtons)
+        return QStringLiteral("the first-move buttons moved without being clicked");
+    return {};
+}
+
+QString MonkeyWatch::checkEnabled() const
+{
+    const SecondaryWindows* windows = m_window->secondaryWindows();
+    const bool open =
+        visible(windows->chooser()) || visible(windows->about()) || visible(windows->tips());
+    if (open != windows->anyOpen())
+        return QStringLiteral("a secondary window is %1 but counted as %2")
+            .arg(open ? QStringLiteral("open") : QStringLiteral("closed"))
+            .arg(windows->anyOpen() ? QStringLiteral("open") : QStringLiteral("closed"));
+    if (m_window->isEnabled() == open)
+        return QStringLiteral("the main window is %1 while a secondary window is %2")
+            .arg(m_window->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled"))
+            .arg(open ? QStringLiteral("open") : QStringLiteral("closed"));
+    for (const QWidget* top : QApplication::topLevelWidgets()) {
+        if (qobject_cast<const QMessageBox*>(top) && top->isVisible())
+            return QStringLiteral("a message appeared: %1")
+                .arg(static_cast<const QMessageBox*>(top)->text());
+    }
+    return {};
+}
+
+QString MonkeyWatch::checkIgnored(const StormEvent& event) const
+{
+    const Game& game = m_window->game();
+    if (event.kind == StormKind::Square && m_gameover == 1 && !(game.board() == m_board))
+        return QStringLiteral("a move was made on a stopped game: %1 became %2")
+            .arg(boardText(m_board), boardText(game.board()));
+    if (event.kind != StormKind::Blocked)
+        return {};
+    MonkeyWatch now(m_artwork);
+    now.m_window = m_window;
+    now.before();
+    if (now.m_everything != m_everything)
+        return QStringLiteral("the disabled main window took the click: \"%1\" became \"%2\"")
+            .arg(m_everything, now.m_everything);
+    return {};
+}
+
+QString MonkeyWatch::checkCues(const std::vector<std::string>& cues) const
+{
+    if (m_soundon == 0 && m_window->game().soundon() == 0 && !cues.empty())
+        return QStringLiteral("the cue %1 played while sounds were off")
+            .arg(QString::fromStdString(cues.front()));
+    return {};
+}
+
+} // namespace ttt::test
