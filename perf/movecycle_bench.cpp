@@ -1,0 +1,97 @@
+// Times the move cycle as the player feels it: from a click on a board cell to
+// the next painted frame of the board, with the computer's reply in between. The
+// game runs in the real main window on the offscreen platform.
+//
+//     ttt-movecycle-bench [--cycles N]   times N clicks and prints the median
+//     ttt-movecycle-bench --smoke        three clicks, checks they are played
+#include "paintwatch.h"
+
+#include "game/clockrandom.h"
+#include "shell/art/artwork.h"
+#include "shell/boardwidget.h"
+#include "shell/cellview.h"
+#include "shell/cueplayer.h"
+#include "shell/mainwindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+using namespace ttt;
+
+namespace {
+
+// Runs the event loop until the watched widget has been painted.
+bool waitForPaint(perf::PaintWatch& watch)
+{
+    for (int round = 0; round < 1000 && !watch.painted(); ++round)
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    return watch.painted();
+}
+
+double percentile(std::vector<double> values, double share)
+{
+    std::sort(values.begin(), values.end());
+    return values[static_cast<std::size_t>(share * double(values.size() - 1))];
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const bool smoke = argc > 1 && std::strcmp(argv[1], "--smoke") == 0;
+    int cycles = smoke ? 3 : 1000;
+    if (argc > 2 && std::strcmp(argv[1], "--cycles") == 0)
+        cycles = std::max(1, std::atoi(argv[2]));
+
+    QApplication app(argc, argv);
+    ClockRandom random;
+    CuePlayer cues;
+    Artwork artwork;
+    MainWindow window(random, cues, artwork);
+    SettingsRecord settings; // one player, X first, Hard
+    settings.soundOn = 0;    // the benchmark times the window, not the sound system
+    window.startUp(settings);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    auto* newGame = window.findChild<QAbstractButton*>(QStringLiteral("oneplay"));
+    perf::PaintWatch watch;
+    for (int square = 1; square <= 9; ++square)
+        watch.watch(window.board()->cell(square));
+
+    std::vector<double> micros;
+    micros.reserve(std::size_t(cycles));
+    for (int cycle = 0; cycle < cycles; ++cycle) {
+        QTest::mouseClick(newGame, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        const int square = 1 + cycle % 9;
+        watch.reset();
+
+        QElapsedTimer timer;
+        timer.start();
+        QTest::mouseClick(window.board()->cell(square), Qt::LeftButton);
+        const bool painted = waitForPaint(watch);
+        micros.push_back(double(timer.nsecsElapsed()) / 1000.0);
+
+        if (!painted || window.game().board().at(square) != X ||
+            window.game().board().markCount() != 2) {
+            std::fprintf(stderr, "click on square %d: painted %d, cell %d, %d marks\n", square,
+                         int(painted), window.game().board().at(square),
+                         window.game().board().markCount());
+            return 1;
+        }
+    }
+    std::printf("move cycle, click to painted board, %d cycles: median %.1f us, "
+                "10%% %.1f us, 90%% %.1f us\n",
+                cycles, percentile(micros, 0.5), percentile(micros, 0.1), percentile(micros, 0.9));
+    return 0;
+}
