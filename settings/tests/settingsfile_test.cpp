@@ -1,6 +1,7 @@
 #include "settings/settingsfile.h"
 
 #include "scratchfolder.h"
+#include "unprivilegedrun.h"
 
 #include <gtest/gtest.h>
 
@@ -139,8 +140,7 @@ TEST_F(SettingsFileTest, FileThatCannotBeCreatedGivesDefaultsAndAMessage)
 
 TEST_F(SettingsFileTest, UnreadableFileGivesDefaultsAndIsLeftAlone)
 {
-    if (!ttt::test::permissionsApply())
-        GTEST_SKIP() << skipReason;
+    RUN_AS_NOBODY_WHEN_PERMISSIONS_DO_NOT_APPLY(skipReason);
     writeFile(options, "4,2,2,1,0,1,34\r\n");
     fs::permissions(options, fs::perms::owner_write);
     const ttt::LoadedSettings loaded = ttt::loadSettings(options);
@@ -152,8 +152,7 @@ TEST_F(SettingsFileTest, UnreadableFileGivesDefaultsAndIsLeftAlone)
 
 TEST_F(SettingsFileTest, ReadOnlyFileIsLoadedButNotReplaced)
 {
-    if (!ttt::test::permissionsApply())
-        GTEST_SKIP() << skipReason;
+    RUN_AS_NOBODY_WHEN_PERMISSIONS_DO_NOT_APPLY(skipReason);
     writeFile(options, "4,2,2,1,0,1,34\r\n");
     fs::permissions(options, fs::perms::owner_read);
     const ttt::LoadedSettings loaded = ttt::loadSettings(options);
@@ -165,8 +164,7 @@ TEST_F(SettingsFileTest, ReadOnlyFileIsLoadedButNotReplaced)
 
 TEST_F(SettingsFileTest, ReadOnlyFolderGivesDefaultsAndSaveReportsIt)
 {
-    if (!ttt::test::permissionsApply())
-        GTEST_SKIP() << skipReason;
+    RUN_AS_NOBODY_WHEN_PERMISSIONS_DO_NOT_APPLY(skipReason);
     fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
     const ttt::LoadedSettings loaded = ttt::loadSettings(options);
     EXPECT_EQ(loaded.record, SettingsRecord{});
