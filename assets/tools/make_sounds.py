@@ -110,6 +110,9 @@ SOUNDS = {
 }
 
 
+TAIL_SECONDS = 0.2
+
+
 def run(*args):
     subprocess.run(args, check=True, stdout=subprocess.DEVNULL)
 
@@ -187,7 +190,7 @@ def make_sound(name, spec, outdir, tmp):
     # Drop trailing silence, cut to length and end with a short fade.
     trimmed = os.path.join(tmp, "trimmed.wav")
     run("sox", mixed, trimmed, "reverse", "silence", "1", "0.01", "0.2%", "reverse")
-    length = min(duration(trimmed), max_length)
+    length = min(duration(trimmed), max_length - TAIL_SECONDS)
     # A gentle compressor evens out speech and notes before the loudness is set.
     run("sox", trimmed, shaped, "trim", "0", f"{length}", "compand", "0.005,0.12",
         "6:-70,-70,-30,-26,-12,-15,0,-8", "0", "-90", "0.005", "fade", "t", "0", f"{length}",
@@ -195,8 +198,9 @@ def make_sound(name, spec, outdir, tmp):
     rms = level_db(shaped, "RMS lev dB")
     peak = level_db(shaped, "Pk lev dB")
     gain = min(TARGET_RMS_DB - rms, PEAK_CEILING_DB - peak)
+    # A short silent tail: some players stop a little before the end of the data.
     run("sox", shaped, "-r", str(RATE), "-b", "16", "-c", "1", os.path.join(outdir, name),
-        "gain", f"{gain:.2f}")
+        "gain", f"{gain:.2f}", "pad", "0", f"{TAIL_SECONDS}")
 
 
 def main():

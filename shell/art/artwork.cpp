@@ -17,7 +17,9 @@ namespace ttt {
 namespace {
 
 constexpr int CursorSize = 32;
-constexpr int IconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+// The window icon's sizes; the installed icon theme covers the larger ones, and every
+// size here is rendered before the window first shows.
+constexpr int IconSizes[] = {16, 22, 24, 32, 48, 64};
 
 QString pictureName(Artwork::Picture which)
 {

@@ -23,9 +23,9 @@ namespace {
 
 constexpr int rate = MonitorRecorder::sampleRate;
 // How much shorter or longer than its file a cue may sound. The player stops its
-// stream once the last of the file is handed over rather than heard, which drops
-// up to about a tenth of a second of the tail; it must never sound longer.
-constexpr double allowedShortfall = 0.2;
+// stream once the last of the file is handed over rather than heard, which would
+// drop up to about a tenth of a second; the files end in a silent tail for that.
+constexpr double allowedShortfall = 0.05;
 constexpr double allowedExcess = 0.05;
 
 std::size_t samplesIn(double seconds)
