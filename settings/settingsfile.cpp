@@ -1,5 +1,9 @@
 #include "settingsfile.h"
 
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
 #include "settings/filereading.h"
 #include "settings/filereplacer.h"
 #include "settings/settingstext.h"
@@ -36,6 +40,11 @@ std::string unreadSettingsProblem(const std::filesystem::path& file)
 
 std::string saveSettings(const std::filesystem::path& file, const SettingsRecord& record)
 {
+    // A record the game could not read is the player's still: it is not replaced
+    // by the defaults the game fell back on.
+    if (::access(file.c_str(), R_OK) != 0 && errno != ENOENT)
+        return "The settings could not be saved to " + file.string() + " (" + std::strerror(errno) +
+               "): the file could not be read at start-up.";
     const std::string failure = replaceFileContent(file, settingsLine(record));
     if (failure.empty())
         return {};

@@ -292,7 +292,8 @@ void MainWindow::playSquare(int square)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress)
+    // While a secondary window is open the main window takes no input at all.
+    if (event->type() == QEvent::KeyPress && isEnabled())
         return handleKey(watched, static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::MouseButtonPress && watched == centralWidget())
         m_board->setFocus(Qt::MouseFocusReason);

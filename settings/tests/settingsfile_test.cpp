@@ -146,8 +146,10 @@ TEST_F(SettingsFileTest, UnreadableFileGivesDefaultsAndIsLeftAlone)
     const ttt::LoadedSettings loaded = ttt::loadSettings(options);
     EXPECT_EQ(loaded.record, SettingsRecord{});
     EXPECT_NE(loaded.problem.find("could not be read"), std::string::npos) << loaded.problem;
+    // The defaults it fell back on must not replace the record it could not read.
+    EXPECT_NE(ttt::saveSettings(options, loaded.record), "");
     fs::permissions(options, fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(fileContent(options), "4,2,2,1,0,1,34\r\n") << "nothing may be appended";
+    EXPECT_EQ(fileContent(options), "4,2,2,1,0,1,34\r\n") << "nothing may be written";
 }
 
 TEST_F(SettingsFileTest, ReadOnlyFileIsLoadedButNotReplaced)
