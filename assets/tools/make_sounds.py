@@ -171,8 +171,8 @@ def duration(path):
     return float(out.stdout)
 
 
-def make_sound(name, spec, outdir, tmp):
-    max_length, parts = spec
+def make_sound(name, recipe, outdir, tmp):
+    max_length, parts = recipe
     inputs = []
     for i, part in enumerate(parts):
         path = os.path.join(tmp, f"part{i}.wav")
