@@ -1,5 +1,6 @@
 #include "boardwidget.h"
 
+#include "art/artwork.h"
 #include "cellview.h"
 #include "shell/twips.h"
 
@@ -14,7 +15,8 @@ constexpr int cellTwips = 1095;
 
 } // namespace
 
-BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent)
+BoardWidget::BoardWidget(const Artwork& artwork, QWidget* parent)
+    : QWidget(parent), m_artwork(artwork)
 {
     setObjectName(QStringLiteral("Picture1"));
     setFocusPolicy(Qt::StrongFocus);
@@ -23,25 +25,19 @@ BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent)
     for (int square = 1; square <= 9; ++square) {
         const int row = 2 - (square - 1) / 3; // square 7 is on the top row
         const int column = (square - 1) % 3;
-        auto* cell = new CellView(square, this);
+        auto* cell = new CellView(m_artwork, square, this);
         cell->setGeometry(twipsRect(cellOrigins[column], cellOrigins[row], cellTwips, cellTwips));
         connect(cell, &CellView::clicked, this, &BoardWidget::cellClicked);
         m_cells[square - 1] = cell;
     }
 }
 
-void BoardWidget::setBackground(const QPixmap& picture)
-{
-    m_background = picture;
-    update();
-}
-
 void BoardWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(104, 217, 95));
-    painter.drawPixmap(QRect(QPoint(1, 1), m_background.deviceIndependentSize().toSize()),
-                       m_background);
+    painter.drawPixmap(QPoint(1, 1),
+                       m_artwork.picture(Artwork::Picture::Board, devicePixelRatioF()));
     if (hasFocus()) {
         painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QPixmap>
 #include <QWidget>
 
 #include <array>
 
 namespace ttt {
 
+class Artwork;
 class CellView;
 
 // The board: nine cells in keypad layout (7 8 9 on top) on the board picture.
@@ -16,10 +16,9 @@ class BoardWidget : public QWidget
     Q_OBJECT
 
 public:
-    explicit BoardWidget(QWidget* parent = nullptr);
+    explicit BoardWidget(const Artwork& artwork, QWidget* parent = nullptr);
 
     CellView* cell(int square) const { return m_cells[square - 1]; }
-    void setBackground(const QPixmap& picture);
 
 signals:
     void cellClicked(int square);
@@ -29,8 +28,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    const Artwork& m_artwork;
     std::array<CellView*, 9> m_cells{};
-    QPixmap m_background;
 };
 
 } // namespace ttt

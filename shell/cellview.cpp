@@ -1,28 +1,35 @@
 #include "cellview.h"
 
+#include "art/artwork.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace ttt {
 
-CellView::CellView(int square, QWidget* parent) : QWidget(parent), m_square(square)
+CellView::CellView(const Artwork& artwork, int square, QWidget* parent)
+    : QWidget(parent), m_artwork(artwork), m_square(square)
 {
     setObjectName(QStringLiteral("Img%1").arg(square));
-    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void CellView::setPicture(const QPixmap& picture)
+void CellView::setCard(int card)
 {
-    if (picture.cacheKey() == m_picture.cacheKey())
+    if (card == m_card)
         return;
-    m_picture = picture;
+    m_card = card;
     update();
+}
+
+QPixmap CellView::picture() const
+{
+    return m_artwork.card(m_card, devicePixelRatioF());
 }
 
 void CellView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(rect(), m_picture);
+    painter.drawPixmap(rect(), picture());
 }
 
 void CellView::mouseReleaseEvent(QMouseEvent* event)

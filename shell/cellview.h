@@ -5,17 +5,21 @@
 
 namespace ttt {
 
-// One square of the board: shows a picture and reports clicks.
+class Artwork;
+
+// One square of the board: shows a picture of the current set and reports clicks.
 class CellView : public QWidget
 {
     Q_OBJECT
 
 public:
-    CellView(int square, QWidget* parent = nullptr);
+    CellView(const Artwork& artwork, int square, QWidget* parent = nullptr);
 
     int square() const { return m_square; }
-    void setPicture(const QPixmap& picture);
-    const QPixmap& picture() const { return m_picture; }
+    // The picture shown: number 1..36 of the picture sets.
+    void setCard(int card);
+    int card() const { return m_card; }
+    QPixmap picture() const;
 
 signals:
     void clicked(int square);
@@ -25,8 +29,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    const Artwork& m_artwork;
     int m_square;
-    QPixmap m_picture;
+    int m_card = 0;
 };
 
 } // namespace ttt

@@ -7,6 +7,7 @@
 #include "dialogs/trayicon.h"
 #include "optiongroup.h"
 #include "picturebutton.h"
+#include "picturelabel.h"
 #include "scorepanel.h"
 #include "secondarywindows.h"
 #include "settings/settingsfile.h"
@@ -90,27 +91,24 @@ void MainWindow::buildWindow()
 
 void MainWindow::buildControls(QWidget* area)
 {
-    const qreal dpr = devicePixelRatioF();
-    auto* background = new QLabel(area);
+    // Pictures are drawn when first painted, so building the window renders nothing.
+    auto* background = new PictureLabel(m_artwork, Artwork::Picture::Background, area);
     background->setGeometry(0, 0, 354, 374);
-    background->setPixmap(m_artwork.picture(Artwork::Picture::Background, dpr));
 
-    auto* title = new QLabel(area);
+    auto* title = new PictureLabel(m_artwork, Artwork::Picture::Title, area);
     title->setObjectName(QStringLiteral("Image1"));
     title->setGeometry(twipsRect(1320, 120, 2625, 525));
-    title->setPixmap(m_artwork.picture(Artwork::Picture::Title, dpr));
     title->setAccessibleName(tr("Tic Tac Toe"));
 
-    m_newGameButton =
-        new PictureButton(m_artwork.picture(Artwork::Picture::NewGameUp, dpr),
-                          m_artwork.picture(Artwork::Picture::NewGameDown, dpr), area);
+    m_newGameButton = new PictureButton(m_artwork, Artwork::Picture::NewGameUp,
+                                        Artwork::Picture::NewGameDown, area);
     m_newGameButton->setObjectName(QStringLiteral("oneplay"));
     m_newGameButton->setGeometry(twipsRect(240, 240, 330, 270));
     m_newGameButton->setAccessibleName(tr("New Game"));
     m_newGameButton->setToolTip(tr("New Game"));
 
-    m_quitButton = new PictureButton(m_artwork.picture(Artwork::Picture::QuitUp, dpr),
-                                     m_artwork.picture(Artwork::Picture::QuitDown, dpr), area);
+    m_quitButton =
+        new PictureButton(m_artwork, Artwork::Picture::QuitUp, Artwork::Picture::QuitDown, area);
     m_quitButton->setObjectName(QStringLiteral("playstop"));
     m_quitButton->setGeometry(twipsRect(600, 240, 330, 270));
     m_quitButton->setAccessibleName(tr("Quit"));
@@ -124,9 +122,8 @@ void MainWindow::buildControls(QWidget* area)
     white.setColor(QPalette::WindowText, Qt::white);
     m_pointnew->setPalette(white);
 
-    m_board = new BoardWidget(area);
+    m_board = new BoardWidget(m_artwork, area);
     m_board->setGeometry(twipsRect(120, 840, 3735, 3735));
-    m_board->setBackground(m_artwork.picture(Artwork::Picture::Board, dpr));
 
     m_result = new QLabel(area);
     m_result->setObjectName(QStringLiteral("result"));
@@ -358,7 +355,6 @@ void MainWindow::render()
 
 void MainWindow::renderCells()
 {
-    const qreal dpr = devicePixelRatioF();
     const Game::Pointer pointer = m_game.cellPointer();
     const QCursor cursor = pointer == Game::Pointer::XMark   ? m_artwork.xCursor()
                            : pointer == Game::Pointer::OMark ? m_artwork.oCursor()
@@ -366,7 +362,7 @@ void MainWindow::renderCells()
     for (int square = 1; square <= 9; ++square) {
         CellView* cell = m_board->cell(square);
         const int card = m_game.shownCard(square);
-        cell->setPicture(m_artwork.card(card, dpr));
+        cell->setCard(card);
         cell->setAccessibleName(squareName(square) + QStringLiteral(", ") +
                                 markName((card - 1) % 3));
         cell->setCursor(cursor);

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "art/artwork.h"
+
 #include <QAbstractButton>
-#include <QPixmap>
 
 namespace ttt {
 
@@ -12,7 +13,8 @@ class PictureButton : public QAbstractButton
     Q_OBJECT
 
 public:
-    PictureButton(QPixmap up, QPixmap down, QWidget* parent = nullptr);
+    PictureButton(const Artwork& artwork, Artwork::Picture up, Artwork::Picture down,
+                  QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
 
@@ -20,8 +22,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap m_up;
-    QPixmap m_down;
+    const Artwork& m_artwork;
+    Artwork::Picture m_up;
+    Artwork::Picture m_down;
 };
 
 } // namespace ttt

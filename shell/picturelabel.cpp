@@ -1,0 +1,26 @@
+#include "picturelabel.h"
+
+#include <QPainter>
+
+namespace ttt {
+
+PictureLabel::PictureLabel(const Artwork& artwork, Artwork::Picture picture, QWidget* parent)
+    : QWidget(parent), m_artwork(artwork), m_picture(picture)
+{
+}
+
+void PictureLabel::setPicture(Artwork::Picture picture)
+{
+    if (picture == m_picture)
+        return;
+    m_picture = picture;
+    update();
+}
+
+void PictureLabel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(QPoint(0, 0), m_artwork.picture(m_picture, devicePixelRatioF()));
+}
+
+} // namespace ttt

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "art/artwork.h"
+
+#include <QWidget>
+
+namespace ttt {
+
+// Shows one of the game's pictures, drawn at the screen's scale when it is first
+// painted, so that building the window renders nothing.
+class PictureLabel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PictureLabel(const Artwork& artwork, Artwork::Picture picture, QWidget* parent = nullptr);
+
+    void setPicture(Artwork::Picture picture);
+    Artwork::Picture picture() const { return m_picture; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const Artwork& m_artwork;
+    Artwork::Picture m_picture;
+};
+
+} // namespace ttt
