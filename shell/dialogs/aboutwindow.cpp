@@ -5,10 +5,7 @@
 #include "shell/art/artwork.h"
 #include "shell/twips.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 
 namespace ttt {
@@ -29,7 +26,7 @@ QLabel* whiteLabel(const QString& text, QWidget* parent)
 } // namespace
 
 AboutWindow::AboutWindow(const Artwork& art, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_art(art)
+    : PictureWindow(art, Artwork::Picture::About, parent)
 {
     setUpWindow();
     addButton();
@@ -93,39 +90,6 @@ void AboutWindow::slide()
         step = -1;
     for (int i = 0; step != 0 && i < SlideDistance; ++i)
         setFixedHeight(height() + step);
-}
-
-void AboutWindow::thankYou()
-{
-    hide();
-    emit closed();
-}
-
-void AboutWindow::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, m_art.picture(Artwork::Picture::About, devicePixelRatioF()));
-}
-
-void AboutWindow::closeEvent(QCloseEvent* event)
-{
-    // The frame's close box acts as "Thank you".
-    if (isVisible())
-        thankYou();
-    event->accept();
-}
-
-void AboutWindow::keyPressEvent(QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        thankYou();
-        break;
-    default:
-        QWidget::keyPressEvent(event);
-    }
 }
 
 } // namespace ttt

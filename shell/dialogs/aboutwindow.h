@@ -1,19 +1,13 @@
 #pragma once
 
-#include <QWidget>
-
-class QLabel;
-class QPushButton;
+#include "picturewindow.h"
 
 namespace ttt {
-
-class Artwork;
-class Hotspot;
 
 // The About window: the version over a picture, and a web address that slides
 // into view below it after a double-click on a hidden spot. It is only hidden
 // when closed, so it keeps its height between openings.
-class AboutWindow : public QWidget
+class AboutWindow : public PictureWindow
 {
     Q_OBJECT
 
@@ -26,17 +20,8 @@ public:
     // The height the window had when it was made; the slide starts from it.
     int firstHeight() const { return m_firstHeight; }
 
-signals:
-    // "Thank you" or the window frame closed it; it has hidden itself.
-    void closed();
-
 public slots:
-    void thankYou();
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void thankYou() { close(); }
 
 private:
     void setUpWindow();
@@ -45,7 +30,6 @@ private:
     void addHotspot();
     void slide();
 
-    const Artwork& m_art;
     int m_firstHeight = 0;
 };
 

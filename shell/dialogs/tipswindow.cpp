@@ -3,15 +3,12 @@
 #include "shell/art/artwork.h"
 #include "shell/twips.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
-#include <QPainter>
 #include <QPushButton>
 
 namespace ttt {
 
 TipsWindow::TipsWindow(const Artwork& art, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_art(art)
+    : PictureWindow(art, Artwork::Picture::Tips, parent)
 {
     setUpWindow();
     addButton();
@@ -31,34 +28,6 @@ void TipsWindow::addButton()
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setGeometry(twipsRect(3480, 360, 495, 375));
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
-}
-
-void TipsWindow::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, m_art.picture(Artwork::Picture::Tips, devicePixelRatioF()));
-}
-
-void TipsWindow::closeEvent(QCloseEvent* event)
-{
-    if (isVisible()) {
-        hide();
-        emit closed();
-    }
-    event->accept();
-}
-
-void TipsWindow::keyPressEvent(QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        close();
-        break;
-    default:
-        QWidget::keyPressEvent(event);
-    }
 }
 
 } // namespace ttt

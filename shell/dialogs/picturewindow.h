@@ -1,0 +1,32 @@
+#pragma once
+
+#include "shell/art/artwork.h"
+
+#include <QWidget>
+
+namespace ttt {
+
+// A small window drawn as one picture, closed by its button, its frame, Escape or
+// Enter alike. Closing hides it and reports closed().
+class PictureWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // `art` must outlive the window.
+    PictureWindow(const Artwork& art, Artwork::Picture picture, QWidget* parent = nullptr);
+
+signals:
+    void closed();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    const Artwork& m_art;
+    Artwork::Picture m_picture;
+};
+
+} // namespace ttt
