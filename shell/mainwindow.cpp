@@ -334,6 +334,7 @@ void MainWindow::shutDown()
     const std::string problem = saveSettings(settingsFileName, m_game.settingsRecord());
     if (!problem.empty())
         QMessageBox::warning(this, windowTitle(), QString::fromStdString(problem));
+    m_windows->hideAll();
     hide();
     if (farewell && m_farewellHold > 0)
         QTimer::singleShot(m_farewellHold, this, &MainWindow::shutDownFinished);

@@ -52,6 +52,15 @@ void SecondaryWindows::openTips()
     open(m_tips);
 }
 
+void SecondaryWindows::hideAll()
+{
+    for (QWidget* window : {static_cast<QWidget*>(m_chooser), static_cast<QWidget*>(m_about),
+                            static_cast<QWidget*>(m_tips)}) {
+        if (window)
+            window->hide();
+    }
+}
+
 void SecondaryWindows::open(QWidget* window)
 {
     m_open = window;

@@ -31,6 +31,8 @@ public:
     void openAbout();
     void openTips();
     bool anyOpen() const { return m_open != nullptr; }
+    // At exit every window goes at once, without its own closing steps.
+    void hideAll();
 
     GraphicsChooser* chooser() const { return m_chooser; }
     AboutWindow* about() const { return m_about; }

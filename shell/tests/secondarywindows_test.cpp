@@ -35,6 +35,7 @@ private slots:
     void chooserCancelAndFrameCloseChangeNothing();
     void aboutPlaysItsCueAndKeepsItsHeight();
     void tipsIsMadeAnewEachTime();
+    void exitWhileAboutIsOpenClosesEveryWindow();
     void alwaysOnTopTwiceEndsOff();
     void secondaryWindowTakesTheTopBand();
 
@@ -200,6 +201,16 @@ void SecondaryWindowsTest::tipsIsMadeAnewEachTime()
     QVERIFY(m_window->secondaryWindows()->tips());
     m_window->secondaryWindows()->tips()->close();
     QVERIFY(m_window->isEnabled());
+}
+
+void SecondaryWindowsTest::exitWhileAboutIsOpenClosesEveryWindow()
+{
+    start();
+    action("about")->trigger();
+    m_window->close(); // the main window's frame, while About waits in front
+    QVERIFY(!m_window->isVisible());
+    QVERIFY(!m_window->secondaryWindows()->about()->isVisible());
+    QCOMPARE(fileText("options.ttt"), QByteArray("3,1,1,0,1,0,16\r\n"));
 }
 
 void SecondaryWindowsTest::alwaysOnTopTwiceEndsOff()
