@@ -15,10 +15,8 @@ class CellView : public QWidget
 public:
     CellView(const Artwork& artwork, int square, QWidget* parent = nullptr);
 
-    int square() const { return m_square; }
     // The picture shown: number 1..36 of the picture sets.
     void setCard(int card);
-    int card() const { return m_card; }
     QPixmap picture() const;
 
 signals:

@@ -31,11 +31,6 @@ void OptionGroup::setSelected(int index)
     m_group->button(index)->setChecked(true);
 }
 
-int OptionGroup::selected() const
-{
-    return m_group->checkedId();
-}
-
 QRadioButton* OptionGroup::button(int index) const
 {
     return qobject_cast<QRadioButton*>(m_group->button(index));

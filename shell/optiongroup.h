@@ -24,7 +24,6 @@ public:
                 QWidget* parent = nullptr);
 
     void setSelected(int index);
-    int selected() const;
     QRadioButton* button(int index) const;
 
 signals:

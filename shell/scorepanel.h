@@ -17,9 +17,6 @@ public:
     explicit ScorePanel(QWidget* parent = nullptr);
 
     void showScores(const Scoreboard& scores);
-    QLabel* xTotal() const { return m_x; }
-    QLabel* oTotal() const { return m_o; }
-    QLabel* drawTotal() const { return m_nw; }
 
 private:
     QLabel* addTitle(const QString& text, const char* name, const QRect& place);
