@@ -54,6 +54,8 @@ void SecondaryWindows::openTips()
 
 void SecondaryWindows::hideAll()
 {
+    m_open = nullptr;
+    m_main->setEnabled(true);
     for (QWidget* window : {static_cast<QWidget*>(m_chooser), static_cast<QWidget*>(m_about),
                             static_cast<QWidget*>(m_tips)}) {
         if (window)
