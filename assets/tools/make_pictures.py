@@ -625,7 +625,7 @@ def about():
     body += (text(254, 78, 46, "Tic Tac Toe", "#000000", extra='fill-opacity="0.6"')
              + text(252, 75, 46, "Tic Tac Toe", "url(#agold)",
                     extra='stroke="#7a3c00" stroke-width="1"')
-             + text(252, 100, 15, "Version 1.23", "#c8d0ff", weight="normal")
+             + text(252, 100, 15, "one player or two, four levels", "#c8d0ff", weight="normal")
              + text(75, 243, 13, "three in a row", "#c8d0ff", weight="normal",
                     extra='font-style="italic"')
              + text(431, 243, 13, "take the centre", "#c8d0ff", weight="normal",
