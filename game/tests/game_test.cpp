@@ -127,9 +127,7 @@ TEST(NewGame, MidGameClearsBoardAndResultButKeepsTheScore)
 {
     Harness h;
     h.start(twoPlayers());
-    h.game.newGame();
-    for (int s : {1, 4, 2, 5, 3}) // X takes the bottom row
-        h.game.clickSquare(s);
+    h.playXWinsBottomRow();
     ASSERT_EQ(h.game.result(), Game::ResultPicture::XWins);
     h.game.newGame();
     h.game.clickSquare(7);
@@ -146,17 +144,13 @@ TEST(Scoring, SwitchingOffAndOnDropsTheTotals)
 {
     Harness h;
     h.start(twoPlayers());
-    h.game.newGame();
-    for (int s : {1, 4, 2, 5, 3})
-        h.game.clickSquare(s);
+    h.playXWinsBottomRow();
     EXPECT_EQ(h.game.scoreboard().xText(), " 1");
     h.game.toggleScoring();
     EXPECT_EQ(h.game.scoreboard().xText(), " -");
     EXPECT_EQ(h.game.scoreboard().switchCaption(), "&Turn Scoring On");
     // A game won while scoring is off is not counted.
-    h.game.newGame();
-    for (int s : {1, 4, 2, 5, 3})
-        h.game.clickSquare(s);
+    h.playXWinsBottomRow();
     EXPECT_EQ(h.game.scoreboard().xText(), " -");
     h.game.toggleScoring();
     EXPECT_EQ(h.game.scoreboard().xText(), " 0");
@@ -168,9 +162,7 @@ TEST(Scoring, ClearScorePlaysAhhAndZeroesAllThree)
 {
     Harness h;
     h.start(twoPlayers());
-    h.game.newGame();
-    for (int s : {1, 4, 2, 5, 3})
-        h.game.clickSquare(s);
+    h.playXWinsBottomRow();
     h.cues.played.clear();
     h.game.clearScore();
     EXPECT_EQ(h.game.scoreboard().xText(), " 0");
@@ -192,8 +184,7 @@ TEST(Sounds, SwitchingIsSilentAndSilencesEveryCue)
     h.game.announceAbout();
     h.game.chooseTwoPlayer();
     h.game.newGame();
-    for (int s : {1, 4, 2, 5, 3, 3})
-        h.game.clickSquare(s);
+    h.click({1, 4, 2, 5, 3, 3});
     EXPECT_TRUE(h.cues.played.empty());
     // A silent cue draws nothing: the only draws were the moves' reseeds.
     EXPECT_EQ(h.random.draws, 0);

@@ -3,6 +3,7 @@
 #include "fakes.h"
 #include "game/game.h"
 
+#include <initializer_list>
 #include <string>
 
 namespace ttt::test {
@@ -20,6 +21,20 @@ struct Harness
         game.startUp(settings);
         cues.played.clear();
         return *this;
+    }
+
+    // Clicks the squares in turn.
+    void click(std::initializer_list<int> squares)
+    {
+        for (int s : squares)
+            game.clickSquare(s);
+    }
+
+    // A two-player game that X wins on the bottom row: X 1, 2, 3 and O 4, 5.
+    void playXWinsBottomRow()
+    {
+        game.newGame();
+        click({1, 4, 2, 5, 3});
     }
 
     // The board as nine characters for squares 1..9: '.', 'X' or 'O'.

@@ -30,8 +30,7 @@ TEST(MoveCycle, TwoPlayerMarksAlternateFromTheChosenSide)
         h.game.newGame();
         EXPECT_EQ(h.game.cellPointer(),
                   c.firstMover == 1 ? Game::Pointer::XMark : Game::Pointer::OMark);
-        for (int s : {1, 2, 3})
-            h.game.clickSquare(s);
+        h.click({1, 2, 3});
         EXPECT_EQ(h.boardText(), c.board);
         EXPECT_EQ(h.game.movecount(), 3);
     }
@@ -56,9 +55,7 @@ TEST(MoveCycle, ClickOnATakenSquareAfterTheEndIsSilent)
 {
     Harness h;
     h.start(twoPlayers());
-    h.game.newGame();
-    for (int s : {1, 4, 2, 5, 3})
-        h.game.clickSquare(s);
+    h.playXWinsBottomRow();
     h.cues.played.clear();
     h.game.clickSquare(1);
     h.game.clickSquare(9);
@@ -95,8 +92,7 @@ TEST(MoveCycle, HumansWinningMoveEndsTheGameAtOnce)
     h.start({1, 1, 1, 0, 1, 0, 16});
     h.game.newGame();
     h.random.queueSquares({7, 8});
-    for (int s : {1, 2, 3})
-        h.game.clickSquare(s);
+    h.click({1, 2, 3});
     EXPECT_EQ(h.boardText(), "XXX...OO.");
     EXPECT_EQ(h.game.gameover(), 1);
     EXPECT_TRUE(h.game.showsNewGamePointer());
@@ -113,8 +109,7 @@ TEST(MoveCycle, ComputersWinningReplyShowsThePointerAndArrow)
     h.start({1, 1, 1, 0, 1, 0, 16});
     h.game.newGame();
     h.random.queueSquares({7, 8, 9});
-    for (int s : {1, 2, 4})
-        h.game.clickSquare(s);
+    h.click({1, 2, 4});
     EXPECT_EQ(h.boardText(), "XX.X..OOO");
     EXPECT_EQ(h.game.result(), Game::ResultPicture::OWins);
     EXPECT_TRUE(h.game.showsNewGamePointer());
@@ -130,8 +125,7 @@ TEST(MoveCycle, FifthHumanMarkFillsTheBoardWithoutAReply)
     h.game.newGame();
     // X: 5, 1, 6, 8, 3 and O: 9, 4, 2, 7 fill the board without a line.
     h.random.queueSquares({9, 4, 2, 7});
-    for (int s : {5, 1, 6, 8, 3})
-        h.game.clickSquare(s);
+    h.click({5, 1, 6, 8, 3});
     EXPECT_EQ(h.boardText(), "XOXOXXOXO");
     EXPECT_EQ(h.game.movecount(), 9);
     EXPECT_EQ(h.game.result(), Game::ResultPicture::NoWin);
@@ -251,8 +245,7 @@ TEST(MoveCycle, WinningCueFileIsDrawnFromThree)
         Harness h;
         h.start(twoPlayers());
         h.game.newGame();
-        for (int s : {7, 1, 5, 2})
-            h.game.clickSquare(s);
+        h.click({7, 1, 5, 2});
         h.random.script = {(pick + 0.5) / 3.0};
         h.game.clickSquare(3); // X: 7, 5, 3 diagonal
         EXPECT_EQ(h.cues.played,
