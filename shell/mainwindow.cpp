@@ -14,6 +14,7 @@
 #include "shell/twips.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -39,17 +40,27 @@ void paintWhiteOnBlack(QWidget* widget)
 
 QString squareName(int square)
 {
-    static const char* const places[] = {"bottom left", "bottom middle", "bottom right",
-                                         "middle left", "centre",        "middle right",
-                                         "top left",    "top middle",    "top right"};
-    return QObject::tr("Square %1, %2").arg(square).arg(QObject::tr(places[square - 1]));
+    static const char* const places[] = {
+        QT_TRANSLATE_NOOP("MainWindow", "bottom left"),
+        QT_TRANSLATE_NOOP("MainWindow", "bottom middle"),
+        QT_TRANSLATE_NOOP("MainWindow", "bottom right"),
+        QT_TRANSLATE_NOOP("MainWindow", "middle left"),
+        QT_TRANSLATE_NOOP("MainWindow", "centre"),
+        QT_TRANSLATE_NOOP("MainWindow", "middle right"),
+        QT_TRANSLATE_NOOP("MainWindow", "top left"),
+        QT_TRANSLATE_NOOP("MainWindow", "top middle"),
+        QT_TRANSLATE_NOOP("MainWindow", "top right"),
+    };
+    return MainWindow::tr("Square %1, %2")
+        .arg(square)
+        .arg(QCoreApplication::translate("MainWindow", places[square - 1]));
 }
 
 QString markName(int shownKind)
 {
-    return shownKind == X   ? QObject::tr("X")
-           : shownKind == O ? QObject::tr("O")
-                            : QObject::tr("empty");
+    return shownKind == X   ? MainWindow::tr("X")
+           : shownKind == O ? MainWindow::tr("O")
+                            : MainWindow::tr("empty");
 }
 
 } // namespace
@@ -159,12 +170,16 @@ void MainWindow::buildOptionFrames(QWidget* area)
     m_difficulty->setGeometry(twipsRect(3960, 3240, 1260, 1335));
     m_difficulty->button(3)->setAccessibleName(tr("Unbeatable"));
 
-    const char* names[3] = {"playersonform", "formfirstmove", "formdiff"};
-    const OptionGroup* groups[3] = {m_players, m_firstMove, m_difficulty};
-    for (int g = 0; g < 3; ++g) {
-        paintWhiteOnBlack(const_cast<OptionGroup*>(groups[g]));
-        for (int i = 0; groups[g]->button(i); ++i)
-            groups[g]->button(i)->setObjectName(QStringLiteral("%1%2").arg(names[g]).arg(i));
+    const std::pair<OptionGroup*, QString> groups[] = {
+        {m_players, QStringLiteral("playersonform")},
+        {m_firstMove, QStringLiteral("formfirstmove")},
+        {m_difficulty, QStringLiteral("formdiff")},
+    };
+    for (const auto& [group, name] : groups) {
+        paintWhiteOnBlack(group);
+        const QList<QAbstractButton*> buttons = group->buttons();
+        for (int i = 0; i < buttons.size(); ++i)
+            buttons[i]->setObjectName(name + QString::number(i));
     }
     paintWhiteOnBlack(m_scores);
 }
@@ -224,8 +239,8 @@ void MainWindow::connectControls()
     centralWidget()->installEventFilter(this);
     m_board->installEventFilter(this);
     for (OptionGroup* group : {m_players, m_firstMove, m_difficulty}) {
-        for (int i = 0; group->button(i); ++i)
-            group->button(i)->installEventFilter(this);
+        for (QAbstractButton* button : group->buttons())
+            button->installEventFilter(this);
     }
 }
 
@@ -378,10 +393,12 @@ void MainWindow::renderResult()
         const char* name;
     };
     // Indexed by Game::ResultPicture: Blank, XWins, OWins, NoWin.
-    static const Shown results[] = {{Artwork::Picture::BlankResult, "No result yet"},
-                                    {Artwork::Picture::XWins, "X wins"},
-                                    {Artwork::Picture::OWins, "O wins"},
-                                    {Artwork::Picture::NoWin, "No winner"}};
+    static const Shown results[] = {
+        {Artwork::Picture::BlankResult, QT_TR_NOOP("No result yet")},
+        {Artwork::Picture::XWins, QT_TR_NOOP("X wins")},
+        {Artwork::Picture::OWins, QT_TR_NOOP("O wins")},
+        {Artwork::Picture::NoWin, QT_TR_NOOP("No winner")},
+    };
     const Shown& shown = results[static_cast<int>(m_game.result())];
     m_result->setPixmap(m_artwork.picture(shown.picture, devicePixelRatioF()));
     m_result->setAccessibleName(tr(shown.name));

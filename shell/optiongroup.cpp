@@ -36,4 +36,9 @@ QRadioButton* OptionGroup::button(int index) const
     return qobject_cast<QRadioButton*>(m_group->button(index));
 }
 
+QList<QAbstractButton*> OptionGroup::buttons() const
+{
+    return m_group->buttons();
+}
+
 } // namespace ttt

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <utility>
 
+class QAbstractButton;
 class QButtonGroup;
 class QRadioButton;
 
@@ -25,6 +26,7 @@ public:
 
     void setSelected(int index);
     QRadioButton* button(int index) const;
+    QList<QAbstractButton*> buttons() const;
 
 signals:
     void optionClicked(int index);
