@@ -15,15 +15,12 @@ class PictureLabel : public QWidget
 public:
     PictureLabel(const Artwork& artwork, Artwork::Picture picture, QWidget* parent = nullptr);
 
-    void setPicture(Artwork::Picture picture);
-    Artwork::Picture picture() const { return m_picture; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     const Artwork& m_artwork;
-    Artwork::Picture m_picture;
+    const Artwork::Picture m_picture;
 };
 
 } // namespace ttt

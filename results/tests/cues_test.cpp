@@ -1,4 +1,4 @@
-#include "game/randomsource.h"
+#include "game/tests/fakes.h"
 #include "results/cues.h"
 
 #include <gtest/gtest.h>
@@ -9,17 +9,13 @@
 namespace ttt {
 namespace {
 
-class FixedRandom : public RandomSource
+// A random source whose next draw is r.
+test::ScriptedRandom drawing(double r)
 {
-public:
-    explicit FixedRandom(double r) : m_r(r) {}
-    void reseed() override { ++reseeds; }
-    double next() override { return m_r; }
-    int reseeds = 0;
-
-private:
-    double m_r;
-};
+    test::ScriptedRandom random;
+    random.script = {r};
+    return random;
+}
 
 TEST(Cues, EachCueNamesItsFiles)
 {
@@ -45,7 +41,7 @@ TEST(Cues, EachCueNamesItsFiles)
     for (const Case& c : cases) {
         std::set<std::string> chosen;
         for (double r : {0.0, 0.34, 0.67, 0.999}) {
-            FixedRandom random(r);
+            test::ScriptedRandom random = drawing(r);
             chosen.emplace(chooseCueFile(c.cue, random));
         }
         EXPECT_EQ(chosen, c.files);
@@ -58,7 +54,7 @@ TEST(Cues, ThirdsOfTheDrawPickTheFiles)
                                                     {0.334, "nowin2.wav"}, {0.666, "nowin2.wav"},
                                                     {0.667, "nowin3.wav"}, {0.9999, "nowin3.wav"}};
     for (const auto& [r, file] : picks) {
-        FixedRandom random(r);
+        test::ScriptedRandom random = drawing(r);
         EXPECT_EQ(chooseCueFile(Cue::NoWin, random), file) << r;
         EXPECT_EQ(random.reseeds, 1);
     }
@@ -66,7 +62,7 @@ TEST(Cues, ThirdsOfTheDrawPickTheFiles)
 
 TEST(Cues, OneFileCueDrawsNothing)
 {
-    FixedRandom random(0.5);
+    test::ScriptedRandom random = drawing(0.5);
     EXPECT_EQ(chooseCueFile(Cue::Error, random), "Error.wav");
     EXPECT_EQ(random.reseeds, 0);
 }
