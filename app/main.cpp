@@ -2,6 +2,7 @@
 #include "game/clockrandom.h"
 #include "shell/art/artwork.h"
 #include "shell/cueplayer.h"
+#include "shell/firstframe.h"
 #include "shell/mainwindow.h"
 
 #include <QApplication>
@@ -21,8 +22,15 @@ int main(int argc, char* argv[])
     QObject::connect(&window, &ttt::MainWindow::shutDownFinished, &app, &QApplication::quit);
 
     const std::string problem = window.startUpFromSettingsFile();
+    // The window comes first; its icon and the sound system follow as soon as it is
+    // on the screen, and the start cue waits for them.
+    cues.holdSoundSystem();
     window.show();
     window.greet();
+    ttt::afterFirstFrame(&window, [&cues, &artwork] {
+        QApplication::setWindowIcon(artwork.appIcon());
+        cues.startSoundSystem();
+    });
     // A settings file that could not be read is told once, without holding up the game.
     QTimer::singleShot(0, &window, [&window, problem] { window.warn(problem); });
     return app.exec();

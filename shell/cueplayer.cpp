@@ -1,12 +1,31 @@
 #include "cueplayer.h"
 
-#include <QSoundEffect>
-#include <QUrl>
+#include "sound/soundsystemloader.h"
+
+#include <QDebug>
 
 namespace ttt {
 
+namespace {
+
+std::unique_ptr<SoundOutput> openPluginOutput()
+{
+    QString problem;
+    auto output = openSoundOutput(defaultSoundSystemPath(), &problem);
+    if (!output)
+        qWarning().noquote() << "No sound:" << problem;
+    return output;
+}
+
+} // namespace
+
 CuePlayer::CuePlayer(SoundLocator locator, QObject* parent)
-    : QObject(parent), m_locator(std::move(locator))
+    : CuePlayer(std::move(locator), openPluginOutput, parent)
+{
+}
+
+CuePlayer::CuePlayer(SoundLocator locator, OutputFactory openOutput, QObject* parent)
+    : QObject(parent), m_locator(std::move(locator)), m_openOutput(std::move(openOutput))
 {
 }
 
@@ -17,16 +36,41 @@ void CuePlayer::play(std::string_view file)
     const QString name = QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size()));
     emit cueStarted(name);
     m_lastSource = m_locator.locate(name);
-    if (m_lastSource.isEmpty()) {
-        if (m_effect)
-            m_effect->stop();
+    if (m_held) {
+        m_waiting = m_lastSource;
         return;
     }
-    if (!m_effect)
-        m_effect = std::make_unique<QSoundEffect>();
-    m_effect->stop();
-    m_effect->setSource(QUrl::fromLocalFile(m_lastSource));
-    m_effect->play();
+    if (m_lastSource.isEmpty()) {
+        if (m_output)
+            m_output->stop();
+        return;
+    }
+    if (openOutput())
+        m_output->play(m_lastSource);
+}
+
+void CuePlayer::holdSoundSystem()
+{
+    m_held = !m_output;
+}
+
+void CuePlayer::startSoundSystem()
+{
+    if (!m_held)
+        return;
+    m_held = false;
+    const QString waiting = std::exchange(m_waiting, QString());
+    if (!waiting.isEmpty() && openOutput())
+        m_output->play(waiting);
+}
+
+bool CuePlayer::openOutput()
+{
+    if (!m_output && !m_failed) {
+        m_output = m_openOutput();
+        m_failed = !m_output;
+    }
+    return m_output != nullptr;
 }
 
 } // namespace ttt

@@ -5,34 +5,51 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
-
-class QSoundEffect;
 
 namespace ttt {
 
+class SoundOutput;
+
 // Plays the game's cues without ever making it wait: a new cue replaces one that
 // is still sounding, and a missing or unplayable file, or a machine without
-// sound, leaves the game silent. The sound system is started on the first cue.
+// sound, leaves the game silent.
+//
+// The sound system is opened on the first cue, or, once holdSoundSystem() was
+// called, not before startSoundSystem(): until then only the latest cue waits.
 class CuePlayer : public QObject, public CueSink
 {
     Q_OBJECT
 
 public:
+    using OutputFactory = std::function<std::unique_ptr<SoundOutput>()>;
+
     explicit CuePlayer(SoundLocator locator = SoundLocator(), QObject* parent = nullptr);
+    // Plays through outputs made by `openOutput` instead of the sound system plugin.
+    CuePlayer(SoundLocator locator, OutputFactory openOutput, QObject* parent = nullptr);
     ~CuePlayer() override;
 
     void play(std::string_view file) override;
-    // The file of the last cue handed to the sound system, empty if none was found.
+    // The file of the last cue asked for, empty if none was found.
     QString lastSource() const { return m_lastSource; }
+
+    void holdSoundSystem();
+    void startSoundSystem();
 
 signals:
     void cueStarted(const QString& file);
 
 private:
+    bool openOutput();
+
     SoundLocator m_locator;
-    std::unique_ptr<QSoundEffect> m_effect;
+    OutputFactory m_openOutput;
+    std::unique_ptr<SoundOutput> m_output;
+    bool m_held = false;
+    bool m_failed = false;
     QString m_lastSource;
+    QString m_waiting; // the cue waiting for a held sound system
 };
 
 } // namespace ttt

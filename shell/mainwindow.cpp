@@ -70,10 +70,9 @@ MainWindow::MainWindow(RandomSource& random, CueSink& cues, const Artwork& artwo
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vemo's Tic Tac Toe "));
-    setWindowIcon(m_artwork.appIcon());
     buildWindow();
     m_windows = new SecondaryWindows(this, m_artwork);
-    m_tray = new TrayIcon(windowIcon(), this);
+    m_tray = new TrayIcon(this);
     connectMenus();
     connectControls();
 }
@@ -202,8 +201,9 @@ void MainWindow::connectMenus()
     connect(m_menus.twoPlayer, &QAction::triggered, this, [this] { act(&Game::chooseTwoPlayer); });
     connect(m_menus.turnScore, &QAction::triggered, this, [this] { act(&Game::toggleScoring); });
     connect(m_menus.sounds, &QAction::triggered, this, [this] { act(&Game::toggleSounds); });
-    connect(m_menus.taskbar, &QAction::triggered, this,
-            [this](bool checked) { checked ? m_tray->add() : m_tray->remove(); });
+    connect(m_menus.taskbar, &QAction::triggered, this, [this](bool checked) {
+        checked ? m_tray->add(m_artwork.appIcon()) : m_tray->remove();
+    });
     connect(m_menus.graphics, &QAction::triggered, this, [this] {
         m_windows->setStacking(m_game.onTopChecked(), m_game.ontop() == 1);
         m_windows->openChooser(m_game.cardbase());

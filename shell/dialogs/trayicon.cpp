@@ -4,7 +4,7 @@
 
 namespace ttt {
 
-TrayIcon::TrayIcon(const QIcon& icon, QObject* parent) : QObject(parent), m_icon(icon) {}
+TrayIcon::TrayIcon(QObject* parent) : QObject(parent) {}
 
 TrayIcon::~TrayIcon()
 {
@@ -16,14 +16,15 @@ QString TrayIcon::tip()
     return tr("Tic Tac Toe");
 }
 
-void TrayIcon::add()
+void TrayIcon::add(const QIcon& icon)
 {
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         return;
     if (!m_tray) {
-        m_tray = new QSystemTrayIcon(m_icon, this);
+        m_tray = new QSystemTrayIcon(this);
         m_tray->setToolTip(tip());
     }
+    m_tray->setIcon(icon);
     m_tray->show();
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QIcon>
 #include <QObject>
 
+class QIcon;
 class QSystemTrayIcon;
 
 namespace ttt {
@@ -15,18 +15,17 @@ class TrayIcon : public QObject
     Q_OBJECT
 
 public:
-    explicit TrayIcon(const QIcon& icon, QObject* parent = nullptr);
+    explicit TrayIcon(QObject* parent = nullptr);
     ~TrayIcon() override;
 
     static QString tip();
 
-    void add();
+    void add(const QIcon& icon);
     // Safe whether or not the icon was ever added.
     void remove();
     bool isShown() const;
 
 private:
-    QIcon m_icon;
     QSystemTrayIcon* m_tray = nullptr;
 };
 

@@ -24,16 +24,16 @@ private slots:
 
 void TestWindowHelpers::removeWithoutAddIsSafe()
 {
-    TrayIcon tray(ttt::Artwork().appIcon());
+    TrayIcon tray;
     tray.remove();
     QVERIFY(!tray.isShown());
 }
 
 void TestWindowHelpers::addShowsIconOnlyWhereThereIsATray()
 {
-    TrayIcon tray(ttt::Artwork().appIcon());
+    TrayIcon tray;
     QCOMPARE(TrayIcon::tip(), QStringLiteral("Tic Tac Toe"));
-    tray.add();
+    tray.add(ttt::Artwork().appIcon());
     QCOMPARE(tray.isShown(), QSystemTrayIcon::isSystemTrayAvailable());
     tray.remove();
     QVERIFY(!tray.isShown());
