@@ -3,6 +3,8 @@
 #include "shell/art/artwork.h"
 #include "shell/cueplayer.h"
 #include "shell/firstframe.h"
+#include "shell/fontwarmup.h"
+#include "shell/gamestyle.h"
 #include "shell/mainwindow.h"
 
 #include <QApplication>
@@ -10,9 +12,12 @@
 
 int main(int argc, char* argv[])
 {
+    ttt::FontWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tic Tac Toe"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new ttt::GameStyle);
+
+    fonts.finish();
 
     ttt::ClockRandom random;
     ttt::CuePlayer cues;

@@ -1,0 +1,72 @@
+#include "gamestyle.h"
+
+#include <QIconEngine>
+#include <QPainter>
+#include <QPointer>
+
+namespace ttt {
+
+namespace {
+
+// Stands in for one of the base style's standard icons until it is first drawn
+// or measured, then passes everything on to it.
+class DeferredIconEngine : public QIconEngine
+{
+public:
+    DeferredIconEngine(QStyle* style, QStyle::StandardPixmap which) : m_style(style), m_which(which)
+    {
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override
+    {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    QIconEngine* clone() const override { return new DeferredIconEngine(*this); }
+    QString key() const override { return QStringLiteral("ttt-deferred"); }
+
+private:
+    const QIcon& icon()
+    {
+        if (!m_looked && m_style) {
+            m_icon = m_style->standardIcon(m_which);
+            m_looked = true;
+        }
+        return m_icon;
+    }
+
+    QPointer<QStyle> m_style;
+    QStyle::StandardPixmap m_which;
+    QIcon m_icon;
+    bool m_looked = false;
+};
+
+} // namespace
+
+GameStyle::GameStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+
+QIcon GameStyle::standardIcon(StandardPixmap which, const QStyleOption* option,
+                              const QWidget* widget) const
+{
+    if (which == SP_ToolBarHorizontalExtensionButton || which == SP_ToolBarVerticalExtensionButton)
+        return QIcon(new DeferredIconEngine(baseStyle(), which));
+    return QProxyStyle::standardIcon(which, option, widget);
+}
+
+} // namespace ttt

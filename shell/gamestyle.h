@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QProxyStyle>
+
+namespace ttt {
+
+// The game's look: Fusion, on every desktop. A menu bar asks for its overflow
+// arrow as it is made, though one as short as the game's never shows it; that
+// arrow is looked up when first drawn instead, which keeps the image readers out
+// of start-up.
+class GameStyle : public QProxyStyle
+{
+    Q_OBJECT
+
+public:
+    GameStyle();
+
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option = nullptr,
+                       const QWidget* widget = nullptr) const override;
+};
+
+} // namespace ttt
