@@ -135,7 +135,7 @@ void MainWindow::buildControls(QWidget* area)
     m_board = new BoardWidget(m_artwork, area);
     m_board->setGeometry(twipsRect(120, 840, 3735, 3735));
 
-    m_result = new QLabel(area);
+    m_result = new PictureLabel(m_artwork, Artwork::Picture::BlankResult, area);
     m_result->setObjectName(QStringLiteral("result"));
     m_result->setGeometry(twipsRect(960, 4800, 3255, 615));
 }
@@ -400,7 +400,7 @@ void MainWindow::renderResult()
         {Artwork::Picture::NoWin, QT_TR_NOOP("No winner")},
     };
     const Shown& shown = results[static_cast<int>(m_game.result())];
-    m_result->setPixmap(m_artwork.picture(shown.picture, devicePixelRatioF()));
+    m_result->setPicture(shown.picture);
     m_result->setAccessibleName(tr(shown.name));
     const bool idle = m_game.showsNewGamePointer();
     m_pointnew->setText(idle ? QStringLiteral("^") : QString());

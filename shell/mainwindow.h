@@ -15,6 +15,7 @@ class Artwork;
 class BoardWidget;
 class OptionGroup;
 class PictureButton;
+class PictureLabel;
 class ScorePanel;
 class SecondaryWindows;
 class TrayIcon;
@@ -82,7 +83,7 @@ private:
     PictureButton* m_newGameButton = nullptr;
     PictureButton* m_quitButton = nullptr;
     QLabel* m_pointnew = nullptr;
-    QLabel* m_result = nullptr;
+    PictureLabel* m_result = nullptr;
     ScorePanel* m_scores = nullptr;
     OptionGroup* m_players = nullptr;
     OptionGroup* m_firstMove = nullptr;

@@ -9,6 +9,14 @@ PictureLabel::PictureLabel(const Artwork& artwork, Artwork::Picture picture, QWi
 {
 }
 
+void PictureLabel::setPicture(Artwork::Picture picture)
+{
+    if (picture == m_picture)
+        return;
+    m_picture = picture;
+    update();
+}
+
 void PictureLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

@@ -15,12 +15,15 @@ class PictureLabel : public QWidget
 public:
     PictureLabel(const Artwork& artwork, Artwork::Picture picture, QWidget* parent = nullptr);
 
+    Artwork::Picture picture() const { return m_picture; }
+    void setPicture(Artwork::Picture picture);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     const Artwork& m_artwork;
-    const Artwork::Picture m_picture;
+    Artwork::Picture m_picture;
 };
 
 } // namespace ttt

@@ -181,7 +181,7 @@ void FaultsTest::playAGame()
         QTest::mouseClick(m_window->board()->cell(square), Qt::LeftButton);
     QCOMPARE(m_window->game().board().at(3), int(X));
     QCOMPARE(m_window->game().gameover(), 1);
-    QCOMPARE(m_window->findChild<QLabel*>(QStringLiteral("result"))->accessibleName(),
+    QCOMPARE(m_window->findChild<QWidget*>(QStringLiteral("result"))->accessibleName(),
              QStringLiteral("X wins"));
 }
 

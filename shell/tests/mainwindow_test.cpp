@@ -113,7 +113,8 @@ void MainWindowTest::twoPlayerGameByClicks()
     QCOMPARE(boardText(), QStringLiteral("OO....XXX"));
     QCOMPARE(label("totalxdisp")->text(), QStringLiteral(" 1"));
     QCOMPARE(label("pointnew")->text(), QStringLiteral("^"));
-    QCOMPARE(label("result")->accessibleName(), QStringLiteral("X wins"));
+    QCOMPARE(m_window->findChild<QWidget*>(QStringLiteral("result"))->accessibleName(),
+             QStringLiteral("X wins"));
     QCOMPARE(m_bench->cues.played.size(), size_t(1));
     QVERIFY(QString::fromStdString(m_bench->cues.played[0]).startsWith(QStringLiteral("x2win")));
     clickCell(3); // the game is over: ignored
@@ -132,7 +133,8 @@ void MainWindowTest::onePlayerGameByDigitKeys()
     QCOMPARE(boardText(), QStringLiteral("XX.OO...."));
     QTest::keyClick(board, Qt::Key_3);
     QCOMPARE(boardText(), QStringLiteral("XXXOO...."));
-    QCOMPARE(label("result")->accessibleName(), QStringLiteral("X wins"));
+    QCOMPARE(m_window->findChild<QWidget*>(QStringLiteral("result"))->accessibleName(),
+             QStringLiteral("X wins"));
     QCOMPARE(label("totalxdisp")->text(), QStringLiteral(" 1"));
     // Digit keys reach the game from an option button too.
     QTest::keyClick(radio("formdiff0"), Qt::Key_Space);

@@ -4,6 +4,7 @@
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
 #include "shell/mainwindow.h"
+#include "shell/picturelabel.h"
 #include "shell/secondarywindows.h"
 
 #include <QAction>
@@ -227,9 +228,7 @@ QString MonkeyWatch::checkOutcome() const
     // and a running game always shows the blank one.
     if (outcome == Artwork::Picture::BlankResult && idle)
         return {};
-    const QPixmap expected = m_artwork.picture(outcome, m_window->devicePixelRatioF());
-    const QPixmap shown = m_window->findChild<QLabel*>(QStringLiteral("result"))->pixmap();
-    if (shown.cacheKey() != expected.cacheKey() && shown.toImage() != expected.toImage())
+    if (m_window->findChild<PictureLabel*>(QStringLiteral("result"))->picture() != outcome)
         return QStringLiteral("the outcome picture does not match the board %1 (gameover %2)")
             .arg(boardText(game.board()))
             .arg(game.gameover());
