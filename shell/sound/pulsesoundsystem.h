@@ -6,8 +6,8 @@
 
 namespace ttt {
 
-// The sound system plugin: each output is a QSoundEffect.
-class EffectSoundSystem : public QObject, public SoundSystem
+// The sound system plugin: each output is a stream on the desktop's sound server.
+class PulseSoundSystem : public QObject, public SoundSystem
 {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID TTT_SOUND_SYSTEM_IID)

@@ -1,0 +1,12 @@
+#include "pulsesoundsystem.h"
+
+#include "pulseoutput.h"
+
+namespace ttt {
+
+std::unique_ptr<SoundOutput> PulseSoundSystem::createOutput()
+{
+    return std::make_unique<PulseOutput>();
+}
+
+} // namespace ttt

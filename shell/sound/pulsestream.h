@@ -1,0 +1,37 @@
+#pragma once
+
+#include "wave.h"
+
+#include <span>
+
+struct pa_simple;
+
+namespace ttt {
+
+// One playback stream on the sound server, in the format of the file it plays.
+// Used from one thread only.
+class PulseStream
+{
+public:
+    PulseStream() = default;
+    ~PulseStream();
+    PulseStream(const PulseStream&) = delete;
+    PulseStream& operator=(const PulseStream&) = delete;
+
+    // Opens the stream for `format`, keeping it when it is open in that format
+    // already. False when the server cannot be reached.
+    bool open(const WaveFormat& format);
+    bool isOpen() const { return m_stream != nullptr; }
+    // Hands samples over, waiting while the server's buffer is full; on an error
+    // the stream is closed and false returned.
+    bool write(std::span<const unsigned char> samples);
+    // Drops whatever is handed over but not yet played.
+    void flush();
+    void close();
+
+private:
+    pa_simple* m_stream = nullptr;
+    WaveFormat m_format;
+};
+
+} // namespace ttt
