@@ -1,10 +1,28 @@
 #include "fontwarmup.h"
 
 #include <fontconfig/fontconfig.h>
+#include <pthread.h>
+#include <sched.h>
 
 namespace ttt {
 
-FontWarmUp::FontWarmUp() : m_thread([] { FcInit(); }) {}
+namespace {
+
+void readFontConfiguration()
+{
+    // At idle priority the thread only takes a processor that start-up leaves
+    // free (while QApplication waits on the X server, or on a machine with
+    // processors to spare), so it never slows the start-up it is there to speed.
+    // Should the window want its first text before the reading is done, finish()
+    // leaves the processor to it.
+    sched_param idle{};
+    pthread_setschedparam(pthread_self(), SCHED_IDLE, &idle);
+    FcInit();
+}
+
+} // namespace
+
+FontWarmUp::FontWarmUp() : m_thread(readFontConfiguration) {}
 
 FontWarmUp::~FontWarmUp()
 {
