@@ -22,9 +22,9 @@ using namespace ttt::realsound;
 namespace {
 
 constexpr int rate = MonitorRecorder::sampleRate;
-// How much shorter or longer than its file a cue may sound. The player stops its
-// stream once the last of the file is handed over rather than heard, which would
-// drop up to about a tenth of a second; the files end in a silent tail for that.
+// How much shorter or longer than its file a cue may sound: the recording's own
+// timing, and the quiet first and last moments of a cue that sound under the
+// threshold of what counts as heard.
 constexpr double allowedShortfall = 0.05;
 constexpr double allowedExcess = 0.05;
 
