@@ -3,8 +3,6 @@
 #include "pulsestream.h"
 #include "wave.h"
 
-#include <QFile>
-
 #include <chrono>
 
 namespace ttt {
@@ -12,21 +10,13 @@ namespace ttt {
 namespace {
 
 // The longest file played; the game's cues are a few hundred kilobytes.
-constexpr qint64 largestFile = 16 * 1024 * 1024;
+constexpr std::size_t largestFile = 16 * 1024 * 1024;
 // An idle connection to the server is closed after this, so the server's
 // output can go to sleep between games.
 constexpr auto idleClose = std::chrono::seconds(5);
 // Samples are handed over in pieces this long, checking between them whether a
 // newer cue has taken over.
 constexpr int pieceMs = 20;
-
-QByteArray readSmallFile(const std::string& path)
-{
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly) || file.size() > largestFile)
-        return {};
-    return file.read(largestFile);
-}
 
 } // namespace
 
@@ -96,9 +86,10 @@ void PulseOutput::run()
 
 void PulseOutput::playFile(PulseStream& stream, const std::string& file, std::uint64_t generation)
 {
-    const QByteArray bytes = readSmallFile(file);
-    const auto data = std::span(reinterpret_cast<const unsigned char*>(bytes.constData()),
-                                static_cast<std::size_t>(bytes.size()));
+    const std::optional<std::vector<unsigned char>> bytes = readSmallFile(file, largestFile);
+    if (!bytes)
+        return;
+    const std::span<const unsigned char> data(*bytes);
     const std::optional<WaveLayout> wave = parseWave(data);
     if (!wave || !wave->format.isPlayable() || !stream.open(wave->format))
         return;

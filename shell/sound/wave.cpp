@@ -1,7 +1,12 @@
 #include "wave.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <string_view>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace ttt {
 
@@ -89,6 +94,35 @@ std::optional<WaveLayout> parseWave(std::span<const unsigned char> bytes, std::s
             break;
     }
     return fail(error, format ? "no data chunk" : "no format chunk");
+}
+
+std::optional<std::vector<unsigned char>> readSmallFile(const std::string& path,
+                                                        std::size_t largest)
+{
+    // Opened without blocking, so that a pipe with no writer cannot stall the reader,
+    // then refused unless it is a regular file.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    std::optional<std::vector<unsigned char>> bytes;
+    struct stat info;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= 0 &&
+        std::size_t(info.st_size) <= largest) {
+        std::vector<unsigned char> content(std::size_t(info.st_size));
+        std::size_t got = 0;
+        while (got < content.size()) {
+            const ssize_t n = ::read(fd, content.data() + got, content.size() - got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            got += std::size_t(n);
+        }
+        content.resize(got); // a file that shrank while being read gives what was there
+        bytes = std::move(content);
+    }
+    ::close(fd);
+    return bytes;
 }
 
 } // namespace ttt

@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace ttt {
 
@@ -35,5 +36,11 @@ struct WaveLayout
 // nothing (and the reason in `error`); one cut short gives the samples it holds.
 std::optional<WaveLayout> parseWave(std::span<const unsigned char> bytes,
                                     std::string* error = nullptr);
+
+// The bytes of the regular file at `path`, or nothing when it is not a regular file
+// (a pipe or a device named like a sound file never holds up the reader), cannot
+// be read, or is larger than `largest` bytes.
+std::optional<std::vector<unsigned char>> readSmallFile(const std::string& path,
+                                                        std::size_t largest);
 
 } // namespace ttt

@@ -4,8 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cctype>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -202,6 +207,53 @@ TEST(Wave, EveryPrefixOfAFileIsSafe)
             EXPECT_LE(layout->dataOffset + layout->dataSize, n);
         }
     }
+}
+
+// A scratch folder for the file-reading tests, removed afterwards.
+class ScratchFolder
+{
+public:
+    ScratchFolder()
+    {
+        char name[] = "/tmp/ttt-wave-XXXXXX";
+        m_path = ::mkdtemp(name) ? name : "";
+    }
+    ~ScratchFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    std::string file(const char* name) const { return m_path + "/" + name; }
+    bool valid() const { return !m_path.empty(); }
+
+private:
+    std::string m_path;
+};
+
+TEST(ReadSmallFile, GivesTheBytesOfARegularFile)
+{
+    ScratchFolder folder;
+    ASSERT_TRUE(folder.valid());
+    const Bytes file = riff({chunk("fmt ", fmtBody(1, 1, 44100, 16)), chunk("data", samples6)});
+    std::ofstream(folder.file("cue.wav"), std::ios::binary)
+        .write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
+    const auto bytes = readSmallFile(folder.file("cue.wav"), 1024);
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(*bytes, file);
+    EXPECT_FALSE(readSmallFile(folder.file("cue.wav"), file.size() - 1)) << "over the limit";
+}
+
+TEST(ReadSmallFile, RefusesWhatIsNotARegularFileWithoutWaiting)
+{
+    ScratchFolder folder;
+    ASSERT_TRUE(folder.valid());
+    // A pipe nobody writes to: a blocking open would wait for ever.
+    ASSERT_EQ(::mkfifo(folder.file("pipe.wav").c_str(), 0600), 0);
+    EXPECT_FALSE(readSmallFile(folder.file("pipe.wav"), 1024));
+    ASSERT_EQ(::mkdir(folder.file("folder.wav").c_str(), 0700), 0);
+    EXPECT_FALSE(readSmallFile(folder.file("folder.wav"), 1024));
+    EXPECT_FALSE(readSmallFile(folder.file("missing.wav"), 1024));
+    EXPECT_FALSE(readSmallFile("/dev/zero", 1024));
 }
 
 } // namespace
