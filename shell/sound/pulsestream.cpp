@@ -25,19 +25,19 @@ bool PulseStream::open(const WaveFormat& format)
         format.sampleRate == m_format.sampleRate && format.bitsPerSample == m_format.bitsPerSample)
         return true;
     close();
-    pa_sample_spec spec;
-    spec.format = format.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-    spec.rate = static_cast<std::uint32_t>(format.sampleRate);
-    spec.channels = static_cast<std::uint8_t>(format.channels);
+    pa_sample_spec sampleFormat;
+    sampleFormat.format = format.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+    sampleFormat.rate = static_cast<std::uint32_t>(format.sampleRate);
+    sampleFormat.channels = static_cast<std::uint8_t>(format.channels);
     pa_buffer_attr buffer;
     buffer.maxlength = static_cast<std::uint32_t>(-1);
-    buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(bufferedUsec, &spec));
+    buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(bufferedUsec, &sampleFormat));
     // No prebuffering: a cue starts with its first samples, however short it is.
     buffer.prebuf = 0;
     buffer.minreq = static_cast<std::uint32_t>(-1);
     buffer.fragsize = static_cast<std::uint32_t>(-1);
     m_stream = pa_simple_new(nullptr, "Tic Tac Toe", PA_STREAM_PLAYBACK, nullptr, "Game cues",
-                             &spec, nullptr, &buffer, nullptr);
+                             &sampleFormat, nullptr, &buffer, nullptr);
     m_format = format;
     return m_stream != nullptr;
 }
