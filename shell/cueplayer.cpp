@@ -36,10 +36,8 @@ void CuePlayer::play(std::string_view file)
     const QString name = QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size()));
     emit cueStarted(name);
     m_lastSource = m_locator.locate(name);
-    if (m_held) {
-        m_waiting = m_lastSource;
-        return;
-    }
+    if (m_held)
+        return; // the latest cue waits as m_lastSource
     if (m_lastSource.isEmpty()) {
         if (m_output)
             m_output->stop();
@@ -59,9 +57,8 @@ void CuePlayer::startSoundSystem()
     if (!m_held)
         return;
     m_held = false;
-    const QString waiting = std::exchange(m_waiting, QString());
-    if (!waiting.isEmpty() && openOutput())
-        m_output->play(waiting);
+    if (!m_lastSource.isEmpty() && openOutput())
+        m_output->play(m_lastSource);
 }
 
 bool CuePlayer::openOutput()

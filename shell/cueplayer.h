@@ -49,7 +49,6 @@ private:
     bool m_held = false;
     bool m_failed = false;
     QString m_lastSource;
-    QString m_waiting; // the cue waiting for a held sound system
 };
 
 } // namespace ttt

@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <limits>
 
 namespace ttt::test {
@@ -52,13 +50,12 @@ int WavFile::clippedSamples() const
 
 bool readWav(const std::string& path, WavFile& wav, std::string& error)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot open " + path;
+    const auto bytes = readSmallFile(path, 64 * 1024 * 1024);
+    if (!bytes) {
+        error = "cannot read " + path;
         return false;
     }
-    const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in), {}};
-    const std::optional<WaveLayout> layout = parseWave(bytes, &error);
+    const std::optional<WaveLayout> layout = parseWave(*bytes, &error);
     if (!layout)
         return false;
     if (layout->truncated) {
@@ -73,7 +70,7 @@ bool readWav(const std::string& path, WavFile& wav, std::string& error)
     if (wav.bitsPerSample == 16) {
         wav.samples.resize(layout->dataSize / 2);
         for (std::size_t i = 0; i < wav.samples.size(); ++i)
-            wav.samples[i] = le16(&bytes[layout->dataOffset + 2 * i]);
+            wav.samples[i] = le16(&(*bytes)[layout->dataOffset + 2 * i]);
     }
     return true;
 }

@@ -2,20 +2,22 @@
 
 #include "shell/sound/wave.h"
 
-#include <QFile>
 #include <QtEndian>
 
 namespace ttt::realsound {
 
+namespace {
+
+constexpr std::size_t largestFile = 64 * 1024 * 1024;
+
+} // namespace
+
 std::optional<WaveFile> WaveFile::load(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const auto bytes = readSmallFile(path.toStdString(), largestFile);
+    if (!bytes)
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    const auto data = std::span(reinterpret_cast<const unsigned char*>(bytes.constData()),
-                                static_cast<std::size_t>(bytes.size()));
-    const std::optional<WaveLayout> layout = parseWave(data);
+    const std::optional<WaveLayout> layout = parseWave(*bytes);
     if (!layout || layout->truncated || layout->format.formatTag != 1 ||
         layout->format.bitsPerSample != 16 || layout->format.channels < 1)
         return std::nullopt; // only whole 16-bit PCM files
@@ -25,7 +27,7 @@ std::optional<WaveFile> WaveFile::load(const QString& path)
     const int channels = layout->format.channels;
     const std::size_t frames = layout->dataSize / layout->format.bytesPerFrame();
     wave.m_samples.reserve(frames);
-    const char* samples = bytes.constData() + layout->dataOffset;
+    const auto* samples = reinterpret_cast<const char*>(bytes->data() + layout->dataOffset);
     for (std::size_t frame = 0; frame < frames; ++frame) {
         int sum = 0;
         for (int channel = 0; channel < channels; ++channel)
