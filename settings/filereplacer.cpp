@@ -176,7 +176,7 @@ std::string replaceFileContent(const fs::path& file, std::string_view content,
     if (!exists && errno != ENOENT)
         return errorText(errno);
     if (exists) {
-        if (std::string reason = notRegularReason(old.st_mode); !reason.empty())
+        if (std::string reason = notRegularTypeReason(old.st_mode); !reason.empty())
             return reason;
         if (::access(target.path.c_str(), W_OK) != 0)
             return errorText(errno);
@@ -218,6 +218,8 @@ void removeReplaceLeftovers(const fs::path& file)
     if (!target.error.empty())
         return;
     const std::string fileName = target.path.filename().string();
+    if (fileName.empty())
+        return;
     std::vector<fs::path> leftovers;
     std::error_code error;
     for (fs::directory_iterator entry(folderOf(target.path), error), end; !error && entry != end;

@@ -12,7 +12,7 @@ std::string errorText(int errorNumber)
     return std::generic_category().message(errorNumber);
 }
 
-std::string notRegularReason(mode_t mode)
+std::string notRegularTypeReason(mode_t mode)
 {
     if (S_ISREG(mode))
         return {};
@@ -30,7 +30,7 @@ std::string notRegularReason(int fd)
     struct stat info = {};
     if (::fstat(fd, &info) != 0)
         return errorText(errno);
-    return notRegularReason(info.st_mode);
+    return notRegularTypeReason(info.st_mode);
 }
 
 std::string notRegularPathReason(const char* path)
@@ -38,7 +38,7 @@ std::string notRegularPathReason(const char* path)
     struct stat info = {};
     if (::stat(path, &info) != 0)
         return {};
-    return notRegularReason(info.st_mode);
+    return notRegularTypeReason(info.st_mode);
 }
 
 long readFully(int fd, char* buffer, std::size_t size)

@@ -12,7 +12,7 @@ std::string errorText(int errorNumber);
 
 // Why a file of this type (the st_mode of its status) is no plain file, for example
 // "Is a directory" or "it is a named pipe, not a regular file"; empty for a regular file.
-std::string notRegularReason(mode_t mode);
+std::string notRegularTypeReason(mode_t mode);
 
 // The same for an open file.
 std::string notRegularReason(int fd);
