@@ -1,5 +1,6 @@
 // tictactoe-lab: shows and measures, from the command line, what the game's
 // computer opponent does and what the game reads from a settings file.
+#include "quoting.h"
 #include "verbs.h"
 
 #include <cstring>
@@ -51,6 +52,7 @@ int main(int argc, char** argv)
         if (verb.name == name)
             return verb.run(ttt::lab::Args(argv + 2, argv + argc));
     }
-    std::cerr << "tictactoe-lab: unknown verb '" << name << "' (try --help)\n";
+    std::cerr << "tictactoe-lab: unknown verb " << ttt::lab::quotedForMessage(name)
+              << " (try --help)\n";
     return 2;
 }
