@@ -123,7 +123,21 @@ INSTANTIATE_TEST_SUITE_P(
                     BadCall{"reply 2 ....x....", "square 5"},
                     BadCall{"choose 2 ...A.....", "square 4"}, BadCall{"reply 3 XXX.OO...", "line"},
                     BadCall{"reply 3 XOXXOOOXX", "free"}, BadCall{"strength 1", "no arguments"},
-                    BadCall{"frobnicate", "unknown"}, BadCall{"", "missing"}));
+                    BadCall{"frobnicate", "unknown"}, BadCall{"", "missing"},
+                    BadCall{"--frobnicate", "unknown option '--frobnicate'"},
+                    BadCall{"-x choose", "unknown option '-x'"}));
+
+TEST(LabVerbs, HelpAndVersionGoToStandardOutput)
+{
+    const LabRun help = runLab("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("usage: tictactoe-lab VERB ARGS\n", 0), 0u);
+    EXPECT_NE(help.out.find("--version"), std::string::npos);
+    const LabRun version = runLab("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "tictactoe-lab " TTT_VERSION "\n");
+    EXPECT_EQ(help.err + version.err, "");
+}
 
 TEST(LabVerbs, ChooseAcceptsAFinishedBoard)
 {
