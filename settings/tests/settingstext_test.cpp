@@ -90,6 +90,12 @@ const ContentCase contentCases[] = {
     {"MillionCommas", std::string(1'000'000, ','), record(3, 0, 0, 0, 0, 0, 16)},
 };
 
+// Failures name the case instead of dumping its bytes.
+void PrintTo(const ContentCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 INSTANTIATE_TEST_SUITE_P(Cases, SettingsContentTest, testing::ValuesIn(contentCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
