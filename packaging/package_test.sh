@@ -56,7 +56,7 @@ for file in usr/games/tictactoe usr/games/tictactoe-lab $plugin \
     grep -q " \./$file\$" <<<"$listing" || fail "not in the package: /$file"
 done
 sounds=$(grep -c ' \./usr/share/tictactoe/sounds/.*\.wav$' <<<"$listing" || true)
-[ "$sounds" -eq "$(ls assets/sounds/*.wav | wc -l)" ] || fail "$sounds sound files in the package"
+[ "$sounds" -eq "$(find assets/sounds -name '*.wav' | wc -l)" ] || fail "$sounds sound files in the package"
 grep -v ' root/root ' <<<"$listing" && fail "files not owned by root"
 
 dpkg-deb -x "$deb" "$scratch/root"
@@ -94,7 +94,8 @@ if [ ! -s "$scratch/display" ]; then
     [ $failures -eq 0 ] || exit 1
     exit 77
 fi
-export DISPLAY=:$(head -n 1 "$scratch/display")
+DISPLAY=:$(head -n 1 "$scratch/display")
+export DISPLAY
 
 mkdir "$scratch/cwd" "$scratch/home"
 # A fresh working directory, so the sounds can only come from the package; no sound
