@@ -18,6 +18,7 @@ constexpr std::string_view usage =
     "                        the highest chance to win (then the lowest chance to lose,\n"
     "                        then the lowest square), opponent=random moves uniformly\n"
     "  settings FILE         the seven settings the game would load from FILE\n"
+    "  --help, --version     this text; the program's version\n"
     "LEVEL is 1 (Easy) to 4 (Unbeatable). BOARD is nine characters for squares 1..9\n"
     "(square 1 is the bottom-left cell, 7 the top-left), each '.', 'X' or 'O'.\n"
     "Bad arguments: one line on standard error, exit status 2.\n";
@@ -43,11 +44,19 @@ int main(int argc, char** argv)
         std::cout << usage;
         return 0;
     }
+    if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "tictactoe-lab " TTT_VERSION "\n";
+        return 0;
+    }
     if (argc < 2) {
         std::cerr << "tictactoe-lab: missing verb (try --help)\n";
         return 2;
     }
     const std::string_view name = argv[1];
+    if (name.starts_with('-')) {
+        std::cerr << "tictactoe-lab: unknown option '" << name << "' (try --help)\n";
+        return 2;
+    }
     for (const Verb& verb : verbs) {
         if (verb.name == name)
             return verb.run(ttt::lab::Args(argv + 2, argv + argc));

@@ -100,6 +100,12 @@ const ContentCase contentCases[] = {
      record(4, 0, 2, 1, 0, 1, 34)},
 };
 
+// Failures name the case instead of dumping its bytes.
+void PrintTo(const ContentCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 INSTANTIATE_TEST_SUITE_P(Cases, SettingsContentTest, testing::ValuesIn(contentCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
