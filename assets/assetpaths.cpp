@@ -1,5 +1,7 @@
 #include "assetpaths.h"
 
+#include "core/pictureset.h"
+
 namespace ttt::assets {
 
 QString picturePath(const QString& baseName)
@@ -9,14 +11,13 @@ QString picturePath(const QString& baseName)
 
 QString cardPath(int index)
 {
-    constexpr int cardCount = 36;
-    if (index < 1 || index > cardCount)
+    if (!PictureSet::isPicture(index))
         return {};
-    static const char* const kinds[] = {"empty", "x", "o"};
-    const int set = (index - 1) / 3 + 1;
-    return picturePath(QStringLiteral("set%1-%2")
-                           .arg(set, 2, 10, QLatin1Char('0'))
-                           .arg(QLatin1String(kinds[(index - 1) % 3])));
+    static const char* const kinds[] = {"empty", "x", "o"}; // by Mark
+    return picturePath(
+        QStringLiteral("set%1-%2")
+            .arg(PictureSet::holding(index).number(), 2, 10, QLatin1Char('0'))
+            .arg(QLatin1String(kinds[static_cast<int>(PictureSet::markShownBy(index))])));
 }
 
 } // namespace ttt::assets

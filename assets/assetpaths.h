@@ -11,8 +11,8 @@ namespace ttt::assets {
 // The resource path of a picture file, e.g. picturePath("board") for board.svg.
 QString picturePath(const QString& baseName);
 
-// The resource path of cell picture `index` (1..36): set n owns 3n-2 (empty cell),
-// 3n-1 (X) and 3n (O). An index outside 1..36 gives an empty string.
+// The resource path of cell picture `index`, numbered as PictureSet numbers them;
+// an index that is no picture gives an empty string.
 QString cardPath(int index);
 
 } // namespace ttt::assets

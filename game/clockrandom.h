@@ -1,6 +1,6 @@
 #pragma once
 
-#include "randomsource.h"
+#include "core/randomsource.h"
 
 #include <random>
 

@@ -1,156 +1,138 @@
 #include "game.h"
 
-#include "opponent/selector.h"
-#include "randomsource.h"
+#include "core/randomsource.h"
+#include "results/cues.h"
 
 namespace ttt {
 
-Game::Game(RandomSource& random, CueSink& cues, Selector selector)
-    : m_random(random), m_cues(cues), m_selector(std::move(selector))
+Game::Game(RandomSource& random, CueSink& cues) : m_random(random), m_cues(cues) {}
+
+void Game::startUp(const Options& options)
 {
-}
-
-Game::Game(RandomSource& random, CueSink& cues) : Game(random, cues, selectMove) {}
-
-void Game::startUp(const SettingsRecord& settings)
-{
-    m_difficulty = settings.difficulty;
-    m_soundon = settings.soundOn;
-    m_ontop = settings.onTop;
-
-    // The saved options are applied through the same handlers a player's choice runs.
-    if (settings.firstMover == 2) {
-        m_oFirstChecked = true;
-        selectFirstMoveButton(1);
-    } else {
-        m_xFirstChecked = true;
-        selectFirstMoveButton(0);
-    }
-    if (settings.players == 2) {
-        m_twoPlayerChecked = true;
-        selectPlayersButton(1);
-    } else {
-        m_onePlayerChecked = true;
-        selectPlayersButton(0);
-    }
-    m_checkedLevel = m_difficulty;
-
-    // Held silent, so that the only cue of a start is the greeting.
-    const int soundon = m_soundon;
-    m_soundon = 0;
-    selectDifficultyButton(m_difficulty - 1);
-    // Every start passes through the switch, so the totals read " 0" or " -".
-    if (m_scoreboard.scoringOn() != (settings.scoringOff == 1))
-        m_scoreboard.flip();
-    toggleScoring();
-    m_soundon = soundon;
-
-    if (m_ontop == 1)
-        toggleOnTop();
-    m_cardbase = settings.cardbase;
-    showAllCells(m_cardbase);
-    m_gameover = 1;
-    m_pointnew = true;
+    m_options = options;
+    m_controls.showOptions(options);
+    m_match = Match();
+    m_scoreboard.clear();
+    m_marksHidden = false;
 }
 
 bool Game::beginShutDown()
 {
-    playcue(Cue::End);
-    return m_soundon == 1;
-}
-
-SettingsRecord Game::settingsRecord() const
-{
-    SettingsRecord record;
-    record.difficulty = m_difficulty;
-    record.firstMover = m_oFirstChecked ? 2 : 1;
-    record.players = m_twoPlayerChecked ? 2 : 1;
-    record.scoringOff = m_scoreboard.scoringOn() ? 0 : 1;
-    record.soundOn = m_soundon;
-    record.onTop = m_onTopChecked ? 1 : 0;
-    record.cardbase = m_cardbase;
-    return record;
+    playCue(Cue::End);
+    return m_options.sounds.isOn();
 }
 
 void Game::newGame()
 {
-    if (!m_onePlayerChecked && !m_twoPlayerChecked)
-        return;
-    m_gameover = 0;
-    m_board.clear();
-    m_compmove = 1;
-    m_movecount = 0;
-    showAllCells(m_cardbase);
-    m_result = ResultPicture::Blank;
-    m_pointnew = false;
-    if (m_onePlayerChecked) {
-        m_turn = 0;
-        if (!m_xFirstChecked)
-            m_firstflag = 2;
-        // The computer owes the opening: the move cycle makes it without a human mark.
-        if (m_firstflag == 2)
-            clickSquare(1);
-        if (m_firstflag == 1)
-            m_firstflag = 0;
-    } else {
-        m_turn = m_xFirstChecked ? 1 : 2;
+    m_match.start(m_options.players, m_options.firstMover);
+    m_marksHidden = false;
+    if (m_match.computerToMove()) {
+        // The computer's opening is a move of its own: its draws start afresh.
+        m_random.reseed();
+        finish(m_match.computerTurn(m_options.level, m_random));
     }
 }
 
+void Game::clickSquare(Square square)
+{
+    finish(m_match.click(square, m_options.level, m_random));
+}
+
+Game::KeyResult Game::pressKey(char32_t key)
+{
+    const KeyCommand command = keyCommand(key);
+    switch (command.kind) {
+    case KeyCommand::NewGame:
+        newGame();
+        return KeyResult::Handled;
+    case KeyCommand::PlaySquare:
+        clickSquare(command.square);
+        return KeyResult::Handled;
+    case KeyCommand::QuitNow:
+        return KeyResult::QuitNow;
+    case KeyCommand::Nothing:
+        break;
+    }
+    return KeyResult::Ignored;
+}
+
+void Game::choosePlayers(Players players)
+{
+    apply(m_controls.choosePlayers(m_options, players));
+}
+
+void Game::chooseFirstMover(Mark mover)
+{
+    apply(m_controls.chooseFirstMover(m_options, mover));
+}
+
+void Game::chooseLevel(Level level)
+{
+    apply(m_controls.chooseLevel(m_options, level));
+}
+
+void Game::clickPlayersButton(Players players)
+{
+    apply(m_controls.clickPlayersButton(m_options, players));
+}
+
+void Game::clickFirstMoveButton(Mark mover)
+{
+    apply(m_controls.clickFirstMoveButton(m_options, mover));
+}
+
+void Game::clickLevelButton(Level level)
+{
+    apply(m_controls.clickLevelButton(m_options, level));
+}
+
+// Switching scoring either way starts the totals from zero.
 void Game::toggleScoring()
 {
-    m_scoreboard.flip();
-    playcue(Cue::Score);
+    m_options.scoring = !m_options.scoring;
+    m_scoreboard.clear();
+    playCue(Cue::Score);
 }
 
 void Game::clearScore()
 {
     m_scoreboard.clear();
-    playcue(Cue::Ahh);
+    playCue(Cue::Ahh);
 }
 
-void Game::toggleSounds()
+// The marks keep their places but vanish from view until the next New Game.
+void Game::acceptPictureSet(PictureSet set)
 {
-    m_soundon = m_soundon == 1 ? 0 : 1;
+    m_options.pictureSet = set;
+    m_marksHidden = true;
+    m_match.stop();
 }
 
-void Game::toggleOnTop()
+Mark Game::shownMark(Square square) const
 {
-    m_onTopChecked = !m_onTopChecked;
-    m_ontop = m_onTopChecked ? 1 : 0;
+    return m_marksHidden ? Mark::Free : m_match.board().at(square);
 }
 
-void Game::acceptPictureSet(int cardbase)
+void Game::apply(OptionControls::Effect effect)
 {
-    m_cardbase = cardbase;
-    // The marks keep their values but vanish from view until the next New Game.
-    showAllCells(m_cardbase);
-    stopGame();
+    if (effect.stopsGame)
+        m_match.stop();
+    for (int i = 0; i < effect.brainCues; ++i)
+        playCue(Cue::Brain);
 }
 
-Game::Pointer Game::cellPointer() const
+void Game::finish(const Match::Move& move)
 {
-    if (m_gameover == 1)
-        return Pointer::Arrow;
-    return m_turn == 2 ? Pointer::OMark : Pointer::XMark;
+    if (m_options.scoring)
+        m_scoreboard.count(move.outcome);
+    if (move.cue)
+        playCue(*move.cue);
 }
 
-void Game::stopGame()
+void Game::playCue(Cue cue)
 {
-    m_gameover = 1;
-    m_pointnew = true;
-}
-
-void Game::showAllCells(int card)
-{
-    m_shown.fill(card);
-}
-
-void Game::playcue(Cue cue)
-{
-    if (m_soundon != 1)
-        return;
-    m_cues.play(chooseCueFile(cue, m_random));
+    if (m_options.sounds.isOn())
+        m_cues.play(chooseCueFile(cue, m_random));
 }
 
 } // namespace ttt

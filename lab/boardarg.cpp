@@ -2,29 +2,33 @@
 
 #include "quoting.h"
 
+#include "core/boardtext.h"
+
 namespace ttt::lab {
 
-std::optional<int> parseLevel(std::string_view text, std::string& fault)
+std::optional<Level> parseLevel(std::string_view text, std::string& fault)
 {
-    if (text.size() == 1 && text[0] >= '1' && text[0] <= '4')
-        return text[0] - '0';
+    if (text.size() == 1) {
+        if (const std::optional<Level> level = levelNumbered(text[0] - '0'))
+            return level;
+    }
     fault = "LEVEL must be 1, 2, 3 or 4, not " + quotedForMessage(text);
     return std::nullopt;
 }
 
 std::optional<Board> parseBoard(std::string_view text, std::string& fault)
 {
-    if (text.size() != Board::Squares) {
+    if (text.size() != Board::squareCount) {
         fault = "BOARD must have 9 characters, " + quotedForMessage(text) + " has " +
                 std::to_string(text.size());
         return std::nullopt;
     }
     Board board;
-    for (int square = 1; square <= Board::Squares; ++square) {
+    for (Square square : Board::squares) {
         const char cell = text[square - 1];
-        if (cell == 'X' || cell == 'O') {
-            board.place(square, cell == 'X' ? X : O);
-        } else if (cell != '.') {
+        if (const std::optional<Mark> mark = markOfLetter(cell)) {
+            board.place(square, *mark);
+        } else {
             fault = "BOARD square " + std::to_string(square) + " is " +
                     quotedForMessage(std::string_view(&cell, 1)) + "; use '.', 'X' or 'O'";
             return std::nullopt;

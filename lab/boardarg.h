@@ -1,6 +1,7 @@
 #pragma once
 
-#include "game/board.h"
+#include "core/board.h"
+#include "core/level.h"
 
 #include <optional>
 #include <string>
@@ -12,7 +13,7 @@ namespace ttt::lab {
 // empty and puts a one-line description of what is wrong into `fault`.
 
 // LEVEL: "1" (Easy) to "4" (Unbeatable).
-std::optional<int> parseLevel(std::string_view text, std::string& fault);
+std::optional<Level> parseLevel(std::string_view text, std::string& fault);
 
 // BOARD: nine characters for squares 1..9 in order, each '.', 'X' or 'O'.
 std::optional<Board> parseBoard(std::string_view text, std::string& fault);

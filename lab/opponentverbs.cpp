@@ -3,7 +3,6 @@
 #include "boardarg.h"
 #include "verbs.h"
 
-#include "opponent/boardlines.h"
 #include "opponent/gameodds.h"
 #include "opponent/replydistribution.h"
 #include "opponent/selector.h"
@@ -18,7 +17,7 @@ namespace {
 
 struct LevelAndBoard
 {
-    int level = 1;
+    Level level = Level::Easy;
     Board board;
 };
 
@@ -36,7 +35,7 @@ std::optional<LevelAndBoard> readLevelAndBoard(std::string_view verb, const Args
                      "expected LEVEL BOARD, got " + std::to_string(args.size()) + " argument(s)");
         return std::nullopt;
     }
-    const std::optional<int> level = parseLevel(args[0], fault);
+    const std::optional<Level> level = parseLevel(args[0], fault);
     const std::optional<Board> board = level ? parseBoard(args[1], fault) : std::nullopt;
     if (!board) {
         badArguments(verb, fault);
@@ -48,18 +47,18 @@ std::optional<LevelAndBoard> readLevelAndBoard(std::string_view verb, const Args
 // Why the computer would never be asked to reply on this board, or empty if it would.
 std::string replyFault(const Board& board)
 {
-    if (hasLine(board, X) || hasLine(board, O))
+    if (winner(board) != Mark::Free)
         return "BOARD already has three in a line; the game is over and the computer does not "
                "reply";
-    if (board.markCount() == Board::Squares)
+    if (board.isFull())
         return "BOARD has no free square; the computer cannot reply";
     return {};
 }
 
-void printOdds(int level, Opener opener, HumanPlay play)
+void printOdds(Level level, Opener opener, HumanPlay play)
 {
     const GameOdds odds = gameOdds(level, opener, play);
-    std::printf("level=%d first=%c opponent=%s win=%.6f draw=%.6f loss=%.6f\n", level,
+    std::printf("level=%d first=%c opponent=%s win=%.6f draw=%.6f loss=%.6f\n", levelNumber(level),
                 opener == Opener::Human ? 'X' : 'O', play == HumanPlay::Best ? "best" : "random",
                 odds.win, odds.draw, odds.loss);
 }
@@ -71,10 +70,9 @@ int runChoose(const Args& args)
     const std::optional<LevelAndBoard> input = readLevelAndBoard("choose", args);
     if (!input)
         return 2;
-    const int movecount = input->board.markCount();
-    for (int draw = 1; draw <= Board::Squares; ++draw) {
-        std::cout << selectMove(input->level, input->board, draw, movecount)
-                  << (draw < Board::Squares ? ' ' : '\n');
+    for (Square draw : Board::squares) {
+        std::cout << selectMove(input->level, input->board, draw)
+                  << (draw < Board::squareCount ? ' ' : '\n');
     }
     return 0;
 }
@@ -87,7 +85,7 @@ int runReply(const Args& args)
     if (const std::string fault = replyFault(input->board); !fault.empty())
         return badArguments("reply", fault);
     const ReplyDistribution reply(input->level, input->board);
-    for (int square = 1; square <= Board::Squares; ++square)
+    for (Square square : Board::squares)
         std::cout << square << ' ' << reply.decimal(square, 9) << '\n';
     return 0;
 }
@@ -96,7 +94,7 @@ int runStrength(const Args& args)
 {
     if (!args.empty())
         return badArguments("strength", "takes no arguments, got " + std::to_string(args.size()));
-    for (int level = 1; level <= 4; ++level) {
+    for (const Level level : allLevels) {
         for (const Opener opener : {Opener::Human, Opener::Computer}) {
             for (const HumanPlay play : {HumanPlay::Best, HumanPlay::Random})
                 printOdds(level, opener, play);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/board.h"
+#include "core/board.h"
 
 namespace ttt {
 
@@ -10,8 +10,8 @@ inline constexpr int boardIndexCount = 19683;
 constexpr int boardIndex(const Board& board)
 {
     int index = 0;
-    for (int square = 1; square <= Board::Squares; ++square)
-        index = index * 3 + board.at(square);
+    for (Square square : Board::squares)
+        index = index * 3 + static_cast<int>(board.at(square));
     return index;
 }
 

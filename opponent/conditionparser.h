@@ -18,10 +18,10 @@ namespace ttt {
 class ConditionParser
 {
 public:
-    static constexpr int MaxClauses = 3;
+    static constexpr int maxClauses = 3;
     struct Result
     {
-        std::array<Clause, MaxClauses> clauses{};
+        std::array<Clause, maxClauses> clauses{};
         int count = 0;
     };
 
@@ -38,7 +38,7 @@ private:
     {
         Result result;
         do {
-            if (result.count == MaxClauses)
+            if (result.count == maxClauses)
                 throw "too many alternatives";
             result.clauses[result.count++] = alternative();
         } while (word("or"));
@@ -67,13 +67,13 @@ private:
         const char relation = next();
         const int value = number();
         if (subject >= '1' && subject <= '9' && relation == '=' && value <= 2) {
-            clause.required |= Situation::squareBit(subject - '0', value);
-        } else if (subject == 'c' && relation == '=' && value >= 1 && value <= 9) {
+            clause.required |= Situation::squareBit(subject - '0', static_cast<Mark>(value));
+        } else if (subject == 'c' && relation == '=' && Board::isSquare(value)) {
             clause.forbidden |= Situation::drawBits & ~Situation::drawBit(value);
-        } else if (subject == 'n' && relation == '=' && value <= 9) {
+        } else if (subject == 'n' && relation == '=' && value <= Board::squareCount) {
             clause.forbidden |= Situation::countBits & ~Situation::countBit(value);
-        } else if (subject == 'n' && relation == '<' && value <= 10) {
-            for (int count = value; count <= 9; ++count)
+        } else if (subject == 'n' && relation == '<' && value <= Board::squareCount + 1) {
+            for (int count = value; count <= Board::squareCount; ++count)
                 clause.forbidden |= Situation::countBit(count);
         } else {
             throw "unknown term";

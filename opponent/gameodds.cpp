@@ -1,7 +1,6 @@
 #include "gameodds.h"
 
 #include "boardindex.h"
-#include "boardlines.h"
 #include "replydistribution.h"
 
 #include <optional>
@@ -12,16 +11,16 @@ namespace ttt {
 namespace {
 
 // Chances closer than this are the same chance computed along different paths.
-constexpr double Tolerance = 1e-12;
+constexpr double tolerance = 1e-12;
 
 // Whether `candidate` is a better pick for the human than `best`.
 bool better(const GameOdds& candidate, const GameOdds& best)
 {
-    if (candidate.win > best.win + Tolerance)
+    if (candidate.win > best.win + tolerance)
         return true;
-    if (candidate.win < best.win - Tolerance)
+    if (candidate.win < best.win - tolerance)
         return false;
-    return candidate.loss < best.loss - Tolerance;
+    return candidate.loss < best.loss - tolerance;
 }
 
 void addScaled(GameOdds& sum, const GameOdds& part, double weight)
@@ -31,13 +30,13 @@ void addScaled(GameOdds& sum, const GameOdds& part, double weight)
     sum.loss += part.loss * weight;
 }
 
-// Walks the game tree of one difficulty and one human play, remembering the odds
+// Walks the game tree of one level and one human play, remembering the odds
 // of every position already seen.
 class GameTree
 {
 public:
-    GameTree(int difficulty, HumanPlay play)
-        : m_difficulty(difficulty), m_play(play), m_humanToMove(boardIndexCount),
+    GameTree(Level level, HumanPlay play)
+        : m_level(level), m_play(play), m_humanToMove(boardIndexCount),
           m_computerToMove(boardIndexCount)
     {
     }
@@ -54,11 +53,11 @@ public:
     {
         std::optional<GameOdds>& known = m_computerToMove[boardIndex(board)];
         if (!known) {
-            const ReplyDistribution reply(m_difficulty, board);
+            const ReplyDistribution reply(m_level, board);
             GameOdds odds;
-            for (int square = 1; square <= Board::Squares; ++square) {
+            for (Square square : Board::squares) {
                 if (reply.numerator(square) != 0)
-                    addScaled(odds, afterMark(board, square, O), reply.probability(square));
+                    addScaled(odds, afterMark(board, square, Mark::O), reply.probability(square));
             }
             known = odds;
         }
@@ -69,10 +68,10 @@ private:
     GameOdds bestHumanMove(const Board& board)
     {
         std::optional<GameOdds> best;
-        for (int square = 1; square <= Board::Squares; ++square) {
+        for (Square square : Board::squares) {
             if (!board.isFree(square))
                 continue;
-            const GameOdds odds = afterMark(board, square, X);
+            const GameOdds odds = afterMark(board, square, Mark::X);
             if (!best || better(odds, *best))
                 best = odds;
         }
@@ -81,27 +80,27 @@ private:
 
     GameOdds randomHumanMove(const Board& board)
     {
-        const int choices = Board::Squares - board.markCount();
+        const int choices = board.count(Mark::Free);
         GameOdds odds;
-        for (int square = 1; square <= Board::Squares; ++square) {
+        for (Square square : Board::squares) {
             if (board.isFree(square))
-                addScaled(odds, afterMark(board, square, X), 1.0 / choices);
+                addScaled(odds, afterMark(board, square, Mark::X), 1.0 / choices);
         }
         return odds;
     }
 
     // The end-of-move check after `mark` goes on `square`, then the other side.
-    GameOdds afterMark(Board board, int square, int mark)
+    GameOdds afterMark(Board board, Square square, Mark mark)
     {
         board.place(square, mark);
         if (hasLine(board, mark))
-            return mark == X ? GameOdds{1, 0, 0} : GameOdds{0, 0, 1};
-        if (board.markCount() == Board::Squares)
+            return mark == Mark::X ? GameOdds{1, 0, 0} : GameOdds{0, 0, 1};
+        if (board.isFull())
             return GameOdds{0, 1, 0};
-        return mark == X ? computerMoves(board) : humanMoves(board);
+        return mark == Mark::X ? computerMoves(board) : humanMoves(board);
     }
 
-    int m_difficulty;
+    Level m_level;
     HumanPlay m_play;
     std::vector<std::optional<GameOdds>> m_humanToMove;
     std::vector<std::optional<GameOdds>> m_computerToMove;
@@ -109,9 +108,9 @@ private:
 
 } // namespace
 
-GameOdds gameOdds(int difficulty, Opener opener, HumanPlay play)
+GameOdds gameOdds(Level level, Opener opener, HumanPlay play)
 {
-    GameTree tree(difficulty, play);
+    GameTree tree(level, play);
     const Board empty;
     return opener == Opener::Human ? tree.humanMoves(empty) : tree.computerMoves(empty);
 }

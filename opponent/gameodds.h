@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/level.h"
+
 namespace ttt {
 
 // Who makes the opening move of a one-player game.
@@ -18,8 +20,8 @@ struct GameOdds
     double loss = 0;
 };
 
-// Exact odds of a one-player game at the given difficulty, over the whole game
+// Exact odds of a one-player game at the given level, over the whole game
 // tree and the computer's reply chances.
-GameOdds gameOdds(int difficulty, Opener opener, HumanPlay play);
+GameOdds gameOdds(Level level, Opener opener, HumanPlay play);
 
 } // namespace ttt

@@ -1,7 +1,6 @@
 #include "replyboards.h"
 
 #include "boardindex.h"
-#include "boardlines.h"
 
 namespace ttt {
 
@@ -13,27 +12,27 @@ public:
     std::vector<Board> collect()
     {
         const Board empty;
-        visit(empty, O); // the computer opens
-        visit(empty, X); // the human opens
+        visit(empty, Mark::O); // the computer opens
+        visit(empty, Mark::X); // the human opens
         return m_found;
     }
 
 private:
-    void visit(const Board& board, int mover)
+    void visit(const Board& board, Mark mover)
     {
-        const int index = boardIndex(board) * 2 + (mover == O);
+        const int index = boardIndex(board) * 2 + (mover == Mark::O);
         if (m_seen[index])
             return;
         m_seen[index] = true;
-        if (mover == O)
+        if (mover == Mark::O)
             m_found.push_back(board);
-        for (int square = 1; square <= Board::Squares; ++square) {
+        for (Square square : Board::squares) {
             if (!board.isFree(square))
                 continue;
             Board next = board;
             next.place(square, mover);
-            if (!hasLine(next, mover) && next.markCount() < Board::Squares)
-                visit(next, mover == X ? O : X);
+            if (!hasLine(next, mover) && !next.isFull())
+                visit(next, otherMark(mover));
         }
     }
 

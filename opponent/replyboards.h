@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/board.h"
+#include "core/board.h"
 
 #include <vector>
 

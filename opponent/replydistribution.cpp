@@ -2,13 +2,13 @@
 
 #include "selector.h"
 
+#include "core/reply.h"
+
 #include <string>
 
 namespace ttt {
 
 namespace {
-
-constexpr int Consulted = 9; // draws of one reply that may go to the rules
 
 constexpr std::uint64_t power(std::uint64_t base, int exponent)
 {
@@ -20,43 +20,46 @@ constexpr std::uint64_t power(std::uint64_t base, int exponent)
 
 } // namespace
 
-ReplyDistribution::ReplyDistribution(int difficulty, const Board& board)
+ReplyDistribution::ReplyDistribution(Level level, const Board& board)
 {
-    // One consulted draw lands on s for hits[s] of the nine draws and misses for
-    // the remaining `misses`; the consulted draws repeat independently.
-    std::array<std::uint64_t, Board::Squares> hits{};
+    // Each of the first ruleDraws draws settles on s for hits[s] of the nine random
+    // squares and misses for the remaining `misses`; the later draws settle on s for
+    // lateHits[s] of them, one of the `lateSettling` squares that can end a reply then.
+    const auto rules = [&](Square draw) { return selectMove(level, board, draw); };
+    std::array<std::uint64_t, Board::squareCount> hits{};
+    std::array<std::uint64_t, Board::squareCount> lateHits{};
     std::uint64_t misses = 0;
-    std::uint64_t freeSquares = 0;
-    const int movecount = board.markCount();
-    for (int draw = 1; draw <= Board::Squares; ++draw) {
-        const int square = selectMove(difficulty, board, draw, movecount);
-        if (square >= 1 && square <= Board::Squares && board.isFree(square))
-            ++hits[square - 1];
+    std::uint64_t lateSettling = 0;
+    for (Square draw : Board::squares) {
+        if (const auto square = settleDraw(board, draw, 0, rules))
+            ++hits[*square - 1];
         else
             ++misses;
-        freeSquares += board.isFree(draw);
+        if (const auto square = settleDraw(board, draw, ruleDraws, rules)) {
+            ++lateHits[*square - 1];
+            ++lateSettling;
+        }
     }
-    if (freeSquares == 0)
+    if (lateSettling == 0)
         return; // no reply is possible: every chance stays 0
-    // P(s) = hits/9 * sum_{k<9} (misses/9)^k + (misses/9)^9 / free, over 9^9 * free.
+    // P(s) = hits/9 * sum_{k<n} (misses/9)^k + (misses/9)^n * lateHits/lateSettling, with
+    // n = ruleDraws, over the denominator 9^n * lateSettling.
+    const std::uint64_t squares = Board::squareCount;
     std::uint64_t geometric = 0;
-    for (int k = 0; k < Consulted; ++k)
-        geometric += power(misses, k) * power(Board::Squares, Consulted - 1 - k);
-    m_denominator = power(Board::Squares, Consulted) * freeSquares;
-    const std::uint64_t afterConsulting = power(misses, Consulted);
-    for (int square = 1; square <= Board::Squares; ++square) {
-        const bool isFree = board.isFree(square);
-        m_numerators[square - 1] =
-            freeSquares * hits[square - 1] * geometric + (isFree ? afterConsulting : 0);
-    }
+    for (int k = 0; k < ruleDraws; ++k)
+        geometric += power(misses, k) * power(squares, ruleDraws - 1 - k);
+    m_denominator = power(squares, ruleDraws) * lateSettling;
+    const std::uint64_t afterTheRules = power(misses, ruleDraws);
+    for (std::size_t i = 0; i < m_numerators.size(); ++i)
+        m_numerators[i] = lateSettling * hits[i] * geometric + lateHits[i] * afterTheRules;
 }
 
-double ReplyDistribution::probability(int square) const
+double ReplyDistribution::probability(Square square) const
 {
     return static_cast<double>(numerator(square)) / static_cast<double>(m_denominator);
 }
 
-std::string ReplyDistribution::decimal(int square, int places) const
+std::string ReplyDistribution::decimal(Square square, int places) const
 {
     const std::uint64_t scale = power(10, places);
     const std::uint64_t scaled =

@@ -17,14 +17,14 @@ struct Rule
     std::string_view label;
     std::string_view condition;
     int outcome = stop;
-    std::array<Clause, ConditionParser::MaxClauses> clauses{};
+    std::array<Clause, ConditionParser::maxClauses> clauses{};
     int clauseCount = 0;
 
     constexpr Rule() = default;
     consteval Rule(std::string_view ruleLabel, std::string_view ruleCondition, int ruleOutcome)
         : label(ruleLabel), condition(ruleCondition), outcome(ruleOutcome)
     {
-        if (ruleOutcome < stop || ruleOutcome > 9)
+        if (ruleOutcome != stop && !Board::isSquare(ruleOutcome))
             throw "the outcome must be a square 1..9 or stop";
         const ConditionParser::Result parsed = ConditionParser::parse(ruleCondition);
         clauses = parsed.clauses;

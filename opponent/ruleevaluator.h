@@ -20,8 +20,8 @@ constexpr const Rule* firstMatch(std::span<const Rule> rules, const Situation& s
 
 // A selector's answer: the first matching rule's square, or the draw itself when
 // that rule says stop or when no rule matches.
-constexpr int evaluateRules(std::span<const Rule> rules, const Board& board, int draw,
-                            int movecount)
+constexpr Square evaluateRules(std::span<const Rule> rules, const Board& board, Square draw,
+                               int movecount)
 {
     const Rule* rule = firstMatch(rules, Situation(board, draw, movecount));
     return rule && rule->outcome != stop ? rule->outcome : draw;

@@ -1,23 +1,25 @@
 #include "selector.h"
 
-#include "hardmove.h"
-#include "mediummove.h"
-#include "toosmart.h"
+#include "hardrules.h"
+#include "mediumrules.h"
+#include "unbeatablerules.h"
 
 namespace ttt {
 
-int selectMove(int difficulty, const Board& board, int draw, int movecount)
+Square selectMove(Level level, const Board& board, Square draw)
 {
-    switch (difficulty) {
-    case 4:
-        return evaluateRules(toosmartRules, board, draw, movecount);
-    case 3:
-        return evaluateRules(hardmoveRules, board, draw, movecount);
-    case 2:
-        return evaluateRules(mediummoveRules, board, draw, movecount);
-    default:
-        return draw; // Easy consults no rules: the random square stands
+    const int movecount = board.markCount();
+    switch (level) {
+    case Level::Unbeatable:
+        return evaluateRules(unbeatableRules, board, draw, movecount);
+    case Level::Hard:
+        return evaluateRules(hardRules, board, draw, movecount);
+    case Level::Medium:
+        return evaluateRules(mediumRules, board, draw, movecount);
+    case Level::Easy:
+        break;
     }
+    return draw; // Easy consults no rules: the random square stands
 }
 
 } // namespace ttt

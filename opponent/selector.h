@@ -1,13 +1,14 @@
 #pragma once
 
-#include "game/board.h"
+#include "core/board.h"
+#include "core/level.h"
 
 namespace ttt {
 
-// The computer's choice for one draw of its reply: the square the level's rules
-// put in place of the random draw, or the draw itself when no rule applies.
-// Level 1 (Easy) has no rules; 2 is Meduim, 3 Hard, 4 Unbeatable.
-// A pure function: the answer depends on these four values alone.
-int selectMove(int difficulty, const Board& board, int draw, int movecount);
+// The computer's choice for one draw of its reply: the square the level's rules put
+// in place of the random draw, or the draw itself when no rule applies. Easy has no
+// rules. The rules read the board, the draw and the number of marks on the board.
+// A pure function: the answer depends on these three values alone.
+Square selectMove(Level level, const Board& board, Square draw);
 
 } // namespace ttt

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/board.h"
+#include "core/board.h"
 
 #include <cstdint>
 
@@ -13,27 +13,29 @@ namespace ttt {
 class Situation
 {
 public:
-    static constexpr int XBase = 0;
-    static constexpr int OBase = 9;
-    static constexpr int FreeBase = 18;
-    static constexpr int DrawBase = 27;  // bits 27..36 for draws 0..9
-    static constexpr int CountBase = 37; // bits 37..46 for counts 0..9
+    static constexpr int xBase = 0;
+    static constexpr int oBase = xBase + Board::squareCount;
+    static constexpr int freeBase = oBase + Board::squareCount;
+    // Draws and counts get one bit for each of 0..9: bits 27..36 and 37..46.
+    static constexpr int valueBits = Board::squareCount + 1;
+    static constexpr int drawBase = freeBase + Board::squareCount;
+    static constexpr int countBase = drawBase + valueBits;
 
     static constexpr std::uint64_t bit(int index) { return std::uint64_t{1} << index; }
-    static constexpr std::uint64_t squareBit(int square, int mark)
+    static constexpr std::uint64_t squareBit(Square square, Mark mark)
     {
-        const int base = mark == X ? XBase : mark == O ? OBase : FreeBase;
+        const int base = mark == Mark::X ? xBase : mark == Mark::O ? oBase : freeBase;
         return bit(base + square - 1);
     }
-    static constexpr std::uint64_t drawBit(int draw) { return bit(DrawBase + draw); }
-    static constexpr std::uint64_t countBit(int count) { return bit(CountBase + count); }
-    static constexpr std::uint64_t drawBits = ((std::uint64_t{1} << 10) - 1) << DrawBase;
-    static constexpr std::uint64_t countBits = ((std::uint64_t{1} << 10) - 1) << CountBase;
+    static constexpr std::uint64_t drawBit(int draw) { return bit(drawBase + draw); }
+    static constexpr std::uint64_t countBit(int count) { return bit(countBase + count); }
+    static constexpr std::uint64_t drawBits = ((std::uint64_t{1} << valueBits) - 1) << drawBase;
+    static constexpr std::uint64_t countBits = ((std::uint64_t{1} << valueBits) - 1) << countBase;
 
-    constexpr Situation(const Board& board, int draw, int movecount)
+    constexpr Situation(const Board& board, Square draw, int movecount)
         : m_word(drawBit(draw) | countBit(movecount))
     {
-        for (int square = 1; square <= Board::Squares; ++square)
+        for (Square square : Board::squares)
             m_word |= squareBit(square, board.at(square));
     }
 

@@ -82,11 +82,10 @@ int main(int argc, char* argv[])
         const bool painted = waitForPaint(watch);
         micros.push_back(double(timer.nsecsElapsed()) / 1000.0);
 
-        if (!painted || window.game().board().at(square) != X ||
-            window.game().board().markCount() != 2) {
+        const Board& board = window.game().match().board();
+        if (!painted || board.at(square) != Mark::X || board.markCount() != 2) {
             std::fprintf(stderr, "click on square %d: painted %d, cell %d, %d marks\n", square,
-                         int(painted), window.game().board().at(square),
-                         window.game().board().markCount());
+                         int(painted), static_cast<int>(board.at(square)), board.markCount());
             return 1;
         }
     }

@@ -1,6 +1,6 @@
 #include "cues.h"
 
-#include "game/randomsource.h"
+#include "core/randomsource.h"
 
 #include <array>
 

@@ -2,41 +2,25 @@
 
 #include "outcome.h"
 
-#include <string>
-
 namespace ttt {
 
-// The running totals of X wins, O wins and drawn games, with the switch that
-// turns scoring off and on. Totals are never saved; every run starts at 0.
+// The running totals of X wins, O wins and drawn games. Totals are never saved;
+// every run starts at 0.
 class Scoreboard
 {
 public:
-    bool scoringOn() const { return m_scoringOn; }
-    int xWins() const { return m_x; }
-    int oWins() const { return m_o; }
-    int draws() const { return m_nw; }
+    int xWins() const { return m_xWins; }
+    int oWins() const { return m_oWins; }
+    int draws() const { return m_draws; }
 
-    // Counts a finished game while scoring is on; does nothing while it is off.
+    // Counts a finished game; an open one counts nothing.
     void count(Outcome outcome);
-    // Switching off drops the totals; switching on always starts from zero.
-    void flip();
-    void clear();
-
-    // What the three total labels show: " 7", or " -" while scoring is off.
-    std::string xText() const { return displayForm(m_x); }
-    std::string oText() const { return displayForm(m_o); }
-    std::string drawText() const { return displayForm(m_nw); }
-
-    // The caption of the menu item that flips the switch: it names the action it offers.
-    std::string switchCaption() const;
+    void clear() { *this = Scoreboard(); }
 
 private:
-    std::string displayForm(int total) const;
-
-    bool m_scoringOn = true;
-    int m_x = 0;
-    int m_o = 0;
-    int m_nw = 0;
+    int m_xWins = 0;
+    int m_oWins = 0;
+    int m_draws = 0;
 };
 
 } // namespace ttt

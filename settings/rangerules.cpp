@@ -1,5 +1,7 @@
 #include "rangerules.h"
 
+#include "core/pictureset.h"
+
 #include <cmath>
 
 namespace ttt {
@@ -13,17 +15,19 @@ int difficultyFrom(double value)
     return static_cast<int>(std::floor(value));
 }
 
-int cardbaseFrom(double value)
+// The first picture of set floor(v / 3) + 1: 1 and 2 give set 1, 3 to 5 set 2, ...,
+// 33 and 34 set 12.
+int firstPictureFrom(double value)
 {
-    if (!(value >= 1 && value <= 34))
-        return SettingsRecord{}.cardbase;
+    if (!(value >= 1 && value <= PictureSet::numbered(PictureSet::setCount).firstPicture()))
+        return SettingsRecord{}.firstPicture;
     // floor(value / 3), made exact against rounding in the division
-    int set = static_cast<int>(std::floor(value / 3));
-    if (3.0 * (set + 1) <= value)
-        ++set;
-    else if (3.0 * set > value)
-        --set;
-    return 3 * set + 1;
+    int below = static_cast<int>(std::floor(value / 3));
+    if (3.0 * (below + 1) <= value)
+        ++below;
+    else if (3.0 * below > value)
+        --below;
+    return PictureSet::numbered(below + 1).firstPicture();
 }
 
 // A switch kept as read while it is a whole number in the range of a 16-bit integer;
@@ -50,7 +54,7 @@ SettingsRecord recordFromNumbers(const SettingsNumbers& numbers)
     apply(3, record.scoringOff, [](double v) { return switchFrom(v, 0); });
     apply(4, record.soundOn, [](double v) { return switchFrom(v, 0); });
     apply(5, record.onTop, [](double v) { return switchFrom(v, 0); });
-    apply(6, record.cardbase, cardbaseFrom);
+    apply(6, record.firstPicture, firstPictureFrom);
     return record;
 }
 

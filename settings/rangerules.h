@@ -16,7 +16,7 @@ using SettingsNumbers = std::array<std::optional<double>, settingsFieldCount>;
 
 // Turns the numbers read from the file into the record the game starts with:
 // - difficulty: 1 to 4 keeps its whole part; anything else becomes 3 (Hard);
-// - cardbase: 1 to 34 becomes 3 * floor(v / 3) + 1, the first picture of its set;
+// - firstPicture: 1 to 34 becomes 3 * floor(v / 3) + 1, the first picture of its set;
 //   anything else becomes 16 (the sixth set);
 // - the five switches are kept as read when they are whole numbers from -32768 to
 //   32767 (only 2 for first mover and players, and only 1 for the others, switches

@@ -57,9 +57,9 @@ std::string saveSettings(const std::filesystem::path& file, const SettingsRecord
     return "The settings could not be saved to " + file.string() + " (" + failure + ").";
 }
 
-std::string savePictureSet(const std::filesystem::path& file, int cardbase)
+std::string savePictureSet(const std::filesystem::path& file, int firstPicture)
 {
-    const std::string failure = replaceFileContent(file, pictureSetLine(cardbase));
+    const std::string failure = replaceFileContent(file, pictureSetLine(firstPicture));
     if (failure.empty())
         return {};
     return "The picture set could not be saved to " + file.string() + " (" + failure + ").";

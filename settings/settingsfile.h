@@ -39,8 +39,9 @@ std::string unreadSettingsProblem(const std::filesystem::path& file);
 // success, else a short sentence for the user; the old file then stays as it was.
 std::string saveSettings(const std::filesystem::path& file, const SettingsRecord& record);
 
-// The graphics chooser's OK: replaces the whole file with the one line of cardbase, as
-// saveSettings does. Returns an empty string on success, else a short sentence for the user.
-std::string savePictureSet(const std::filesystem::path& file, int cardbase);
+// The graphics chooser's OK: replaces the whole file with the one line of the chosen set's
+// first picture, as saveSettings does. Returns an empty string on success, else a short sentence
+// for the user.
+std::string savePictureSet(const std::filesystem::path& file, int firstPicture);
 
 } // namespace ttt

@@ -49,7 +49,7 @@ ParsedSettings readSettingsContent(std::string_view content, bool wholeFile)
 std::string settingsLine(const SettingsRecord& record)
 {
     const int values[] = {record.difficulty, record.firstMover, record.players, record.scoringOff,
-                          record.soundOn,    record.onTop,      record.cardbase};
+                          record.soundOn,    record.onTop,      record.firstPicture};
     std::string line;
     for (const int value : values) {
         if (!line.empty())
@@ -59,9 +59,9 @@ std::string settingsLine(const SettingsRecord& record)
     return line + "\r\n";
 }
 
-std::string pictureSetLine(int cardbase)
+std::string pictureSetLine(int firstPicture)
 {
-    return std::to_string(cardbase) + "\r\n";
+    return std::to_string(firstPicture) + "\r\n";
 }
 
 } // namespace ttt

@@ -38,6 +38,6 @@ ParsedSettings readSettingsContent(std::string_view content, bool wholeFile);
 std::string settingsLine(const SettingsRecord& record);
 
 // The one line of "cardset.ttt".
-std::string pictureSetLine(int cardbase);
+std::string pictureSetLine(int firstPicture);
 
 } // namespace ttt

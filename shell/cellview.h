@@ -15,7 +15,7 @@ class CellView : public QWidget
 public:
     CellView(const Artwork& artwork, int square, QWidget* parent = nullptr);
 
-    // The picture shown: number 1..36 of the picture sets.
+    // The picture shown, numbered as PictureSet numbers them.
     void setCard(int card);
     QPixmap picture() const;
 

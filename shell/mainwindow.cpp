@@ -5,6 +5,7 @@
 #include "cellview.h"
 #include "dialogs/stayontop.h"
 #include "dialogs/trayicon.h"
+#include "game/savedoptions.h"
 #include "optiongroup.h"
 #include "picturebutton.h"
 #include "picturelabel.h"
@@ -56,11 +57,22 @@ QString squareName(int square)
         .arg(QCoreApplication::translate("MainWindow", places[square - 1]));
 }
 
-QString markName(int shownKind)
+QString markName(Mark mark)
 {
-    return shownKind == X   ? MainWindow::tr("X")
-           : shownKind == O ? MainWindow::tr("O")
-                            : MainWindow::tr("empty");
+    return mark == Mark::X   ? MainWindow::tr("X")
+           : mark == Mark::O ? MainWindow::tr("O")
+                             : MainWindow::tr("empty");
+}
+
+// Option-button indices: the first button is one player, X and Easy.
+int buttonIndex(Players players)
+{
+    return players == Players::Two ? 1 : 0;
+}
+
+int buttonIndex(std::optional<Mark> mover)
+{
+    return !mover ? -1 : *mover == Mark::O ? 1 : 0;
 }
 
 } // namespace
@@ -185,28 +197,27 @@ void MainWindow::buildOptionFrames(QWidget* area)
 
 void MainWindow::connectMenus()
 {
-    connect(m_menus.newGame, &QAction::triggered, this, [this] { act(&Game::newGame); });
-    connect(m_menus.clearScore, &QAction::triggered, this, [this] { act(&Game::clearScore); });
-    connect(m_menus.allOnTop, &QAction::triggered, this, [this] { act(&Game::toggleOnTop); });
+    const auto onMenu = [this](QAction* action, std::function<void()> operation) {
+        connect(action, &QAction::triggered, this, [this, operation] { act(operation); });
+    };
+    connect(m_menus.newGame, &QAction::triggered, this, &MainWindow::newGame);
+    onMenu(m_menus.clearScore, [this] { m_game.clearScore(); });
+    onMenu(m_menus.allOnTop, [this] { m_game.toggleOnTop(); });
     connect(m_menus.exit, &QAction::triggered, this, &MainWindow::close);
-    for (int i = 0; i < 4; ++i) {
-        connect(m_menus.levels[i], &QAction::triggered, this, [this, i] {
-            m_game.chooseDifficulty(i + 1);
-            render();
-        });
-    }
-    connect(m_menus.xFirst, &QAction::triggered, this, [this] { act(&Game::chooseXFirst); });
-    connect(m_menus.oFirst, &QAction::triggered, this, [this] { act(&Game::chooseOFirst); });
-    connect(m_menus.onePlayer, &QAction::triggered, this, [this] { act(&Game::chooseOnePlayer); });
-    connect(m_menus.twoPlayer, &QAction::triggered, this, [this] { act(&Game::chooseTwoPlayer); });
-    connect(m_menus.turnScore, &QAction::triggered, this, [this] { act(&Game::toggleScoring); });
-    connect(m_menus.sounds, &QAction::triggered, this, [this] { act(&Game::toggleSounds); });
+    for (std::size_t i = 0; i < allLevels.size(); ++i)
+        onMenu(m_menus.levels[i], [this, level = allLevels[i]] { m_game.chooseLevel(level); });
+    onMenu(m_menus.xFirst, [this] { m_game.chooseFirstMover(Mark::X); });
+    onMenu(m_menus.oFirst, [this] { m_game.chooseFirstMover(Mark::O); });
+    onMenu(m_menus.onePlayer, [this] { m_game.choosePlayers(Players::One); });
+    onMenu(m_menus.twoPlayer, [this] { m_game.choosePlayers(Players::Two); });
+    onMenu(m_menus.turnScore, [this] { m_game.toggleScoring(); });
+    onMenu(m_menus.sounds, [this] { m_game.toggleSounds(); });
     connect(m_menus.taskbar, &QAction::triggered, this, [this](bool checked) {
         checked ? m_tray->add(m_artwork.appIcon()) : m_tray->remove();
     });
     connect(m_menus.graphics, &QAction::triggered, this, [this] {
-        m_windows->setStacking(m_game.onTopChecked(), m_game.ontop() == 1);
-        m_windows->openChooser(m_game.cardbase());
+        m_windows->setStacking(m_game.options().onTop, m_game.options().onTop);
+        m_windows->openChooser(m_game.options().pictureSet.firstPicture());
     });
     connect(m_menus.about, &QAction::triggered, this, [this] {
         m_game.announceAbout();
@@ -221,19 +232,16 @@ void MainWindow::connectMenus()
 void MainWindow::connectControls()
 {
     connect(m_board, &BoardWidget::cellClicked, this, &MainWindow::playSquare);
-    connect(m_newGameButton, &QAbstractButton::clicked, this, [this] { act(&Game::newGame); });
+    connect(m_newGameButton, &QAbstractButton::clicked, this, &MainWindow::newGame);
     connect(m_quitButton, &QAbstractButton::clicked, this, &MainWindow::close);
     connect(m_players, &OptionGroup::optionClicked, this, [this](int index) {
-        m_game.clickPlayersButton(index);
-        render();
+        act([this, index] { m_game.clickPlayersButton(index == 0 ? Players::One : Players::Two); });
     });
     connect(m_firstMove, &OptionGroup::optionClicked, this, [this](int index) {
-        m_game.clickFirstMoveButton(index);
-        render();
+        act([this, index] { m_game.clickFirstMoveButton(index == 0 ? Mark::X : Mark::O); });
     });
     connect(m_difficulty, &OptionGroup::optionClicked, this, [this](int index) {
-        m_game.clickDifficultyButton(index);
-        render();
+        act([this, index] { m_game.clickLevelButton(allLevels.at(index)); });
     });
     installEventFilter(this);
     centralWidget()->installEventFilter(this);
@@ -246,7 +254,7 @@ void MainWindow::connectControls()
 
 void MainWindow::startUp(const SettingsRecord& settings)
 {
-    m_game.startUp(settings);
+    m_game.startUp(optionsFromRecord(settings));
     render();
 }
 
@@ -263,25 +271,30 @@ void MainWindow::greet()
     m_game.playStartCue();
 }
 
-void MainWindow::act(void (Game::*operation)())
+void MainWindow::act(const std::function<void()>& operation)
 {
-    (m_game.*operation)();
-    if (operation == &Game::newGame)
-        m_board->setFocus(Qt::OtherFocusReason);
+    operation();
+    render();
+}
+
+void MainWindow::newGame()
+{
+    m_game.newGame();
+    m_board->setFocus(Qt::OtherFocusReason);
     render();
 }
 
 void MainWindow::openSecondary(void (SecondaryWindows::*open)())
 {
-    m_windows->setStacking(m_game.onTopChecked(), m_game.ontop() == 1);
+    m_windows->setStacking(m_game.options().onTop, m_game.options().onTop);
     (m_windows->*open)();
 }
 
-void MainWindow::acceptPictureSet(int cardbase)
+void MainWindow::acceptPictureSet(int firstPicture)
 {
-    m_game.acceptPictureSet(cardbase);
+    m_game.acceptPictureSet(PictureSet::holding(firstPicture));
     render();
-    warn(savePictureSet(pictureSetFileName, cardbase));
+    warn(savePictureSet(pictureSetFileName, firstPicture));
 }
 
 void MainWindow::warn(const std::string& problem)
@@ -380,7 +393,7 @@ void MainWindow::endSession()
 std::string MainWindow::saveOnExit()
 {
     m_tray->remove();
-    return saveSettings(settingsFileName, m_game.settingsRecord());
+    return saveSettings(settingsFileName, recordFromOptions(m_game.options()));
 }
 
 void MainWindow::hideWindows()
@@ -393,26 +406,26 @@ void MainWindow::render()
 {
     renderCells();
     renderResult();
-    m_scores->showScores(m_game.scoreboard());
+    m_scores->showScores(m_game.scoreboard(), m_game.options().scoring);
     renderMenus();
-    m_players->setSelected(m_game.playersButton());
-    m_firstMove->setSelected(m_game.firstMoveButton());
-    m_difficulty->setSelected(m_game.difficultyButton());
+    m_players->setSelected(buttonIndex(m_game.options().players));
+    m_firstMove->setSelected(buttonIndex(m_game.firstMoveButton()));
+    m_difficulty->setSelected(levelNumber(m_game.options().level) - 1);
     applyStayOnTop();
 }
 
 void MainWindow::renderCells()
 {
-    const Game::Pointer pointer = m_game.cellPointer();
-    const QCursor cursor = pointer == Game::Pointer::XMark   ? m_artwork.xCursor()
-                           : pointer == Game::Pointer::OMark ? m_artwork.oCursor()
-                                                             : QCursor(Qt::ArrowCursor);
-    for (int square = 1; square <= 9; ++square) {
+    // Over the cells the pointer shows the mark the next click places.
+    const Match& match = m_game.match();
+    const QCursor cursor = !match.isPlaying()            ? QCursor(Qt::ArrowCursor)
+                           : match.nextMark() == Mark::O ? m_artwork.oCursor()
+                                                         : m_artwork.xCursor();
+    for (Square square : Board::squares) {
         CellView* cell = m_board->cell(square);
-        const int card = m_game.shownCard(square);
-        cell->setCard(card);
-        cell->setAccessibleName(squareName(square) + QStringLiteral(", ") +
-                                markName((card - 1) % 3));
+        const Mark shown = m_game.shownMark(square);
+        cell->setCard(m_game.options().pictureSet.picture(shown));
+        cell->setAccessibleName(squareName(square) + QStringLiteral(", ") + markName(shown));
         cell->setCursor(cursor);
     }
 }
@@ -424,40 +437,43 @@ void MainWindow::renderResult()
         Artwork::Picture picture;
         const char* name;
     };
-    // Indexed by Game::ResultPicture: Blank, XWins, OWins, NoWin.
+    // Indexed by Outcome: Open, XWins, OWins, Draw.
     static const Shown results[] = {
         {Artwork::Picture::BlankResult, QT_TR_NOOP("No result yet")},
         {Artwork::Picture::XWins, QT_TR_NOOP("X wins")},
         {Artwork::Picture::OWins, QT_TR_NOOP("O wins")},
         {Artwork::Picture::NoWin, QT_TR_NOOP("No winner")},
     };
-    const Shown& shown = results[static_cast<int>(m_game.result())];
+    const Shown& shown = results[static_cast<int>(m_game.match().outcome())];
     m_result->setPicture(shown.picture);
     m_result->setAccessibleName(tr(shown.name));
-    const bool idle = m_game.showsNewGamePointer();
+    const bool idle = !m_game.match().isPlaying();
     m_pointnew->setText(idle ? QStringLiteral("^") : QString());
     m_pointnew->setAccessibleName(idle ? tr("Start a new game") : QString());
 }
 
 void MainWindow::renderMenus()
 {
-    m_menus.clearScore->setEnabled(m_game.scoreboard().scoringOn());
-    m_menus.turnScore->setText(QString::fromStdString(m_game.scoreboard().switchCaption()));
-    m_menus.allOnTop->setChecked(m_game.onTopChecked());
-    for (int i = 0; i < 4; ++i)
-        m_menus.levels[i]->setChecked(m_game.checkedLevel() == i + 1);
-    m_menus.xFirst->setChecked(m_game.xFirstChecked());
-    m_menus.oFirst->setChecked(m_game.oFirstChecked());
-    m_menus.onePlayer->setChecked(m_game.onePlayerChecked());
-    m_menus.twoPlayer->setChecked(m_game.twoPlayerChecked());
-    m_menus.sounds->setChecked(m_game.soundsChecked());
+    const Options& options = m_game.options();
+    m_menus.clearScore->setEnabled(options.scoring);
+    // The switch names the action it offers.
+    m_menus.turnScore->setText(options.scoring ? QObject::tr("&Turn Scoring Off")
+                                               : QObject::tr("&Turn Scoring On"));
+    m_menus.allOnTop->setChecked(options.onTop);
+    for (std::size_t i = 0; i < allLevels.size(); ++i)
+        m_menus.levels[i]->setChecked(options.level == allLevels[i]);
+    m_menus.xFirst->setChecked(options.firstMover == Mark::X);
+    m_menus.oFirst->setChecked(options.firstMover == Mark::O);
+    m_menus.onePlayer->setChecked(options.players == Players::One);
+    m_menus.twoPlayer->setChecked(options.players == Players::Two);
+    m_menus.sounds->setChecked(options.sounds.isOn());
 }
 
 void MainWindow::applyStayOnTop()
 {
     // While a secondary window is open it holds the top band instead.
     if (!m_windows->anyOpen())
-        StayOnTop::apply(this, m_game.onTopChecked());
+        StayOnTop::apply(this, m_game.options().onTop);
 }
 
 } // namespace ttt

@@ -2,10 +2,12 @@
 
 #include "game/game.h"
 #include "gamemenus.h"
+#include "settings/settingsrecord.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QTimer;
@@ -68,14 +70,15 @@ private:
     void buildOptionFrames(QWidget* area);
     void connectMenus();
     void connectControls();
-    void act(void (Game::*operation)());
+    void act(const std::function<void()>& operation);
+    void newGame();
     void playSquare(int square);
     bool handleKey(QObject* watched, QKeyEvent* event);
     void shutDown();
     std::string saveOnExit();
     void hideWindows();
     void openSecondary(void (SecondaryWindows::*open)());
-    void acceptPictureSet(int cardbase);
+    void acceptPictureSet(int firstPicture);
 
     void render();
     void renderCells();

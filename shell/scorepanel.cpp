@@ -40,12 +40,14 @@ QLabel* ScorePanel::addTotal(const char* name, int top)
     return label;
 }
 
-void ScorePanel::showScores(const Scoreboard& scores)
+void ScorePanel::showScores(const Scoreboard& scores, bool on)
 {
-    m_x->setText(QString::fromStdString(scores.xText()));
-    m_o->setText(QString::fromStdString(scores.oText()));
-    m_nw->setText(QString::fromStdString(scores.drawText()));
-    const bool on = scores.scoringOn();
+    const auto shown = [on](int total) {
+        return on ? QStringLiteral(" %1").arg(total) : QStringLiteral(" -");
+    };
+    m_x->setText(shown(scores.xWins()));
+    m_o->setText(shown(scores.oWins()));
+    m_nw->setText(shown(scores.draws()));
     m_x->setAccessibleName(on ? tr("X wins: %1").arg(scores.xWins()) : tr("X wins: not counted"));
     m_o->setAccessibleName(on ? tr("O wins: %1").arg(scores.oWins()) : tr("O wins: not counted"));
     m_nw->setAccessibleName(on ? tr("No winner: %1").arg(scores.draws())

@@ -16,7 +16,8 @@ class ScorePanel : public QGroupBox
 public:
     explicit ScorePanel(QWidget* parent = nullptr);
 
-    void showScores(const Scoreboard& scores);
+    // Totals read " 7", or " -" while scoring is off.
+    void showScores(const Scoreboard& scores, bool scoringOn);
 
 private:
     QLabel* addTitle(const QString& text, const char* name, const QRect& place);

@@ -24,7 +24,7 @@ void SecondaryWindows::setStacking(bool mainOnTop, bool onTop)
     m_onTop = onTop;
 }
 
-void SecondaryWindows::openChooser(int cardbase)
+void SecondaryWindows::openChooser(int firstPicture)
 {
     if (!m_chooser) {
         m_chooser = new GraphicsChooser(m_artwork);
@@ -34,7 +34,7 @@ void SecondaryWindows::openChooser(int cardbase)
         });
         connect(m_chooser, &GraphicsChooser::cancelled, this, &SecondaryWindows::close);
     }
-    m_chooser->openFor(cardbase);
+    m_chooser->openFor(firstPicture);
     open(m_chooser);
 }
 

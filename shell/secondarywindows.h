@@ -27,7 +27,7 @@ public:
     // The stacking the windows follow, read when one opens or closes.
     void setStacking(bool mainOnTop, bool onTop);
 
-    void openChooser(int cardbase);
+    void openChooser(int firstPicture);
     void openAbout();
     void openTips();
     bool anyOpen() const { return m_open != nullptr; }
@@ -39,7 +39,7 @@ public:
     TipsWindow* tips() const { return m_tips; }
 
 signals:
-    void pictureSetAccepted(int cardbase);
+    void pictureSetAccepted(int firstPicture);
     // A window has closed and the main window is enabled again.
     void closed();
 

@@ -1,226 +1,249 @@
-// Start-up, New Game, settings collected at exit, scoring and sounds switches.
-#include "harness.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game as the window drives it: start-up and exit, New Game, the switches, the
+// picture set and the keys.
+#include "core/boardtext.h"
+#include "core/tests/scriptedrandom.h"
+#include "game/game.h"
+#include "game/savedoptions.h"
+#include "results/tests/recordingcues.h"
 
 #include <gtest/gtest.h>
 
 namespace ttt::test {
 namespace {
 
-TEST(StartUp, FirstStartShowsTheDefaults)
+using Files = std::vector<std::string>;
+
+struct GameBench
 {
-    Harness h;
-    h.game.startUp(SettingsRecord{});
-    const Game& g = h.game;
-    EXPECT_EQ(g.difficulty(), 3);
-    EXPECT_EQ(g.checkedLevel(), 3);
-    EXPECT_EQ(g.difficultyButton(), 2);
-    EXPECT_TRUE(g.xFirstChecked());
-    EXPECT_FALSE(g.oFirstChecked());
-    EXPECT_EQ(g.firstMoveButton(), 0);
-    EXPECT_TRUE(g.onePlayerChecked());
-    EXPECT_EQ(g.playersButton(), 0);
-    EXPECT_TRUE(g.scoreboard().scoringOn());
-    EXPECT_EQ(g.scoreboard().xText(), " 0");
-    EXPECT_EQ(g.scoreboard().switchCaption(), "&Turn Scoring Off");
-    EXPECT_TRUE(g.soundsChecked());
-    EXPECT_FALSE(g.onTopChecked());
-    for (int s = 1; s <= 9; ++s)
-        EXPECT_EQ(g.shownCard(s), 16);
-    EXPECT_TRUE(g.showsNewGamePointer());
-    EXPECT_EQ(g.gameover(), 1);
-    EXPECT_EQ(g.firstflag(), 0);
-    // Applying the difficulty and the scoring switch ran their handlers silently.
-    EXPECT_TRUE(h.cues.played.empty());
+    explicit GameBench(const Options& options = {}) { game.startUp(options); }
+    std::string board() const { return boardText(game.match().board()); }
+    void click(std::initializer_list<Square> squares)
+    {
+        for (Square square : squares)
+            game.clickSquare(square);
+    }
+    // A two-player game that X wins on the bottom row: X 1, 2, 3 and O 4, 5.
+    void playXWinsBottomRow()
+    {
+        game.newGame();
+        click({1, 4, 2, 5, 3});
+    }
+
+    ScriptedRandom random;
+    RecordingCues cues;
+    Game game{random, cues};
+};
+
+Options twoPlayers(Mark firstMover = Mark::X)
+{
+    return {.firstMover = firstMover, .players = Players::Two};
 }
 
-TEST(StartUp, SavedRecordIsRestoredSilently)
+TEST(SavedOptions, RecordsReadAndWriteBack)
 {
-    Harness h;
-    h.game.startUp({4, 2, 2, 1, 0, 1, 34});
-    const Game& g = h.game;
-    EXPECT_EQ(g.difficulty(), 4);
-    EXPECT_EQ(g.checkedLevel(), 4);
-    EXPECT_EQ(g.difficultyButton(), 3);
-    EXPECT_TRUE(g.oFirstChecked());
-    EXPECT_EQ(g.firstMoveButton(), 1);
-    EXPECT_EQ(g.firstflag(), 2);
-    EXPECT_TRUE(g.twoPlayerChecked());
-    EXPECT_EQ(g.playersButton(), 1);
-    EXPECT_FALSE(g.scoreboard().scoringOn());
-    EXPECT_EQ(g.scoreboard().oText(), " -");
-    EXPECT_EQ(g.scoreboard().switchCaption(), "&Turn Scoring On");
-    EXPECT_FALSE(g.soundsChecked());
-    EXPECT_TRUE(g.onTopChecked());
-    EXPECT_EQ(g.ontop(), 1);
-    EXPECT_EQ(g.shownCard(5), 34);
-    EXPECT_TRUE(h.cues.played.empty());
-}
-
-TEST(StartUp, OnlyTheGreetingSoundsWithSoundsOn)
-{
-    Harness h;
-    h.game.startUp({2, 1, 1, 1, 1, 0, 1});
-    EXPECT_TRUE(h.cues.played.empty());
-    h.random.script = {0.7};
-    h.game.playStartCue();
-    ASSERT_EQ(h.cues.played.size(), 1u);
-    EXPECT_EQ(h.cues.played[0], "start3.wav");
-}
-
-TEST(Settings, ExitCollectsWhatTheMenusShow)
-{
-    const SettingsRecord records[] = {
-        {3, 1, 1, 0, 1, 0, 16},
-        {4, 2, 2, 1, 0, 1, 34},
-        {1, 2, 1, 0, 1, 1, 1},
-        {2, 1, 2, 1, 0, 0, 19},
+    struct Row
+    {
+        SettingsRecord record;
+        Options options;
     };
-    for (const SettingsRecord& record : records) {
-        Harness h;
-        h.game.startUp(record);
-        EXPECT_EQ(h.game.settingsRecord(), record);
+    const Row rows[] = {
+        {{3, 1, 1, 0, 1, 0, 16}, {}},
+        {{4, 2, 2, 1, 0, 1, 34},
+         {Level::Unbeatable, Mark::O, Players::Two, false, SoundSwitch::fromSaved(0), true,
+          PictureSet::numbered(12)}},
+        {{1, 2, 1, 0, 1, 1, 1},
+         {.level = Level::Easy,
+          .firstMover = Mark::O,
+          .onTop = true,
+          .pictureSet = PictureSet::numbered(1)}},
+        {{2, 1, 2, 1, 5, 0, 19},
+         {.level = Level::Medium,
+          .players = Players::Two,
+          .scoring = false,
+          .sounds = SoundSwitch::fromSaved(5),
+          .pictureSet = PictureSet::numbered(7)}},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(optionsFromRecord(row.record), row.options);
+        EXPECT_EQ(recordFromOptions(row.options), row.record);
     }
 }
 
-TEST(Settings, ExitAfterChangesSavesTheNewOptions)
+// Only 1 switches sounds and on-top on. An odd sound value is written back as read
+// until the player flips the switch; on-top is written as 0 or 1.
+TEST(SavedOptions, OddSwitchValuesCountAsOff)
 {
-    Harness h;
-    h.start();
-    h.game.chooseOFirst();
-    h.game.chooseTwoPlayer();
-    h.game.toggleScoring();
-    h.game.toggleSounds();
-    h.game.toggleOnTop();
-    h.game.chooseDifficulty(1);
-    h.game.acceptPictureSet(7);
-    EXPECT_EQ(h.game.settingsRecord(), (SettingsRecord{1, 2, 2, 1, 0, 1, 7}));
+    Options options = optionsFromRecord({3, 7, 9, 4, 5, 7, 16});
+    EXPECT_EQ(options.firstMover, Mark::X);
+    EXPECT_EQ(options.players, Players::One);
+    EXPECT_TRUE(options.scoring);
+    EXPECT_FALSE(options.sounds.isOn());
+    EXPECT_FALSE(options.onTop);
+    EXPECT_EQ(recordFromOptions(options), (SettingsRecord{3, 1, 1, 0, 5, 0, 16}));
+    options.sounds.flip();
+    EXPECT_EQ(recordFromOptions(options).soundOn, 1);
+    options.sounds.flip();
+    EXPECT_EQ(recordFromOptions(options).soundOn, 0);
 }
 
-TEST(Settings, OddSoundAndOnTopValuesCountAsOff)
+TEST(StartUp, SilentIdleAndShowingTheSavedOptions)
 {
-    Harness h;
-    h.game.startUp({3, 1, 1, 0, 5, 7, 16});
-    EXPECT_FALSE(h.game.soundsChecked());
-    EXPECT_FALSE(h.game.onTopChecked());
-    h.game.playStartCue();
-    EXPECT_TRUE(h.cues.played.empty());
-    // The sound flag is written back as held; the on-top flag from its check mark.
-    EXPECT_EQ(h.game.settingsRecord().soundOn, 5);
-    EXPECT_EQ(h.game.settingsRecord().onTop, 0);
+    const Options saved = optionsFromRecord({4, 2, 2, 1, 1, 1, 34});
+    GameBench bench(saved);
+    EXPECT_EQ(bench.game.options(), saved);
+    EXPECT_EQ(bench.game.firstMoveButton(), Mark::O);
+    EXPECT_FALSE(bench.game.match().isPlaying());
+    EXPECT_EQ(bench.board(), ".........");
+    EXPECT_TRUE(bench.cues.played.empty());
+    bench.random.script = {0.7};
+    bench.game.playStartCue();
+    EXPECT_EQ(bench.cues.played, Files{"start3.wav"});
+    // Before New Game nothing can be played.
+    bench.click({5, 1});
+    EXPECT_EQ(bench.board(), ".........");
 }
 
 TEST(ShutDown, FarewellIsHeardOnlyWithSoundsOn)
 {
-    Harness on;
-    on.start();
-    on.random.script = {0.0};
+    GameBench on;
     EXPECT_TRUE(on.game.beginShutDown());
-    EXPECT_EQ(on.cues.played, std::vector<std::string>{"end1.wav"});
+    EXPECT_EQ(on.cues.played, Files{"end1.wav"});
 
-    Harness off;
-    off.start({3, 1, 1, 0, 0, 0, 16});
+    GameBench off({.sounds = SoundSwitch::fromSaved(0)});
     EXPECT_FALSE(off.game.beginShutDown());
     EXPECT_TRUE(off.cues.played.empty());
 }
 
+TEST(NewGame, ComputerOpensOnlyOnePlayerGamesWithOFirst)
+{
+    GameBench one({.level = Level::Easy, .firstMover = Mark::O});
+    one.random.queueSquares({6});
+    one.game.newGame();
+    EXPECT_EQ(one.board(), ".....O...");
+    EXPECT_EQ(one.random.reseeds, 1);
+    one.random.queueSquares({9});
+    one.game.clickSquare(1);
+    EXPECT_EQ(one.board(), "X....O..O");
+    one.random.queueSquares({2}); // every New Game opens again
+    one.game.newGame();
+    EXPECT_EQ(one.board(), ".O.......");
+
+    GameBench two(twoPlayers(Mark::O));
+    two.game.newGame();
+    EXPECT_EQ(two.board(), ".........");
+    EXPECT_EQ(two.game.match().nextMark(), Mark::O);
+}
+
 TEST(NewGame, MidGameClearsBoardAndResultButKeepsTheScore)
 {
-    Harness h;
-    h.start(twoPlayers());
-    h.playXWinsBottomRow();
-    ASSERT_EQ(h.game.result(), Game::ResultPicture::XWins);
-    h.game.newGame();
-    h.game.clickSquare(7);
-    h.game.newGame();
-    EXPECT_EQ(h.boardText(), ".........");
-    EXPECT_EQ(h.game.movecount(), 0);
-    EXPECT_EQ(h.game.result(), Game::ResultPicture::Blank);
-    EXPECT_FALSE(h.game.showsNewGamePointer());
-    EXPECT_EQ(h.game.scoreboard().xWins(), 1);
-    EXPECT_EQ(h.game.shownCard(7), 16);
+    GameBench bench(twoPlayers());
+    bench.playXWinsBottomRow();
+    EXPECT_EQ(bench.game.match().outcome(), Outcome::XWins);
+    bench.game.newGame();
+    bench.game.clickSquare(7);
+    bench.game.newGame();
+    EXPECT_EQ(bench.board(), ".........");
+    EXPECT_EQ(bench.game.match().outcome(), Outcome::Open);
+    EXPECT_TRUE(bench.game.match().isPlaying());
+    EXPECT_EQ(bench.game.scoreboard().xWins(), 1);
+}
+
+TEST(Options, ChangingPlayersStopsTheGameAndKeepsTheMarks)
+{
+    GameBench bench;
+    bench.game.newGame();
+    bench.random.queueSquares({9});
+    bench.game.clickSquare(5);
+    bench.game.choosePlayers(Players::Two);
+    EXPECT_FALSE(bench.game.match().isPlaying());
+    bench.game.clickSquare(1);
+    EXPECT_EQ(bench.board(), "....X...O");
+    EXPECT_TRUE(bench.cues.played.empty());
+}
+
+TEST(Options, NewLevelAppliesFromTheNextReplyAndTheGameGoesOn)
+{
+    GameBench bench({.level = Level::Easy});
+    bench.game.newGame();
+    bench.random.queueSquares({9, 4});
+    bench.click({1});
+    bench.game.chooseLevel(Level::Unbeatable);
+    EXPECT_EQ(bench.cues.played, (Files{"brain.wav", "brain.wav"}));
+    bench.click({2}); // X on 1 and 2: Unbeatable blocks 3 whatever the draw
+    EXPECT_EQ(bench.board(), "XXO.....O");
+    EXPECT_TRUE(bench.game.match().isPlaying());
 }
 
 TEST(Scoring, SwitchingOffAndOnDropsTheTotals)
 {
-    Harness h;
-    h.start(twoPlayers());
-    h.playXWinsBottomRow();
-    EXPECT_EQ(h.game.scoreboard().xText(), " 1");
-    h.game.toggleScoring();
-    EXPECT_EQ(h.game.scoreboard().xText(), " -");
-    EXPECT_EQ(h.game.scoreboard().switchCaption(), "&Turn Scoring On");
-    // A game won while scoring is off is not counted.
-    h.playXWinsBottomRow();
-    EXPECT_EQ(h.game.scoreboard().xText(), " -");
-    h.game.toggleScoring();
-    EXPECT_EQ(h.game.scoreboard().xText(), " 0");
-    EXPECT_EQ(h.cues.played,
-              (std::vector<std::string>{"x2win1.wav", "score.wav", "x2win1.wav", "score.wav"}));
+    GameBench bench(twoPlayers());
+    bench.playXWinsBottomRow();
+    EXPECT_EQ(bench.game.scoreboard().xWins(), 1);
+    bench.game.toggleScoring();
+    EXPECT_FALSE(bench.game.options().scoring);
+    EXPECT_EQ(bench.game.scoreboard().xWins(), 0);
+    bench.playXWinsBottomRow(); // not counted while scoring is off
+    bench.game.toggleScoring();
+    EXPECT_EQ(bench.game.scoreboard().xWins(), 0);
+    bench.playXWinsBottomRow();
+    bench.game.clearScore();
+    EXPECT_EQ(bench.game.scoreboard().xWins(), 0);
+    EXPECT_EQ(bench.cues.played, (Files{"x2win1.wav", "score.wav", "x2win1.wav", "score.wav",
+                                        "x2win1.wav", "Ahh.wav"}));
 }
 
-TEST(Scoring, ClearScorePlaysAhhAndZeroesAllThree)
+TEST(Sounds, OffSilencesEveryCueAndDrawsNothing)
 {
-    Harness h;
-    h.start(twoPlayers());
-    h.playXWinsBottomRow();
-    h.cues.played.clear();
-    h.game.clearScore();
-    EXPECT_EQ(h.game.scoreboard().xText(), " 0");
-    EXPECT_EQ(h.cues.played, std::vector<std::string>{"Ahh.wav"});
-}
-
-TEST(Sounds, SwitchingIsSilentAndSilencesEveryCue)
-{
-    Harness h;
-    h.start();
-    h.game.toggleSounds();
-    EXPECT_FALSE(h.game.soundsChecked());
-    EXPECT_EQ(h.game.soundon(), 0);
-    h.game.chooseDifficulty(1);
-    h.game.clickDifficultyButton(2);
-    h.game.toggleScoring();
-    h.game.toggleScoring();
-    h.game.clearScore();
-    h.game.announceAbout();
-    h.game.chooseTwoPlayer();
-    h.game.newGame();
-    h.click({1, 4, 2, 5, 3, 3});
-    EXPECT_TRUE(h.cues.played.empty());
-    // A silent cue draws nothing: the only draws were the moves' reseeds.
-    EXPECT_EQ(h.random.draws, 0);
-    h.game.toggleSounds();
-    EXPECT_TRUE(h.game.soundsChecked());
-    EXPECT_TRUE(h.cues.played.empty());
+    GameBench bench;
+    bench.game.toggleSounds();
+    EXPECT_FALSE(bench.game.options().sounds.isOn());
+    bench.game.playStartCue();
+    bench.game.chooseLevel(Level::Easy);
+    bench.game.clickLevelButton(Level::Hard);
+    bench.game.toggleScoring();
+    bench.game.clearScore();
+    bench.game.announceAbout();
+    bench.game.choosePlayers(Players::Two);
+    bench.playXWinsBottomRow();
+    bench.game.newGame();
+    bench.click({5, 5});
+    EXPECT_FALSE(bench.game.beginShutDown());
+    EXPECT_TRUE(bench.cues.played.empty());
+    EXPECT_EQ(bench.random.draws, 0); // a silent cue draws no file
+    bench.game.toggleSounds();
+    bench.click({5});
+    EXPECT_EQ(bench.cues.played, Files{"Error.wav"});
 }
 
 TEST(PictureSet, AcceptingASetHidesTheMarksAndStopsTheGame)
 {
-    Harness h;
-    h.start(twoPlayers());
-    h.game.newGame();
-    h.game.clickSquare(5);
-    EXPECT_EQ(h.game.shownCard(5), 17);
-    h.game.acceptPictureSet(1);
-    EXPECT_EQ(h.game.cardbase(), 1);
-    for (int s = 1; s <= 9; ++s)
-        EXPECT_EQ(h.game.shownCard(s), 1);
-    EXPECT_EQ(h.game.board().at(5), X);
-    EXPECT_EQ(h.game.gameover(), 1);
-    EXPECT_TRUE(h.game.showsNewGamePointer());
-    h.game.newGame();
-    h.game.clickSquare(5);
-    EXPECT_EQ(h.game.shownCard(5), 2);
+    GameBench bench(twoPlayers());
+    bench.game.newGame();
+    bench.game.clickSquare(5);
+    EXPECT_EQ(bench.game.shownMark(5), Mark::X);
+    bench.game.acceptPictureSet(PictureSet::numbered(1));
+    EXPECT_EQ(bench.game.options().pictureSet.firstPicture(), 1);
+    EXPECT_EQ(bench.game.shownMark(5), Mark::Free);
+    EXPECT_EQ(bench.game.match().board().at(5), Mark::X);
+    EXPECT_FALSE(bench.game.match().isPlaying());
+    bench.game.newGame();
+    bench.game.clickSquare(5);
+    EXPECT_EQ(bench.game.shownMark(5), Mark::X);
 }
 
-TEST(OnTop, ChoosingTwiceReturnsToTheNormalBand)
+TEST(Keys, PlayAWholeGameFromTheKeyboard)
 {
-    Harness h;
-    h.start();
-    h.game.toggleOnTop();
-    EXPECT_EQ(h.game.ontop(), 1);
-    h.game.toggleOnTop();
-    EXPECT_EQ(h.game.ontop(), 0);
-    EXPECT_FALSE(h.game.onTopChecked());
+    GameBench bench(twoPlayers());
+    EXPECT_EQ(bench.game.pressKey(U'p'), Game::KeyResult::Handled);
+    for (char32_t key : {U'7', U'1', U'8', U'2', U'9'})
+        bench.game.pressKey(key);
+    EXPECT_EQ(bench.board(), "OO....XXX");
+    EXPECT_EQ(bench.game.match().outcome(), Outcome::XWins);
+    EXPECT_EQ(bench.game.pressKey(U'x'), Game::KeyResult::Ignored);
+    EXPECT_EQ(bench.game.pressKey(U'S'), Game::KeyResult::QuitNow);
+    EXPECT_EQ(bench.game.pressKey(U' '), Game::KeyResult::Handled);
+    EXPECT_EQ(bench.board(), ".........");
 }
 
 } // namespace

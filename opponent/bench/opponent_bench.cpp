@@ -12,15 +12,14 @@ namespace {
 
 void selectorCall(benchmark::State& state)
 {
-    const int level = static_cast<int>(state.range(0));
+    const ttt::Level level = *ttt::levelNumbered(static_cast<int>(state.range(0)));
     const std::vector<ttt::Board> boards = ttt::replyBoards();
     std::size_t next = 0;
-    int draw = 1;
+    ttt::Square draw = 1;
     for (auto _ : state) {
-        const ttt::Board& board = boards[next];
-        benchmark::DoNotOptimize(ttt::selectMove(level, board, draw, board.markCount()));
+        benchmark::DoNotOptimize(ttt::selectMove(level, boards[next], draw));
         next = next + 1 == boards.size() ? 0 : next + 1;
-        draw = draw == 9 ? 1 : draw + 1;
+        draw = draw == ttt::Board::squareCount ? 1 : draw + 1;
     }
     state.SetItemsProcessed(state.iterations());
 }
@@ -29,7 +28,7 @@ BENCHMARK(selectorCall)->DenseRange(1, 4)->ArgName("level");
 void strengthTable(benchmark::State& state)
 {
     for (auto _ : state) {
-        for (int level = 1; level <= 4; ++level) {
+        for (const ttt::Level level : ttt::allLevels) {
             for (const auto opener : {ttt::Opener::Human, ttt::Opener::Computer}) {
                 for (const auto play : {ttt::HumanPlay::Best, ttt::HumanPlay::Random})
                     benchmark::DoNotOptimize(ttt::gameOdds(level, opener, play));

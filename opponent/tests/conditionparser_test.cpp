@@ -1,5 +1,5 @@
 // The rule notation: terms, "and"/"," binding tighter than "or", brackets.
-#include "boardtext.h"
+#include "boardmarks.h"
 #include "opponent/rule.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@ namespace {
 
 using test::marks;
 
-bool holds(const Rule& rule, const Board& board, int draw, int movecount = 0)
+bool holds(const Rule& rule, const Board& board, Square draw, int movecount = 0)
 {
     return rule.holds(Situation(board, draw, movecount));
 }
@@ -36,7 +36,7 @@ TEST(ConditionParser, BracketsGroupOnlyTheAndTerms)
 TEST(ConditionParser, ThreeAlternatives)
 {
     constexpr Rule rule{"t", "(7=1 and c=9) or c=1 or c=3", 5};
-    for (int draw = 1; draw <= 9; ++draw) {
+    for (Square draw : Board::squares) {
         EXPECT_EQ(holds(rule, marks({}, {}), draw), draw == 1 || draw == 3) << draw;
         EXPECT_EQ(holds(rule, marks({7}, {}), draw), draw == 1 || draw == 3 || draw == 9) << draw;
     }

@@ -10,22 +10,22 @@ namespace {
 // end drawn (the classic count over all move orders, weighted by their chance).
 TEST(GameOdds, EasyAgainstARandomHumanIsTwoRandomPlayers)
 {
-    const GameOdds humanFirst = gameOdds(1, Opener::Human, HumanPlay::Random);
+    const GameOdds humanFirst = gameOdds(Level::Easy, Opener::Human, HumanPlay::Random);
     EXPECT_NEAR(humanFirst.win, 737.0 / 1260, 1e-12);
     EXPECT_NEAR(humanFirst.draw, 160.0 / 1260, 1e-12);
     EXPECT_NEAR(humanFirst.loss, 363.0 / 1260, 1e-12);
-    const GameOdds computerFirst = gameOdds(1, Opener::Computer, HumanPlay::Random);
+    const GameOdds computerFirst = gameOdds(Level::Easy, Opener::Computer, HumanPlay::Random);
     EXPECT_NEAR(computerFirst.win, 363.0 / 1260, 1e-12);
     EXPECT_NEAR(computerFirst.loss, 737.0 / 1260, 1e-12);
 }
 
 TEST(GameOdds, OddsAddUpToOne)
 {
-    for (int level = 1; level <= 4; ++level) {
+    for (const Level level : allLevels) {
         for (const Opener opener : {Opener::Human, Opener::Computer}) {
             for (const HumanPlay play : {HumanPlay::Best, HumanPlay::Random}) {
                 const GameOdds odds = gameOdds(level, opener, play);
-                EXPECT_NEAR(odds.win + odds.draw + odds.loss, 1.0, 1e-12) << level;
+                EXPECT_NEAR(odds.win + odds.draw + odds.loss, 1.0, 1e-12) << levelNumber(level);
             }
         }
     }
@@ -33,11 +33,11 @@ TEST(GameOdds, OddsAddUpToOne)
 
 TEST(GameOdds, AHumanPlayingBestWinsAtLeastAsOftenAsARandomOne)
 {
-    for (int level = 1; level <= 4; ++level) {
+    for (const Level level : allLevels) {
         for (const Opener opener : {Opener::Human, Opener::Computer}) {
             EXPECT_GE(gameOdds(level, opener, HumanPlay::Best).win,
                       gameOdds(level, opener, HumanPlay::Random).win)
-                << level;
+                << levelNumber(level);
         }
     }
 }
@@ -45,10 +45,10 @@ TEST(GameOdds, AHumanPlayingBestWinsAtLeastAsOftenAsARandomOne)
 // A computer that blocks open pairs lets a random human win less often than Easy.
 TEST(GameOdds, BlockingLevelsWinMoreThanEasy)
 {
-    for (int level = 2; level <= 4; ++level) {
+    for (const Level level : {Level::Medium, Level::Hard, Level::Unbeatable}) {
         EXPECT_LT(gameOdds(level, Opener::Human, HumanPlay::Random).win,
-                  gameOdds(1, Opener::Human, HumanPlay::Random).win)
-            << level;
+                  gameOdds(Level::Easy, Opener::Human, HumanPlay::Random).win)
+            << levelNumber(level);
     }
 }
 

@@ -25,16 +25,16 @@ protected:
 
 TEST_F(SelectorProperties, ThereAreBoardsOfEveryMoveCount)
 {
-    std::array<int, 9> perCount{};
+    std::array<int, Board::squareCount> perCount{};
     for (const Board& board : boards())
         ++perCount[board.markCount()];
-    for (int count = 0; count < 9; ++count)
+    for (int count = 0; count < Board::squareCount; ++count)
         EXPECT_GT(perCount[count], 0) << count;
 }
 
 void expectLineRulesChooseFreeSquares(std::span<const Rule> rules, const Board& board)
 {
-    for (int draw = 1; draw <= 9; ++draw) {
+    for (Square draw : Board::squares) {
         const Rule* rule = firstMatch(rules, Situation(board, draw, board.markCount()));
         if (rule) {
             EXPECT_TRUE(board.isFree(rule->outcome)) << rule->label;
@@ -53,8 +53,8 @@ TEST_F(SelectorProperties, LineRulesNeverNameATakenSquare)
 TEST_F(SelectorProperties, MediumPlaysTheDrawOrAFreeSquare)
 {
     for (const Board& board : boards()) {
-        for (int draw = 1; draw <= 9; ++draw) {
-            const int square = selectMove(2, board, draw, board.markCount());
+        for (Square draw : Board::squares) {
+            const Square square = selectMove(Level::Medium, board, draw);
             EXPECT_TRUE(square == draw || board.isFree(square));
         }
     }
@@ -62,12 +62,11 @@ TEST_F(SelectorProperties, MediumPlaysTheDrawOrAFreeSquare)
 
 TEST_F(SelectorProperties, EveryAnswerIsASquare)
 {
-    for (int level = 1; level <= 4; ++level) {
+    for (const Level level : allLevels) {
         for (const Board& board : boards()) {
-            for (int draw = 1; draw <= 9; ++draw) {
-                const int square = selectMove(level, board, draw, board.markCount());
-                ASSERT_GE(square, 1);
-                ASSERT_LE(square, 9);
+            for (Square draw : Board::squares) {
+                const Square square = selectMove(level, board, draw);
+                ASSERT_TRUE(Board::isSquare(square));
             }
         }
     }
@@ -76,8 +75,8 @@ TEST_F(SelectorProperties, EveryAnswerIsASquare)
 TEST_F(SelectorProperties, EasyPlaysTheDraw)
 {
     for (const Board& board : boards()) {
-        for (int draw = 1; draw <= 9; ++draw)
-            EXPECT_EQ(selectMove(1, board, draw, board.markCount()), draw);
+        for (Square draw : Board::squares)
+            EXPECT_EQ(selectMove(Level::Easy, board, draw), draw);
     }
 }
 
@@ -85,10 +84,10 @@ TEST_F(SelectorProperties, EasyPlaysTheDraw)
 TEST_F(SelectorProperties, UnbeatableNeverDependsOnTheDrawWhenItChooses)
 {
     for (const Board& board : boards()) {
-        const int first = selectMove(4, board, 1, board.markCount());
-        const bool keepsDraw = first == 1 && selectMove(4, board, 2, board.markCount()) == 2;
-        for (int draw = 1; draw <= 9; ++draw) {
-            const int square = selectMove(4, board, draw, board.markCount());
+        const Square first = selectMove(Level::Unbeatable, board, 1);
+        const bool keepsDraw = first == 1 && selectMove(Level::Unbeatable, board, 2) == 2;
+        for (Square draw : Board::squares) {
+            const Square square = selectMove(Level::Unbeatable, board, draw);
             EXPECT_EQ(square, keepsDraw ? draw : first);
         }
     }

@@ -1,4 +1,4 @@
-#include "game/tests/fakes.h"
+#include "core/tests/scriptedrandom.h"
 #include "results/cues.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+#include "core/boardtext.h"
 #include "results/scoreboard.h"
 
 #include <gtest/gtest.h>
@@ -5,43 +6,39 @@
 namespace ttt {
 namespace {
 
-TEST(Scoreboard, TotalsShowAsABlankAndDigits)
+TEST(Outcome, EndOfMoveCheck)
+{
+    struct Case
+    {
+        const char* board;
+        Outcome outcome;
+    };
+    const Case cases[] = {
+        {".........", Outcome::Open},
+        {"XXOOOXXO.", Outcome::Open},  // eight marks: no draw yet
+        {"XOXXOOOXX", Outcome::Draw},  // full, no line
+        {"XOXOXOXOX", Outcome::XWins}, // the ninth mark completes lines: a win
+        {"OOOXX.XX.", Outcome::OWins},
+        {"XXXOOO...", Outcome::OWins}, // the first complete line decides
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(outcomeOf(*boardFromText(c.board)), c.outcome) << c.board;
+}
+
+TEST(Scoreboard, CountsEachOutcomeAndClears)
 {
     Scoreboard board;
-    EXPECT_EQ(board.xText(), " 0");
     for (int i = 0; i < 12; ++i)
         board.count(Outcome::XWins);
     board.count(Outcome::Draw);
     board.count(Outcome::Open);
-    EXPECT_EQ(board.xText(), " 12");
-    EXPECT_EQ(board.oText(), " 0");
-    EXPECT_EQ(board.drawText(), " 1");
-}
-
-TEST(Scoreboard, OffShowsDashesAndCountsNothing)
-{
-    Scoreboard board;
     board.count(Outcome::OWins);
-    board.flip();
-    EXPECT_FALSE(board.scoringOn());
-    EXPECT_EQ(board.switchCaption(), "&Turn Scoring On");
     board.count(Outcome::OWins);
-    EXPECT_EQ(board.oText(), " -");
-    EXPECT_EQ(board.oWins(), 0);
-    board.flip();
-    EXPECT_EQ(board.switchCaption(), "&Turn Scoring Off");
-    EXPECT_EQ(board.oText(), " 0");
-}
-
-TEST(Scoreboard, ClearKeepsTheSwitch)
-{
-    Scoreboard board;
-    board.count(Outcome::XWins);
-    board.count(Outcome::OWins);
+    EXPECT_EQ(board.xWins(), 12);
+    EXPECT_EQ(board.oWins(), 2);
+    EXPECT_EQ(board.draws(), 1);
     board.clear();
-    EXPECT_TRUE(board.scoringOn());
-    EXPECT_EQ(board.xText(), " 0");
-    EXPECT_EQ(board.oText(), " 0");
+    EXPECT_EQ(board.xWins() + board.oWins() + board.draws(), 0);
 }
 
 } // namespace

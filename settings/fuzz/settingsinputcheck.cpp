@@ -1,5 +1,6 @@
 #include "settingsinputcheck.h"
 
+#include "core/pictureset.h"
 #include "settings/fieldnumber.h"
 #include "settings/fieldreader.h"
 #include "settings/settingsfile.h"
@@ -16,7 +17,7 @@ namespace {
 
 std::array<int, 7> fieldsOf(const SettingsRecord& r)
 {
-    return {r.difficulty, r.firstMover, r.players, r.scoringOff, r.soundOn, r.onTop, r.cardbase};
+    return {r.difficulty, r.firstMover, r.players, r.scoringOff, r.soundOn, r.onTop, r.firstPicture};
 }
 
 std::string checkFields(std::string_view data)
@@ -40,8 +41,9 @@ std::string checkRecord(const SettingsRecord& record)
     const auto f = fieldsOf(record);
     if (record.difficulty < 1 || record.difficulty > 4)
         return "difficulty out of range";
-    if (record.cardbase < 1 || record.cardbase > 34 || record.cardbase % 3 != 1)
-        return "cardbase is not the first picture of a set";
+    if (!PictureSet::isPicture(record.firstPicture) ||
+        PictureSet::holding(record.firstPicture).firstPicture() != record.firstPicture)
+        return "firstPicture is not the first picture of a set";
     for (std::size_t i = 1; i < 6; ++i) {
         if (f[i] < -32768 || f[i] > 32767)
             return "a switch is out of the 16-bit range";

@@ -10,9 +10,9 @@ using ttt::SettingsRecord;
 using namespace std::string_literals;
 
 SettingsRecord record(int difficulty, int firstMover, int players, int scoringOff, int soundOn,
-                      int onTop, int cardbase)
+                      int onTop, int firstPicture)
 {
-    return {difficulty, firstMover, players, scoringOff, soundOn, onTop, cardbase};
+    return {difficulty, firstMover, players, scoringOff, soundOn, onTop, firstPicture};
 }
 
 struct ContentCase
@@ -66,7 +66,7 @@ const ContentCase contentCases[] = {
      record(3, 1, 1, 0, 0, 0, 16)},
     {"HexBeyondSixteenBits", "3,&H10002,1,0,&H10001,0,16", record(3, 1, 1, 0, 0, 0, 16)},
     {"InfiniteValues", "1E999,1E999,1E999,1E999,1E999,1E999,1E999", record(3, 1, 1, 0, 0, 0, 16)},
-    // Fractions: difficulty keeps its whole part, cardbase its set, switches read off.
+    // Fractions: difficulty keeps its whole part, firstPicture its set, switches read off.
     {"FractionalDifficulty", "2.9,1,1,0,1,0,16", record(2, 1, 1, 0, 1, 0, 16)},
     {"DifficultyJustBelowOne", "0.99,1,1,0,1,0,16", record(3, 1, 1, 0, 1, 0, 16)},
     {"DifficultyJustAboveFour", "4.01,1,1,0,1,0,16", record(3, 1, 1, 0, 1, 0, 16)},
@@ -113,8 +113,8 @@ TEST(SettingsContent, EveryCardbaseSnapsToTheFirstPictureOfItsSet)
 {
     for (int value = 1; value <= 34; ++value) {
         const std::string content = "3,1,1,0,1,0," + std::to_string(value);
-        const int cardbase = ttt::readSettingsContent(content, true).record.cardbase;
-        EXPECT_EQ(cardbase, value / 3 * 3 + 1) << "field " << value;
+        const int firstPicture = ttt::readSettingsContent(content, true).record.firstPicture;
+        EXPECT_EQ(firstPicture, value / 3 * 3 + 1) << "field " << value;
     }
 }
 

@@ -29,10 +29,9 @@ public:
         Tips,  // 300 x 200, with the tips drawn in
     };
 
-    static constexpr int CardCount = 36;
     static constexpr int CardSize = 73;
 
-    // The cell picture `index` (1..36): set n owns 3n-2 (empty), 3n-1 (X), 3n (O).
+    // The cell picture `index`, numbered as PictureSet numbers them.
     QPixmap card(int index, qreal devicePixelRatio) const;
     QPixmap picture(Picture which, qreal devicePixelRatio) const;
     static QSize logicalSize(Picture which);

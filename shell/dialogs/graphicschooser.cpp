@@ -1,6 +1,7 @@
 #include "graphicschooser.h"
 
 #include "cardview.h"
+#include "core/pictureset.h"
 #include "fonts.h"
 #include "shell/art/artwork.h"
 #include "shell/twips.h"
@@ -26,16 +27,17 @@ int rowTop(int set, int bottomTop)
     return bottomTop - row * RowPitch;
 }
 
-QString kindName(int kind)
+QString kindName(Mark kind)
 {
     switch (kind) {
-    case 0:
+    case Mark::Free:
         return GraphicsChooser::tr("empty cell");
-    case 1:
+    case Mark::X:
         return QStringLiteral("X");
-    default:
-        return QStringLiteral("O");
+    case Mark::O:
+        break;
     }
+    return QStringLiteral("O");
 }
 
 // Width taken by a radio button's round mark and the gap before its caption.
@@ -72,20 +74,21 @@ void GraphicsChooser::setUpWindow()
 
 void GraphicsChooser::addCards(const Artwork& art)
 {
-    for (int index = 1; index <= Artwork::CardCount; ++index) {
-        const int set = (index + 2) / 3;
-        const int kind = (index - 1) % 3;
+    for (int index = 1; index <= PictureSet::pictureCount; ++index) {
+        const int set = PictureSet::holding(index).number();
+        const Mark kind = PictureSet::markShownBy(index);
         const int blockLeft = set <= SetsPerColumn ? 0 : 5880;
         auto* card = new CardView(art, index, this);
         card->setObjectName(QStringLiteral("card%1").arg(index));
         card->setAccessibleName(tr("Set %1: %2").arg(set).arg(kindName(kind)));
-        card->move(fromTwips(blockLeft + kind * RowPitch), fromTwips(rowTop(set, 5400)));
+        card->move(fromTwips(blockLeft + static_cast<int>(kind) * RowPitch),
+                   fromTwips(rowTop(set, 5400)));
     }
 }
 
 void GraphicsChooser::addOptions()
 {
-    for (int set = 1; set <= SetCount; ++set) {
+    for (int set = 1; set <= PictureSet::setCount; ++set) {
         const bool left = set <= SetsPerColumn;
         auto* button = new QRadioButton(tr("Option %1").arg(set), this);
         button->setObjectName(QStringLiteral("Opt%1").arg(set));
@@ -116,7 +119,7 @@ void GraphicsChooser::addButtons()
 void GraphicsChooser::orderTabs()
 {
     QWidget* previous = option(1);
-    for (int set = 2; set <= SetCount; ++set) {
+    for (int set = 2; set <= PictureSet::setCount; ++set) {
         QWidget::setTabOrder(previous, option(set));
         previous = option(set);
     }
@@ -129,10 +132,10 @@ QRadioButton* GraphicsChooser::option(int set) const
     return static_cast<QRadioButton*>(m_options->button(set));
 }
 
-void GraphicsChooser::openFor(int cardbase)
+void GraphicsChooser::openFor(int firstPicture)
 {
     if (selectedSet() == 0)
-        selectSet((cardbase + 2) / 3);
+        selectSet(PictureSet::holding(firstPicture).number());
     show();
     raise();
     activateWindow();
@@ -145,25 +148,25 @@ int GraphicsChooser::selectedSet() const
     return qMax(0, m_options->checkedId());
 }
 
-int GraphicsChooser::selectedCardbase() const
+int GraphicsChooser::selectedFirstPicture() const
 {
     const int set = selectedSet();
-    return set == 0 ? 0 : 3 * set - 2;
+    return set == 0 ? 0 : PictureSet::numbered(set).firstPicture();
 }
 
 void GraphicsChooser::selectSet(int set)
 {
-    if (QRadioButton* button = set >= 1 && set <= SetCount ? option(set) : nullptr)
+    if (QRadioButton* button = set >= 1 && set <= PictureSet::setCount ? option(set) : nullptr)
         button->setChecked(true);
 }
 
 void GraphicsChooser::accept()
 {
-    const int cardbase = selectedCardbase();
-    if (cardbase == 0)
+    const int firstPicture = selectedFirstPicture();
+    if (firstPicture == 0)
         return; // nothing picked yet: OK has nothing to accept
     hide();
-    emit accepted(cardbase);
+    emit accepted(firstPicture);
 }
 
 void GraphicsChooser::cancel()

@@ -18,26 +18,24 @@ class GraphicsChooser : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int SetCount = 12;
-
     // `art` must outlive the chooser.
     explicit GraphicsChooser(const Artwork& art, QWidget* parent = nullptr);
 
     // Shows the chooser. If no set has been picked yet, the option of the set
-    // in use (`cardbase` 1, 4, ..., 34) is selected first, so OK always yields
-    // a valid set.
-    void openFor(int cardbase);
+    // in use (named by its first picture, see PictureSet) is selected first, so
+    // OK always yields a valid set.
+    void openFor(int firstPicture);
 
     // Index of the selected set's empty-cell picture (1, 4, ..., 34), or 0
     // while no option is selected.
-    int selectedCardbase() const;
+    int selectedFirstPicture() const;
     // The selected set (1..12), or 0 while none is.
     int selectedSet() const;
     void selectSet(int set);
 
 signals:
     // OK was pressed; the chooser has hidden itself.
-    void accepted(int cardbase);
+    void accepted(int firstPicture);
     // Cancel, Escape or the window frame closed it; it has hidden itself.
     void cancelled();
 

@@ -1,8 +1,9 @@
 // The game under faults of its surroundings: settings that cannot be read or saved,
 // a full disk, no sound files and no sound device. In each it starts, plays, tells
 // the player what could not be saved, exits, and never loses a settings file.
+#include "core/tests/scriptedrandom.h"
 #include "fault_rerun.h"
-#include "game/tests/fakes.h"
+#include "results/tests/recordingcues.h"
 #include "shell/art/artwork.h"
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
@@ -178,8 +179,8 @@ void FaultsTest::playAGame()
     QTest::mouseClick(m_window->findChild<QWidget*>(QStringLiteral("oneplay")), Qt::LeftButton);
     for (int square : {1, 7, 2, 8, 3})
         QTest::mouseClick(m_window->board()->cell(square), Qt::LeftButton);
-    QCOMPARE(m_window->game().board().at(3), int(X));
-    QCOMPARE(m_window->game().gameover(), 1);
+    QCOMPARE(m_window->game().match().board().at(3), Mark::X);
+    QVERIFY(!m_window->game().match().isPlaying());
     QCOMPARE(m_window->findChild<QWidget*>(QStringLiteral("result"))->accessibleName(),
              QStringLiteral("X wins"));
 }
@@ -193,7 +194,7 @@ void FaultsTest::chooseSet(int set)
                       Qt::LeftButton);
     QTest::mouseClick(chooser->findChild<QWidget*>(QStringLiteral("Command1")), Qt::LeftButton);
     QVERIFY(m_window->isEnabled());
-    QCOMPARE(m_window->game().cardbase(), 3 * set - 2);
+    QCOMPARE(m_window->game().options().pictureSet, PictureSet::numbered(set));
 }
 
 // Exit by the menu; a message shown on the way out is read and closed, as the
@@ -223,7 +224,7 @@ void FaultsTest::readOnlyWorkingDirectory()
     QVERIFY(QFile::setPermissions(QDir::currentPath(), QFile::ReadOwner | QFile::ExeOwner));
     const QString atStart = startAndTakeMessage(m_cues);
     QVERIFY2(atStart.contains(QLatin1String("could not be created")), qPrintable(atStart));
-    QCOMPARE(m_window->game().difficulty(), 3); // the defaults
+    QCOMPARE(m_window->game().options().level, Level::Hard); // the defaults
     playAGame();
     chooseSet(2);
     const QString atChoice = takeMessage();
@@ -259,7 +260,7 @@ void FaultsTest::unreadableOptionsFile()
     QVERIFY(QFile::setPermissions(QStringLiteral("options.ttt"), {}));
     const QString atStart = startAndTakeMessage(m_cues);
     QVERIFY2(atStart.contains(QLatin1String("could not be read")), qPrintable(atStart));
-    QCOMPARE(m_window->game().difficulty(), 3); // the defaults
+    QCOMPARE(m_window->game().options().level, Level::Hard); // the defaults
     playAGame();
     const QString atExit = exitAndTakeMessage();
     QVERIFY2(atExit.startsWith(QLatin1String("The settings could not be saved")),
@@ -275,7 +276,7 @@ void FaultsTest::readOnlyOptionsFile()
     writeFile(QStringLiteral("options.ttt"), savedRecord);
     QVERIFY(QFile::setPermissions(QStringLiteral("options.ttt"), QFile::ReadOwner));
     QCOMPARE(startAndTakeMessage(m_cues), QString());
-    QCOMPARE(m_window->game().difficulty(), 4); // the saved settings
+    QCOMPARE(m_window->game().options().level, Level::Unbeatable); // the saved settings
     m_window->findChild<QAction*>(QStringLiteral("ai1"))->trigger();
     const QString atExit = exitAndTakeMessage();
     QVERIFY2(atExit.startsWith(QLatin1String("The settings could not be saved")),

@@ -1,4 +1,5 @@
 // Drives the real main window: clicks, keys, menus and option buttons.
+#include "core/boardtext.h"
 #include "shell/art/artwork.h"
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
@@ -67,10 +68,7 @@ private:
     }
     QString boardText() const
     {
-        QString text;
-        for (int s = 1; s <= 9; ++s)
-            text += QLatin1Char(".XO"[m_window->game().board().at(s)]);
-        return text;
+        return QString::fromStdString(ttt::boardText(m_window->game().match().board()));
     }
 
     std::unique_ptr<test::WindowTestBench> m_bench;
@@ -147,7 +145,7 @@ void MainWindowTest::onePlayerGameByDigitKeys()
     QTest::keyClick(radio("formdiff0"), Qt::Key_Space);
     QCOMPARE(boardText(), QStringLiteral("........."));
     QTest::keyClick(radio("formdiff0"), Qt::Key_7);
-    QCOMPARE(m_window->game().board().at(7), int(X));
+    QCOMPARE(m_window->game().match().board().at(7), Mark::X);
 }
 
 void MainWindowTest::keyS_quitsAtOnceWithoutSaving()

@@ -1,10 +1,11 @@
 // A seeded storm of random player actions on the real main window, with every
 // promise of the game checked after each one. MONKEY_SEED replays a storm and
 // MONKEY_EVENTS sets its length (20,000 events unless told otherwise).
-#include "game/randomsource.h"
-#include "game/tests/fakes.h"
+#include "core/randomsource.h"
+#include "core/tests/scriptedrandom.h"
 #include "monkey_storm.h"
 #include "monkey_watch.h"
+#include "results/tests/recordingcues.h"
 #include "shell/art/artwork.h"
 #include "shell/mainwindow.h"
 #include "shell/secondarywindows.h"

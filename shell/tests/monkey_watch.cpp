@@ -1,5 +1,7 @@
 #include "monkey_watch.h"
 
+#include "core/boardtext.h"
+
 #include "shell/art/artwork.h"
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
@@ -13,33 +15,20 @@
 #include <QMessageBox>
 #include <QRadioButton>
 
+#include <cstdlib>
+
 namespace ttt::test {
 
 namespace {
 
-constexpr int lines[8][3] = {{7, 8, 9}, {4, 5, 6}, {1, 2, 3}, {7, 4, 1},
-                             {8, 5, 2}, {9, 6, 3}, {1, 5, 9}, {3, 5, 7}};
-
-bool hasLine(const Board& board, int mark)
+bool finished(const Board& board)
 {
-    for (const auto& line : lines) {
-        if (board.at(line[0]) == mark && board.at(line[1]) == mark && board.at(line[2]) == mark)
-            return true;
-    }
-    return false;
+    return hasLine(board, Mark::X) || hasLine(board, Mark::O) || board.isFull();
 }
 
-bool finished(const Board& board, int movecount)
+QString textOf(const Board& board)
 {
-    return hasLine(board, X) || hasLine(board, O) || movecount == 9;
-}
-
-QString boardText(const Board& board)
-{
-    QString text;
-    for (int s = 1; s <= 9; ++s)
-        text += QLatin1Char(".XO"[board.at(s)]);
-    return text;
+    return QString::fromStdString(boardText(board));
 }
 
 bool checked(const MainWindow* window, const char* action)
@@ -96,7 +85,7 @@ void MonkeyWatch::attach(MainWindow& window)
 {
     m_window = &window;
     const Scoreboard& score = window.game().scoreboard();
-    m_score = {score.scoringOn(), score.xWins(), score.oWins(), score.draws()};
+    m_score = {window.game().options().scoring, score.xWins(), score.oWins(), score.draws()};
     m_blanked = false;
 }
 
@@ -111,7 +100,7 @@ QString MonkeyWatch::exitLineShown() const
         .arg(caption == QLatin1String("&Turn Scoring On") ? 1 : 0)
         .arg(checked(m_window, "sounds") ? 1 : 0)
         .arg(checked(m_window, "allontop") ? 1 : 0)
-        .arg(game.cardbase());
+        .arg(game.options().pictureSet.firstPicture());
 }
 
 QString MonkeyWatch::optionsShown() const
@@ -125,19 +114,17 @@ QString MonkeyWatch::optionsShown() const
 void MonkeyWatch::before()
 {
     const Game& game = m_window->game();
-    m_board = game.board();
-    m_movecount = game.movecount();
-    m_gameover = game.gameover();
-    m_soundon = game.soundon();
-    m_finished = finished(m_board, m_movecount);
+    m_board = game.match().board();
+    m_playing = game.match().isPlaying();
+    m_soundsOn = game.options().sounds.isOn();
+    m_finished = finished(m_board);
     m_firstMoveButtons = {selected(m_window, QStringLiteral("formfirstmove0")),
                           selected(m_window, QStringLiteral("formfirstmove1"))};
     m_exitLine = exitLineShown();
     m_options = optionsShown();
-    m_everything = m_options + boardText(m_board) + QString::number(m_movecount) +
-                   QString::number(m_gameover) + labelText(m_window, "totalxdisp") +
-                   labelText(m_window, "totalodisp") + labelText(m_window, "totalnwdisp") +
-                   labelText(m_window, "pointnew");
+    m_everything = m_options + textOf(m_board) + QString::number(m_playing) +
+                   labelText(m_window, "totalxdisp") + labelText(m_window, "totalodisp") +
+                   labelText(m_window, "totalnwdisp") + labelText(m_window, "pointnew");
     m_everything += QString::number(onlySelected(m_window, QStringLiteral("playersonform"), 2)) +
                     QString::number(onlySelected(m_window, QStringLiteral("formfirstmove"), 2)) +
                     QString::number(onlySelected(m_window, QStringLiteral("formdiff"), 4));
@@ -146,7 +133,7 @@ void MonkeyWatch::before()
 QString MonkeyWatch::after(const StormEvent& event, const std::vector<std::string>& cues)
 {
     // Only New Game starts a game; it also ends the blank view that follows the chooser.
-    if (m_window->game().gameover() == 0)
+    if (m_window->game().match().isPlaying())
         m_blanked = false;
     countScore(event);
     for (const QString& broken :
@@ -164,12 +151,12 @@ void MonkeyWatch::countScore(const StormEvent& event)
         m_score = {!m_score.on, 0, 0, 0};
     else if (event.target == QLatin1String("clearscore") && m_score.on)
         m_score = {true, 0, 0, 0};
-    const Game& game = m_window->game();
-    if (m_finished || !finished(game.board(), game.movecount()) || !m_score.on)
+    const Board& board = m_window->game().match().board();
+    if (m_finished || !finished(board) || !m_score.on)
         return;
-    if (hasLine(game.board(), X))
+    if (hasLine(board, Mark::X))
         ++m_score.x;
-    else if (hasLine(game.board(), O))
+    else if (hasLine(board, Mark::O))
         ++m_score.o;
     else
         ++m_score.nw;
@@ -177,14 +164,12 @@ void MonkeyWatch::countScore(const StormEvent& event)
 
 QString MonkeyWatch::checkBoard() const
 {
-    const Game& game = m_window->game();
-    if (game.board().markCount() != game.movecount())
-        return QStringLiteral("%1 marks on the board %2 but movecount is %3")
-            .arg(game.board().markCount())
-            .arg(boardText(game.board()))
-            .arg(game.movecount());
-    if (hasLine(game.board(), X) && hasLine(game.board(), O))
-        return QStringLiteral("both sides have a line on %1").arg(boardText(game.board()));
+    // The marks are placed in turn, whoever opens.
+    const Board& board = m_window->game().match().board();
+    if (std::abs(board.count(Mark::X) - board.count(Mark::O)) > 1)
+        return QStringLiteral("the marks on %1 were not placed in turn").arg(textOf(board));
+    if (hasLine(board, Mark::X) && hasLine(board, Mark::O))
+        return QStringLiteral("both sides have a line on %1").arg(textOf(board));
     return {};
 }
 
@@ -192,15 +177,16 @@ QString MonkeyWatch::checkCells() const
 {
     const Game& game = m_window->game();
     const qreal dpr = m_window->devicePixelRatioF();
-    for (int square = 1; square <= 9; ++square) {
-        const int card = game.cardbase() + (m_blanked ? 0 : game.board().at(square));
+    for (Square square : Board::squares) {
+        const Mark mark = m_blanked ? Mark::Free : game.match().board().at(square);
+        const int card = game.options().pictureSet.picture(mark);
         const QPixmap expected = m_artwork.card(card, dpr);
         const QPixmap& shown = m_window->board()->cell(square)->picture();
         if (shown.cacheKey() != expected.cacheKey() && shown.toImage() != expected.toImage())
             return QStringLiteral("square %1 does not show card %2 (board %3%4)")
                 .arg(square)
                 .arg(card)
-                .arg(boardText(game.board()))
+                .arg(textOf(game.match().board()))
                 .arg(m_blanked ? QStringLiteral(", blank after the chooser") : QString());
     }
     return {};
@@ -208,36 +194,37 @@ QString MonkeyWatch::checkCells() const
 
 QString MonkeyWatch::checkOutcome() const
 {
-    const Game& game = m_window->game();
-    const bool idle = game.gameover() == 1;
+    const Board& board = m_window->game().match().board();
+    const bool idle = !m_window->game().match().isPlaying();
     const QString pointer = labelText(m_window, "pointnew");
     if (pointer != (idle ? QStringLiteral("^") : QString()))
-        return QStringLiteral("gameover %1 but the pointer reads \"%2\"")
-            .arg(game.gameover())
+        return QStringLiteral("the game is %1 but the pointer reads \"%2\"")
+            .arg(idle ? QStringLiteral("idle") : QStringLiteral("being played"))
             .arg(pointer);
     Artwork::Picture outcome = Artwork::Picture::BlankResult;
-    if (hasLine(game.board(), X))
+    if (hasLine(board, Mark::X))
         outcome = Artwork::Picture::XWins;
-    else if (hasLine(game.board(), O))
+    else if (hasLine(board, Mark::O))
         outcome = Artwork::Picture::OWins;
-    else if (game.movecount() == 9)
+    else if (board.isFull())
         outcome = Artwork::Picture::NoWin;
     if (outcome != Artwork::Picture::BlankResult && !idle)
-        return QStringLiteral("the finished game %1 is still running").arg(boardText(game.board()));
+        return QStringLiteral("the finished game %1 is still running").arg(textOf(board));
     // A stopped game keeps the picture it had: only a finished one's is known here,
     // and a running game always shows the blank one.
     if (outcome == Artwork::Picture::BlankResult && idle)
         return {};
     if (m_window->findChild<PictureLabel*>(QStringLiteral("result"))->picture() != outcome)
-        return QStringLiteral("the outcome picture does not match the board %1 (gameover %2)")
-            .arg(boardText(game.board()))
-            .arg(game.gameover());
+        return QStringLiteral("the outcome picture does not match the board %1 (idle %2)")
+            .arg(textOf(board))
+            .arg(idle);
     return {};
 }
 
 QString MonkeyWatch::checkScore() const
 {
     const Scoreboard& score = m_window->game().scoreboard();
+    const bool scoring = m_window->game().options().scoring;
     const QString shown = labelText(m_window, "totalxdisp") + QLatin1Char('|') +
                           labelText(m_window, "totalodisp") + QLatin1Char('|') +
                           labelText(m_window, "totalnwdisp");
@@ -246,14 +233,14 @@ QString MonkeyWatch::checkScore() const
                              shownTotal(m_score.on, m_score.nw);
     if (shown != expected)
         return QStringLiteral("the totals read \"%1\", counted \"%2\"").arg(shown, expected);
-    if (score.scoringOn() != m_score.on ||
+    if (scoring != m_score.on ||
         (m_score.on &&
          (score.xWins() != m_score.x || score.oWins() != m_score.o || score.draws() != m_score.nw)))
         return QStringLiteral("the scoreboard holds %1/%2/%3 (on %4), counted \"%5\"")
             .arg(score.xWins())
             .arg(score.oWins())
             .arg(score.draws())
-            .arg(score.scoringOn())
+            .arg(scoring)
             .arg(expected);
     const bool clearEnabled =
         m_window->findChild<QAction*>(QStringLiteral("clearscore"))->isEnabled();
@@ -266,12 +253,12 @@ QString MonkeyWatch::checkScore() const
 
 QString MonkeyWatch::checkMenusAndButtons(const StormEvent& event) const
 {
-    const Game& game = m_window->game();
+    const int difficulty = levelNumber(m_window->game().options().level);
     const int level = onlyChecked(m_window, {"ai1", "ai2", "ai3", "ai4"});
     const int levelButton = onlySelected(m_window, QStringLiteral("formdiff"), 4);
-    if (level != game.difficulty() || levelButton != game.difficulty() - 1)
+    if (level != difficulty || levelButton != difficulty - 1)
         return QStringLiteral("difficulty %1, menu check %2, option button %3")
-            .arg(game.difficulty())
+            .arg(difficulty)
             .arg(level)
             .arg(levelButton);
     const int players = onlyChecked(m_window, {"newgame", "twoplayer"});
@@ -317,10 +304,10 @@ QString MonkeyWatch::checkEnabled() const
 
 QString MonkeyWatch::checkIgnored(const StormEvent& event) const
 {
-    const Game& game = m_window->game();
-    if (event.kind == StormKind::Square && m_gameover == 1 && !(game.board() == m_board))
+    const Board& board = m_window->game().match().board();
+    if (event.kind == StormKind::Square && !m_playing && !(board == m_board))
         return QStringLiteral("a move was made on a stopped game: %1 became %2")
-            .arg(boardText(m_board), boardText(game.board()));
+            .arg(textOf(m_board), textOf(board));
     if (event.kind != StormKind::Blocked)
         return {};
     MonkeyWatch now(m_artwork);
@@ -334,7 +321,7 @@ QString MonkeyWatch::checkIgnored(const StormEvent& event) const
 
 QString MonkeyWatch::checkCues(const std::vector<std::string>& cues) const
 {
-    if (m_soundon == 0 && m_window->game().soundon() == 0 && !cues.empty())
+    if (!m_soundsOn && !m_window->game().options().sounds.isOn() && !cues.empty())
         return QStringLiteral("the cue %1 played while sounds were off")
             .arg(QString::fromStdString(cues.front()));
     return {};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/board.h"
+#include "core/board.h"
 #include "monkey_storm.h"
 
 #include <QString>
@@ -68,9 +68,8 @@ private:
 
     // Taken before the event.
     Board m_board;
-    int m_movecount = 0;
-    int m_gameover = 1;
-    int m_soundon = 0;
+    bool m_playing = false;
+    bool m_soundsOn = false;
     bool m_finished = false;
     std::array<bool, 2> m_firstMoveButtons{};
     QString m_exitLine;

@@ -92,7 +92,8 @@ void SecondaryWindowsTest::firstStartWritesTheDefaultLine()
     start();
     QCOMPARE(fileText("options.ttt"), QByteArray("3,1,1,0,1,0,16\r\n"));
     QVERIFY(action("ai3")->isChecked());
-    QCOMPARE(m_window->game().shownCard(1), 16);
+    QCOMPARE(m_window->board()->cell(1)->picture().cacheKey(),
+             m_bench->artwork.card(16, m_window->devicePixelRatioF()).cacheKey());
     m_window->close();
     QCOMPARE(fileText("options.ttt"), QByteArray("3,1,1,0,1,0,16\r\n"));
 }
@@ -109,7 +110,7 @@ void SecondaryWindowsTest::savedRecordIsRestored()
     QVERIFY(!action("sounds")->isChecked());
     QVERIFY(action("allontop")->isChecked());
     QVERIFY(StayOnTop::isOnTop(m_window));
-    QCOMPARE(m_window->game().cardbase(), 34);
+    QCOMPARE(m_window->game().options().pictureSet.firstPicture(), 34);
     QVERIFY(m_bench->cues.played.empty());
     m_window->close();
     QCOMPARE(fileText("options.ttt"), QByteArray("4,2,2,1,0,1,34\r\n"));
@@ -118,7 +119,7 @@ void SecondaryWindowsTest::savedRecordIsRestored()
 void SecondaryWindowsTest::chooserOkChangesTheSetAndStopsTheGame_data()
 {
     QTest::addColumn<int>("option");
-    QTest::addColumn<int>("cardbase");
+    QTest::addColumn<int>("firstPicture");
     QTest::newRow("Option 1") << 1 << 1;
     QTest::newRow("Option 12") << 12 << 34;
 }
@@ -126,7 +127,7 @@ void SecondaryWindowsTest::chooserOkChangesTheSetAndStopsTheGame_data()
 void SecondaryWindowsTest::chooserOkChangesTheSetAndStopsTheGame()
 {
     QFETCH(int, option);
-    QFETCH(int, cardbase);
+    QFETCH(int, firstPicture);
     writeFile("options.ttt", "3,1,2,0,1,0,16\r\n");
     start();
     QTest::keyClick(m_window->board(), Qt::Key_P);
@@ -141,14 +142,14 @@ void SecondaryWindowsTest::chooserOkChangesTheSetAndStopsTheGame()
     QTest::mouseClick(child(chooser(), "Command1"), Qt::LeftButton);
     QVERIFY(!chooser()->isVisible());
     QVERIFY(m_window->isEnabled());
-    QCOMPARE(m_window->game().cardbase(), cardbase);
+    QCOMPARE(m_window->game().options().pictureSet.firstPicture(), firstPicture);
     for (int s = 1; s <= 9; ++s)
         QCOMPARE(m_window->board()->cell(s)->picture().cacheKey(),
-                 m_bench->artwork.card(cardbase, m_window->devicePixelRatioF()).cacheKey());
+                 m_bench->artwork.card(firstPicture, m_window->devicePixelRatioF()).cacheKey());
     QCOMPARE(m_window->findChild<QLabel*>(QStringLiteral("pointnew"))->text(), QStringLiteral("^"));
-    QCOMPARE(fileText("cardset.ttt"), QByteArray::number(cardbase) + "\r\n");
+    QCOMPARE(fileText("cardset.ttt"), QByteArray::number(firstPicture) + "\r\n");
     m_window->close();
-    QVERIFY(fileText("options.ttt").endsWith("," + QByteArray::number(cardbase) + "\r\n"));
+    QVERIFY(fileText("options.ttt").endsWith("," + QByteArray::number(firstPicture) + "\r\n"));
 }
 
 void SecondaryWindowsTest::chooserCancelAndFrameCloseChangeNothing()
@@ -158,7 +159,7 @@ void SecondaryWindowsTest::chooserCancelAndFrameCloseChangeNothing()
     QTest::mouseClick(child<QRadioButton>(chooser(), "Opt2"), Qt::LeftButton);
     QTest::mouseClick(child(chooser(), "Command2"), Qt::LeftButton);
     QVERIFY(m_window->isEnabled());
-    QCOMPARE(m_window->game().cardbase(), 16);
+    QCOMPARE(m_window->game().options().pictureSet.firstPicture(), 16);
     QVERIFY(!QFile::exists(QStringLiteral("cardset.ttt")));
 
     action("graphics")->trigger();
@@ -166,7 +167,7 @@ void SecondaryWindowsTest::chooserCancelAndFrameCloseChangeNothing()
     chooser()->close();
     QVERIFY(!chooser()->isVisible());
     QVERIFY(m_window->isEnabled());
-    QCOMPARE(m_window->game().cardbase(), 16);
+    QCOMPARE(m_window->game().options().pictureSet.firstPicture(), 16);
 }
 
 void SecondaryWindowsTest::aboutPlaysItsCueAndKeepsItsHeight()

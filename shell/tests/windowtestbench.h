@@ -1,6 +1,7 @@
 #pragma once
 
-#include "game/tests/fakes.h"
+#include "core/tests/scriptedrandom.h"
+#include "results/tests/recordingcues.h"
 #include "shell/art/artwork.h"
 #include "shell/mainwindow.h"
 

@@ -142,7 +142,7 @@ void RealSoundTest::gameCuesAreHeard()
 {
     ClockRandom random;
     Game game(random, *m_player);
-    game.startUp(SettingsRecord{});
+    game.startUp(Options{});
 
     std::size_t from = now();
     game.playStartCue();
@@ -171,24 +171,24 @@ void RealSoundTest::soundsOffKeepEveryCueSilent()
     QFETCH(bool, fromSavedSetting);
     ClockRandom random;
     Game game(random, *m_player);
-    SettingsRecord settings;
-    settings.players = 2;
-    settings.soundOn = fromSavedSetting ? 0 : 1;
-    game.startUp(settings);
+    Options options;
+    options.players = Players::Two;
+    options.sounds = SoundSwitch::fromSaved(fromSavedSetting ? 0 : 1);
+    game.startUp(options);
     if (!fromSavedSetting)
         game.toggleSounds();
-    QCOMPARE(game.soundon(), 0);
+    QVERIFY(!game.options().sounds.isOn());
 
     const std::size_t from = now();
     game.playStartCue();
     game.newGame();
     for (int square : {7, 1, 8, 2, 9}) // X wins a two-player game
         game.clickSquare(square);
-    QCOMPARE(game.result(), Game::ResultPicture::XWins);
+    QCOMPARE(game.match().outcome(), Outcome::XWins);
     game.newGame();
     game.clickSquare(5);
     game.clickSquare(5);
-    game.clickDifficultyButton(0);
+    game.clickLevelButton(Level::Easy);
     game.toggleScoring();
     game.toggleScoring();
     game.clearScore();

@@ -1,6 +1,7 @@
 // How long the pictures take the first time they are needed (rendering the SVG)
 // and afterwards (from the cache). The game draws the board's nine cells, the
 // board, the window background and the title at start-up.
+#include "core/pictureset.h"
 #include "shell/art/artwork.h"
 
 #include <QGuiApplication>
@@ -9,6 +10,7 @@
 namespace {
 
 using ttt::Artwork;
+using ttt::PictureSet;
 
 void BM_FirstCard(benchmark::State& state)
 {
@@ -52,7 +54,7 @@ void BM_AllCards(benchmark::State& state)
 {
     for (auto _ : state) {
         const Artwork art;
-        for (int i = 1; i <= Artwork::CardCount; ++i)
+        for (int i = 1; i <= PictureSet::pictureCount; ++i)
             benchmark::DoNotOptimize(art.card(i, 2.0));
     }
 }

@@ -1,11 +1,14 @@
 // Checks that every picture the game asks for is there, renders to its logical
 // size at any scale, comes from the cache on later requests, and that the twelve
 // cell sets are distinct sets whose X and O differ in shape.
+#include "core/pictureset.h"
 #include "shell/art/artwork.h"
 
 #include <QtTest>
 
 using ttt::Artwork;
+using ttt::Mark;
+using ttt::PictureSet;
 using Picture = Artwork::Picture;
 
 namespace {
@@ -124,7 +127,7 @@ void TestArtwork::everyCardRendersOpaqueAtItsLogicalSize_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<qreal>("dpr");
-    for (int index = 1; index <= Artwork::CardCount; ++index)
+    for (int index = 1; index <= PictureSet::pictureCount; ++index)
         for (qreal dpr : {1.0, 2.0})
             QTest::addRow("card %d at %gx", index, dpr) << index << dpr;
 }
@@ -147,15 +150,16 @@ void TestArtwork::everyCardRendersOpaqueAtItsLogicalSize()
 void TestArtwork::twelveSetsDifferFromOneAnother()
 {
     const Artwork art;
-    for (int kind = 0; kind < 3; ++kind)
-        for (int a = 1; a <= 12; ++a)
-            for (int b = a + 1; b <= 12; ++b) {
-                const double diff = meanDifference(image(art.card(3 * a - 2 + kind, 1)),
-                                                   image(art.card(3 * b - 2 + kind, 1)));
+    for (const Mark kind : {Mark::Free, Mark::X, Mark::O})
+        for (int a = 1; a <= PictureSet::setCount; ++a)
+            for (int b = a + 1; b <= PictureSet::setCount; ++b) {
+                const double diff =
+                    meanDifference(image(art.card(PictureSet::numbered(a).picture(kind), 1)),
+                                   image(art.card(PictureSet::numbered(b).picture(kind), 1)));
                 QVERIFY2(diff > 12, qPrintable(QStringLiteral("sets %1 and %2, picture %3: %4")
                                                    .arg(a)
                                                    .arg(b)
-                                                   .arg(kind)
+                                                   .arg(static_cast<int>(kind))
                                                    .arg(diff)));
             }
 }
@@ -164,10 +168,11 @@ void TestArtwork::xAndODifferInShape()
 {
     const Artwork art;
     const int size = Artwork::CardSize;
-    for (int set = 1; set <= 12; ++set) {
-        const QImage empty = image(art.card(3 * set - 2, 1));
-        const QVector<bool> x = footprint(image(art.card(3 * set - 1, 1)), empty);
-        const QVector<bool> o = footprint(image(art.card(3 * set, 1)), empty);
+    for (int set = 1; set <= PictureSet::setCount; ++set) {
+        const PictureSet pictures = PictureSet::numbered(set);
+        const QImage empty = image(art.card(pictures.firstPicture(), 1));
+        const QVector<bool> x = footprint(image(art.card(pictures.picture(Mark::X), 1)), empty);
+        const QVector<bool> o = footprint(image(art.card(pictures.picture(Mark::O), 1)), empty);
         const QString where = QStringLiteral("set %1").arg(set);
         QVERIFY2(x.count(true) > size * size / 12, qPrintable(where + ": X too faint"));
         QVERIFY2(o.count(true) > size * size / 12, qPrintable(where + ": O too faint"));
@@ -192,7 +197,7 @@ void TestArtwork::cardIndexOutsideTheSetsGivesNoPicture()
 {
     const Artwork art;
     QVERIFY(art.card(0, 1).isNull());
-    QVERIFY(art.card(Artwork::CardCount + 1, 1).isNull());
+    QVERIFY(art.card(PictureSet::pictureCount + 1, 1).isNull());
 }
 
 void TestArtwork::pointersAndIconAreThere()

@@ -2,6 +2,7 @@
 // documentation: artsheet OUTPUT_DIR [DEVICE_PIXEL_RATIO]
 // writes picture-sets.png (the twelve cell sets), window-pictures.png (all other
 // pictures) and window-preview.png (the main window's pictures in place).
+#include "core/pictureset.h"
 #include "shell/art/artwork.h"
 
 #include <QDir>
@@ -14,6 +15,8 @@
 namespace {
 
 using ttt::Artwork;
+using ttt::Mark;
+using ttt::PictureSet;
 
 constexpr int Gap = 10;
 constexpr int LabelHeight = 20;
@@ -39,19 +42,19 @@ QImage setsSheet(const Artwork& art, qreal dpr)
 {
     const int cell = Artwork::CardSize;
     const int setWidth = 3 * cell + 2 * 4;
-    const int rows = 12 / SetsPerRow;
+    const int rows = PictureSet::setCount / SetsPerRow;
     const QSize size(Gap + SetsPerRow * (setWidth + Gap), Gap + rows * (LabelHeight + cell + Gap));
     QImage sheet = blankSheet(size, dpr);
     QPainter p(&sheet);
-    for (int set = 1; set <= 12; ++set) {
+    for (int set = 1; set <= PictureSet::setCount; ++set) {
         const int col = (set - 1) % SetsPerRow;
         const int row = (set - 1) / SetsPerRow;
         const QPoint origin(Gap + col * (setWidth + Gap), Gap + row * (LabelHeight + cell + Gap));
         label(p, origin,
               set == 6 ? QStringLiteral("Set 6 (default)") : QStringLiteral("Set %1").arg(set));
-        for (int kind = 0; kind < 3; ++kind)
-            p.drawPixmap(origin + QPoint(kind * (cell + 4), LabelHeight),
-                         art.card(3 * set - 2 + kind, dpr));
+        for (const Mark kind : {Mark::Free, Mark::X, Mark::O})
+            p.drawPixmap(origin + QPoint(static_cast<int>(kind) * (cell + 4), LabelHeight),
+                         art.card(PictureSet::numbered(set).picture(kind), dpr));
     }
     return sheet;
 }
@@ -102,9 +105,13 @@ QImage windowPreview(const Artwork& art, qreal dpr)
     p.drawPixmap(40, 16, art.picture(P::QuitDown, dpr));
     p.fillRect(QRect(8, 56, 249, 249), QColor(104, 217, 95));
     p.drawPixmap(9, 57, art.picture(P::Board, dpr));
-    const int marks[9] = {2, 0, 1, 0, 1, 2, 1, 0, 0};
+    // The cells from the top left, row by row, in the set a first start shows.
+    const Mark marks[] = {Mark::O,    Mark::Free, Mark::X, //
+                          Mark::Free, Mark::X,    Mark::O, //
+                          Mark::X,    Mark::Free, Mark::Free};
     for (int i = 0; i < 9; ++i)
-        p.drawPixmap(9 + 8 + (i % 3) * 80, 57 + 8 + (i / 3) * 80, art.card(16 + marks[i], dpr));
+        p.drawPixmap(9 + 8 + (i % 3) * 80, 57 + 8 + (i / 3) * 80,
+                     art.card(PictureSet().picture(marks[i]), dpr));
     p.setPen(Qt::white);
     for (QRect frame : {QRect(264, 56, 84, 33), QRect(264, 96, 84, 73), QRect(264, 176, 84, 33),
                         QRect(264, 216, 84, 89)}) {

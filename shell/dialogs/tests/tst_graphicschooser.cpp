@@ -1,3 +1,4 @@
+#include "core/pictureset.h"
 #include "shell/art/artwork.h"
 #include "shell/dialogs/cardview.h"
 #include "shell/dialogs/graphicschooser.h"
@@ -10,6 +11,7 @@
 #include <algorithm>
 
 using ttt::GraphicsChooser;
+using ttt::PictureSet;
 
 class TestGraphicsChooser : public QObject
 {
@@ -18,8 +20,8 @@ class TestGraphicsChooser : public QObject
 private slots:
     void startsWithNothingSelected();
     void okWithoutSelectionDoesNothing();
-    void okGivesCardbase_data();
-    void okGivesCardbase();
+    void okGivesFirstPicture_data();
+    void okGivesFirstPicture();
     void cancelKeepsSetButHides();
     void frameCloseActsAsCancel();
     void openForPreselectsCurrentSet();
@@ -53,7 +55,7 @@ void TestGraphicsChooser::startsWithNothingSelected()
     QCOMPARE(chooser.size(), QSize(608, 433));
     QCOMPARE(chooser.palette().color(QPalette::Window), QColor(0, 255, 255));
     QCOMPARE(chooser.selectedSet(), 0);
-    for (int set = 1; set <= GraphicsChooser::SetCount; ++set) {
+    for (int set = 1; set <= PictureSet::setCount; ++set) {
         QRadioButton* opt = option(chooser, set);
         QVERIFY(opt);
         QCOMPARE(opt->text(), QStringLiteral("Option %1").arg(set));
@@ -71,20 +73,20 @@ void TestGraphicsChooser::okWithoutSelectionDoesNothing()
     QVERIFY(chooser.isVisible());
 }
 
-void TestGraphicsChooser::okGivesCardbase_data()
+void TestGraphicsChooser::okGivesFirstPicture_data()
 {
     QTest::addColumn<int>("set");
-    QTest::addColumn<int>("cardbase");
+    QTest::addColumn<int>("firstPicture");
     QTest::newRow("Option 1") << 1 << 1;
     QTest::newRow("Option 6") << 6 << 16;
     QTest::newRow("Option 7") << 7 << 19;
     QTest::newRow("Option 12") << 12 << 34;
 }
 
-void TestGraphicsChooser::okGivesCardbase()
+void TestGraphicsChooser::okGivesFirstPicture()
 {
     QFETCH(int, set);
-    QFETCH(int, cardbase);
+    QFETCH(int, firstPicture);
     GraphicsChooser chooser(m_art);
     chooser.show();
     QSignalSpy accepted(&chooser, &GraphicsChooser::accepted);
@@ -92,7 +94,7 @@ void TestGraphicsChooser::okGivesCardbase()
     QTest::mouseClick(option(chooser, set), Qt::LeftButton);
     QTest::mouseClick(button(chooser, "Command1"), Qt::LeftButton);
     QCOMPARE(accepted.count(), 1);
-    QCOMPARE(accepted.at(0).at(0).toInt(), cardbase);
+    QCOMPARE(accepted.at(0).at(0).toInt(), firstPicture);
     QCOMPARE(cancelled.count(), 0);
     QVERIFY(!chooser.isVisible());
 }
@@ -131,7 +133,7 @@ void TestGraphicsChooser::openForPreselectsCurrentSet()
     chooser.openFor(16);
     QVERIFY(chooser.isVisible());
     QVERIFY(option(chooser, 6)->isChecked());
-    QCOMPARE(chooser.selectedCardbase(), 16);
+    QCOMPARE(chooser.selectedFirstPicture(), 16);
 }
 
 void TestGraphicsChooser::openForKeepsUserSelection()
@@ -210,7 +212,7 @@ void TestGraphicsChooser::optionsSitBesideTheirRows()
     QCOMPARE(option(chooser, 6)->geometry(), QRect(224, 24, 80, 33));
     QCOMPARE(option(chooser, 7)->geometry(), QRect(304, 384, 88, 33));
     QCOMPARE(option(chooser, 12)->geometry(), QRect(304, 24, 88, 33));
-    for (int set = 1; set <= GraphicsChooser::SetCount; ++set) {
+    for (int set = 1; set <= PictureSet::setCount; ++set) {
         QRadioButton* opt = option(chooser, set);
         QVERIFY2(opt->sizeHint().width() <= opt->width(), qPrintable(opt->text()));
     }

@@ -9,7 +9,7 @@ namespace ttt {
 // edge-and-far-corner positions get the corner between them, and corner draws turn
 // into the centre. Several rows read the draw (c); none tests whether the centre
 // or the chosen corner is free, so the move may have to be drawn again.
-inline constexpr Rule hardmoveOwnRules[] = {
+inline constexpr Rule hardOwnRules[] = {
     {"49", "(8=1 and c=4) or c=6", 5},
     {"50", "(2=1 and c=4) or c=6", 5},
     {"51", "(4=1 and c=8) or c=2", 5},
@@ -29,6 +29,6 @@ inline constexpr Rule hardmoveOwnRules[] = {
 };
 
 // Rules 1 to 24 win, 25 to 48 block, 49 to 64 as above.
-inline constexpr auto hardmoveRules = joinRules(winSequence, blockSequence, hardmoveOwnRules);
+inline constexpr auto hardRules = joinRules(winSequence, blockSequence, hardOwnRules);
 
 } // namespace ttt

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "match.h"
+
+#include "core/randomsource.h"
+#include "core/reply.h"
+#include "opponent/selector.h"
+
+namespace ttt {
+
+namespace {
+
+// The cue of a finished game: the two-player cues name the winning mark, the
+// one-player ones speak to the human.
+std::optional<Cue> outcomeCue(Outcome outcome, Players players)
+{
+    const bool two = players == Players::Two;
+    switch (outcome) {
+    case Outcome::XWins:
+        return two ? Cue::X2Win : Cue::XWin;
+    case Outcome::OWins:
+        return two ? Cue::O2Win : Cue::OWin;
+    case Outcome::Draw:
+        return Cue::NoWin;
+    case Outcome::Open:
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+Match::Match(const Board& board, Players players, Mark next)
+    : m_board(board), m_status(Status::Playing), m_players(players), m_next(next)
+{
+}
+
+void Match::start(Players players, Mark firstMover)
+{
+    *this = Match(Board(), players, firstMover);
+}
+
+Match::Move Match::click(Square square, Level level, RandomSource& random)
+{
+    if (!isPlaying() || !Board::isSquare(square))
+        return {};
+    random.reseed();
+    if (!m_board.isFree(square))
+        return {Move::Kind::Refused, Outcome::Open, Cue::Error};
+    const Move human = place(square);
+    if (!computerToMove())
+        return human;
+    return computerTurn(level, random);
+}
+
+bool Match::computerToMove() const
+{
+    return isPlaying() && m_players == Players::One && m_next == Mark::O;
+}
+
+Match::Move Match::computerTurn(Level level, RandomSource& random)
+{
+    const auto draw = [&random] { return drawOneOf(random, Board::squareCount); };
+    const auto rules = [&](Square drawn) { return selectMove(level, m_board, drawn); };
+    return place(replySquare(m_board, draw, rules));
+}
+
+Match::Move Match::place(Square square)
+{
+    m_board.place(square, m_next);
+    m_next = otherMark(m_next);
+    m_outcome = outcomeOf(m_board);
+    if (m_outcome != Outcome::Open)
+        m_status = Status::Idle;
+    return {Move::Kind::Played, m_outcome, outcomeCue(m_outcome, m_players)};
+}
+
+} // namespace ttt

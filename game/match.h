@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "game/options.h"
+#include "results/cues.h"
+#include "results/outcome.h"
+
+#include <optional>
+
+namespace ttt {
+
+class RandomSource;
+
+// One game on the board: the marks, the mark that comes next, whether the game is
+// being played, and how it ended. In a one-player game the human plays X and the
+// computer answers every X with an O; in a two-player game the players take turns.
+class Match
+{
+public:
+    enum class Status { Idle, Playing };
+
+    // What a click on a square did, with the cue it calls for.
+    struct Move
+    {
+        enum class Kind { Ignored, Refused, Played };
+        Kind kind = Kind::Ignored;
+        Outcome outcome = Outcome::Open; // after the click's last mark
+        std::optional<Cue> cue;
+    };
+
+    // Idle on an empty board, before the first New Game.
+    Match() = default;
+    // A game being played at this position, `next` to place the next mark; in a
+    // one-player game O is the computer's mark.
+    Match(const Board& board, Players players, Mark next);
+
+    // New Game: an empty board, `firstMover` to place the first mark. When that is the
+    // computer, it opens with computerTurn().
+    void start(Players players, Mark firstMover);
+    // Stops the game where it stands: the marks stay and clicks are ignored.
+    void stop() { m_status = Status::Idle; }
+
+    // The move cycle for a click on `square`, or a digit key: ignored unless a game is
+    // being played, refused on a taken square, else the mover's mark and, in a
+    // one-player game that goes on, the computer's reply at `level`.
+    Move click(Square square, Level level, RandomSource& random);
+    bool computerToMove() const;
+    // The computer's mark, on the square its reply at `level` settles on.
+    Move computerTurn(Level level, RandomSource& random);
+
+    const Board& board() const { return m_board; }
+    Status status() const { return m_status; }
+    bool isPlaying() const { return m_status == Status::Playing; }
+    Players players() const { return m_players; }
+    Mark nextMark() const { return m_next; }
+    // How the last finished game ended; Open from New Game until the game ends.
+    Outcome outcome() const { return m_outcome; }
+
+private:
+    Move place(Square square);
+
+    Board m_board;
+    Status m_status = Status::Idle;
+    Players m_players = Players::One;
+    Mark m_next = Mark::X;
+    Outcome m_outcome = Outcome::Open;
+};
+
+} // namespace ttt
