@@ -14,23 +14,17 @@ namespace ttt {
 // square, 'X' or 'O'. "X.O......" has X on square 1 and O on square 3. The lab reads
 // and prints boards this way, and tests and their failure messages use it.
 
+inline constexpr std::string_view markLetters = ".XO"; // in the order of Mark
+
 constexpr char markLetter(Mark mark)
 {
-    return mark == Mark::X ? 'X' : mark == Mark::O ? 'O' : '.';
+    return markLetters[static_cast<std::size_t>(mark)];
 }
 
 constexpr std::optional<Mark> markOfLetter(char letter)
 {
-    switch (letter) {
-    case '.':
-        return Mark::Free;
-    case 'X':
-        return Mark::X;
-    case 'O':
-        return Mark::O;
-    default:
-        return std::nullopt;
-    }
+    const std::size_t found = markLetters.find(letter);
+    return found == std::string_view::npos ? std::nullopt : std::optional(static_cast<Mark>(found));
 }
 
 std::string boardText(const Board& board);

@@ -56,36 +56,6 @@ Game::KeyResult Game::pressKey(char32_t key)
     return KeyResult::Ignored;
 }
 
-void Game::choosePlayers(Players players)
-{
-    apply(m_controls.choosePlayers(m_options, players));
-}
-
-void Game::chooseFirstMover(Mark mover)
-{
-    apply(m_controls.chooseFirstMover(m_options, mover));
-}
-
-void Game::chooseLevel(Level level)
-{
-    apply(m_controls.chooseLevel(m_options, level));
-}
-
-void Game::clickPlayersButton(Players players)
-{
-    apply(m_controls.clickPlayersButton(m_options, players));
-}
-
-void Game::clickFirstMoveButton(Mark mover)
-{
-    apply(m_controls.clickFirstMoveButton(m_options, mover));
-}
-
-void Game::clickLevelButton(Level level)
-{
-    apply(m_controls.clickLevelButton(m_options, level));
-}
-
 // Switching scoring either way starts the totals from zero.
 void Game::toggleScoring()
 {

@@ -34,12 +34,18 @@ public:
     KeyResult pressKey(char32_t key);
 
     // Match options from the menus and from the option buttons (see OptionControls).
-    void choosePlayers(Players players);
-    void chooseFirstMover(Mark mover);
-    void chooseLevel(Level level);
-    void clickPlayersButton(Players players);
-    void clickFirstMoveButton(Mark mover);
-    void clickLevelButton(Level level);
+    void choosePlayers(Players players) { apply(m_controls.choosePlayers(m_options, players)); }
+    void chooseFirstMover(Mark mover) { apply(m_controls.chooseFirstMover(m_options, mover)); }
+    void chooseLevel(Level level) { apply(m_controls.chooseLevel(m_options, level)); }
+    void clickPlayersButton(Players players)
+    {
+        apply(m_controls.clickPlayersButton(m_options, players));
+    }
+    void clickFirstMoveButton(Mark mover)
+    {
+        apply(m_controls.clickFirstMoveButton(m_options, mover));
+    }
+    void clickLevelButton(Level level) { apply(m_controls.clickLevelButton(m_options, level)); }
 
     // Switches the player can flip, and the picture set.
     void toggleScoring();

@@ -7,7 +7,7 @@
 // computer, and the option choices are tried on the early positions. After each step both
 // must show the same board, cues, outcome, pointer and options.
 #include "core/boardtext.h"
-#include "core/tests/scriptedrandom.h"
+#include "core/randomsource.h"
 #include "game/game.h"
 #include "opponent/selector.h"
 #include "results/tests/recordingcues.h"
@@ -15,7 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <sstream>
+#include <span>
 #include <unordered_set>
 
 namespace ttt::test {
@@ -151,17 +151,42 @@ struct FormerGame
 
     std::string key() const
     {
-        std::ostringstream out;
-        out << board << movecount << turn << firstflag << gameover << oFirstChecked
-            << twoPlayerChecked << firstMoveButton << static_cast<int>(result);
-        return out.str();
+        std::string text = boardText(board);
+        for (int value : {movecount, turn, firstflag, gameover, int(oFirstChecked),
+                          int(twoPlayerChecked), firstMoveButton, int(result)})
+            text += static_cast<char>('0' + value);
+        return text;
     }
+};
+
+// The draws of one step: `first`, then the squares 1 to 9 over and over.
+class StepRandom : public RandomSource
+{
+public:
+    void startStep(Square first)
+    {
+        m_first = first;
+        draws = reseeds = 0;
+    }
+    void reseed() override { ++reseeds; }
+    double next() override
+    {
+        const Square square = draws == 0 ? m_first : (draws - 1) % Board::squareCount + 1;
+        ++draws;
+        return (square - 0.5) / Board::squareCount;
+    }
+
+    int draws = 0;
+    int reseeds = 0;
+
+private:
+    Square m_first = 1;
 };
 
 // Both forms, each with its own draws and cues.
 struct Pair
 {
-    ScriptedRandom formerRandom, newRandom;
+    StepRandom formerRandom, newRandom;
     RecordingCues formerCues, newCues;
     FormerGame former;
     Game game{newRandom, newCues};
@@ -169,22 +194,28 @@ struct Pair
 
 using Action = std::function<void(FormerGame&, Game&)>;
 
+// The option choices, each for its first or second option: X or O, one or two players.
+struct OptionStep
+{
+    const char* name;
+    void (FormerGame::*former)(bool second);
+    void (*game)(Game& game, bool second);
+};
+
+// clang-format off
+const OptionStep optionSteps[] = {
+    {"first-move menu", &FormerGame::chooseFirstMover, [](Game& g, bool o) { g.chooseFirstMover(o ? Mark::O : Mark::X); }},
+    {"first-move button", &FormerGame::clickFirstMoveButton, [](Game& g, bool o) { g.clickFirstMoveButton(o ? Mark::O : Mark::X); }},
+    {"players menu", &FormerGame::choosePlayers, [](Game& g, bool two) { g.choosePlayers(two ? Players::Two : Players::One); }},
+    {"players button", &FormerGame::choosePlayers, [](Game& g, bool two) { g.clickPlayersButton(two ? Players::Two : Players::One); }},
+};
+// clang-format on
+
 struct Explorer
 {
     Level level;
     std::unordered_set<std::string> seen{};
     int steps = 0;
-
-    // The draws of one step: `first`, then every square in turn, twice.
-    static void script(ScriptedRandom& random, Square first)
-    {
-        random.script.clear();
-        random.queueSquares({first});
-        for (int round = 0; round < 2; ++round) {
-            for (Square square : Board::squares)
-                random.queueSquares({square});
-        }
-    }
 
     // Whether a step may draw squares for the computer: then every first draw is tried.
     static bool mayDraw(const FormerGame& f, bool isNewGame)
@@ -204,31 +235,20 @@ struct Explorer
                                f.newGame();
                                g.newGame();
                            }});
+        // While no game is played every click is ignored alike: one stands for all.
         for (Square square : Board::squares) {
+            if (former.gameover == 1 && square > 1)
+                break;
             actions.push_back({"click " + std::to_string(square), [square](FormerGame& f, Game& g) {
                                    f.click(square);
                                    g.clickSquare(square);
                                }});
         }
-        if (early) {
-            for (bool o : {false, true}) {
-                const Mark mover = o ? Mark::O : Mark::X;
-                actions.push_back({"menu first move", [o, mover](FormerGame& f, Game& g) {
-                                       f.chooseFirstMover(o);
-                                       g.chooseFirstMover(mover);
-                                   }});
-                actions.push_back({"first-move button", [o, mover](FormerGame& f, Game& g) {
-                                       f.clickFirstMoveButton(o);
-                                       g.clickFirstMoveButton(mover);
-                                   }});
-                const Players players = o ? Players::Two : Players::One;
-                actions.push_back({"menu players", [o, players](FormerGame& f, Game& g) {
-                                       f.choosePlayers(o);
-                                       g.choosePlayers(players);
-                                   }});
-                actions.push_back({"players button", [o, players](FormerGame& f, Game& g) {
-                                       f.choosePlayers(o);
-                                       g.clickPlayersButton(players);
+        for (const OptionStep& step : early ? optionSteps : std::span<const OptionStep>()) {
+            for (bool second : {false, true}) {
+                actions.push_back({step.name, [&step, second](FormerGame& f, Game& g) {
+                                       (f.*step.former)(second);
+                                       step.game(g, second);
                                    }});
             }
         }
@@ -237,15 +257,13 @@ struct Explorer
             for (Square first = 1; first <= (draws ? Board::squareCount : 1); ++first) {
                 FormerGame nextFormer = former;
                 Game nextGame = game;
-                script(bench.formerRandom, first);
-                script(bench.newRandom, first);
+                bench.formerRandom.startStep(first);
+                bench.newRandom.startStep(first);
                 bench.formerCues.played.clear();
                 bench.newCues.played.clear();
-                bench.formerRandom.reseeds = bench.newRandom.reseeds = 0;
                 action(nextFormer, nextGame);
                 ++steps;
-                compare(nextFormer, nextGame, bench,
-                        former.key() + " " + name + " draw " + std::to_string(first));
+                compare(nextFormer, nextGame, bench, former, name, first);
                 explore(nextFormer, nextGame, bench);
             }
         }
@@ -254,32 +272,37 @@ struct Explorer
     static std::string keyOf(const Game& game)
     {
         const Match& match = game.match();
-        std::ostringstream out;
-        out << match.board() << static_cast<int>(match.status()) << markLetter(match.nextMark())
-            << static_cast<int>(match.outcome()) << levelNumber(game.options().level)
-            << markLetter(game.options().firstMover) << static_cast<int>(game.options().players)
-            << markLetter(game.firstMoveButton().value_or(Mark::Free));
-        return out.str();
+        const Options& options = game.options();
+        std::string text = boardText(match.board());
+        for (int value : {int(match.status()), int(match.nextMark()), int(match.outcome()),
+                          int(options.level), int(options.firstMover), int(options.players),
+                          int(game.firstMoveButton().value_or(Mark::Free))})
+            text += static_cast<char>('0' + value);
+        return text;
     }
 
+    // Checks the step from `before`; the messages are built only when a check fails.
     static void compare(const FormerGame& f, const Game& g, const Pair& bench,
-                        const std::string& step)
+                        const FormerGame& before, const std::string& name, Square first)
     {
+        const auto step = [&] {
+            return before.key() + " " + name + " draw " + std::to_string(first);
+        };
         const Match& match = g.match();
         const Options& options = g.options();
         // The pointer over the cells: the arrow while idle, else the next click's mark.
         const Mark formerPointer = f.gameover == 1 ? Mark::Free : f.turn == 2 ? Mark::O : Mark::X;
         const Mark pointer = match.isPlaying() ? match.nextMark() : Mark::Free;
-        ASSERT_EQ(match.board(), f.board) << step;
-        ASSERT_EQ(match.isPlaying(), f.gameover == 0) << step;
-        ASSERT_EQ(match.outcome(), f.result) << step;
-        ASSERT_EQ(pointer, formerPointer) << step;
-        ASSERT_EQ(bench.newCues.played, bench.formerCues.played) << step;
-        ASSERT_EQ(options.firstMover == Mark::O, f.oFirstChecked) << step;
-        ASSERT_EQ(options.players == Players::Two, f.twoPlayerChecked) << step;
-        ASSERT_EQ(g.firstMoveButton(), f.firstMoveButton == 1 ? Mark::O : Mark::X) << step;
-        ASSERT_EQ(bench.newRandom.script.size(), bench.formerRandom.script.size()) << step;
-        ASSERT_EQ(bench.newRandom.reseeds, bench.formerRandom.reseeds) << step;
+        ASSERT_EQ(match.board(), f.board) << step();
+        ASSERT_EQ(match.isPlaying(), f.gameover == 0) << step();
+        ASSERT_EQ(match.outcome(), f.result) << step();
+        ASSERT_EQ(pointer, formerPointer) << step();
+        ASSERT_EQ(bench.newCues.played, bench.formerCues.played) << step();
+        ASSERT_EQ(options.firstMover == Mark::O, f.oFirstChecked) << step();
+        ASSERT_EQ(options.players == Players::Two, f.twoPlayerChecked) << step();
+        ASSERT_EQ(g.firstMoveButton(), f.firstMoveButton == 1 ? Mark::O : Mark::X) << step();
+        ASSERT_EQ(bench.newRandom.draws, bench.formerRandom.draws) << step();
+        ASSERT_EQ(bench.newRandom.reseeds, bench.formerRandom.reseeds) << step();
     }
 };
 
