@@ -24,18 +24,18 @@ bool Game::beginShutDown()
 
 void Game::newGame()
 {
-    m_match.start(m_options.players, m_options.firstMover);
+    m_match.start(m_options.firstMover);
     m_marksHidden = false;
-    if (m_match.computerToMove()) {
+    if (m_match.computerToMove(m_options)) {
         // The computer's opening is a move of its own: its draws start afresh.
         m_random.reseed();
-        finish(m_match.computerTurn(m_options.level, m_random));
+        finish(m_match.computerTurn(m_options, m_random));
     }
 }
 
 void Game::clickSquare(Square square)
 {
-    finish(m_match.click(square, m_options.level, m_random));
+    finish(m_match.click(square, m_options, m_random));
 }
 
 Game::KeyResult Game::pressKey(char32_t key)

@@ -29,49 +29,44 @@ std::optional<Cue> outcomeCue(Outcome outcome, Players players)
 
 } // namespace
 
-Match::Match(const Board& board, Players players, Mark next)
-    : m_board(board), m_status(Status::Playing), m_players(players), m_next(next)
+Match::Match(const Board& board, Mark next)
+    : m_board(board), m_status(Status::Playing), m_next(next)
 {
 }
 
-void Match::start(Players players, Mark firstMover)
-{
-    *this = Match(Board(), players, firstMover);
-}
-
-Match::Move Match::click(Square square, Level level, RandomSource& random)
+Match::Move Match::click(Square square, const Options& options, RandomSource& random)
 {
     if (!isPlaying() || !Board::isSquare(square))
         return {};
     random.reseed();
     if (!m_board.isFree(square))
         return {Move::Kind::Refused, Outcome::Open, Cue::Error};
-    const Move human = place(square);
-    if (!computerToMove())
+    const Move human = place(square, options.players);
+    if (!computerToMove(options))
         return human;
-    return computerTurn(level, random);
+    return computerTurn(options, random);
 }
 
-bool Match::computerToMove() const
+bool Match::computerToMove(const Options& options) const
 {
-    return isPlaying() && m_players == Players::One && m_next == Mark::O;
+    return isPlaying() && options.players == Players::One && m_next == Mark::O;
 }
 
-Match::Move Match::computerTurn(Level level, RandomSource& random)
+Match::Move Match::computerTurn(const Options& options, RandomSource& random)
 {
     const auto draw = [&random] { return drawOneOf(random, Board::squareCount); };
-    const auto rules = [&](Square drawn) { return selectMove(level, m_board, drawn); };
-    return place(replySquare(m_board, draw, rules));
+    const auto rules = [&](Square drawn) { return selectMove(options.level, m_board, drawn); };
+    return place(replySquare(m_board, draw, rules), options.players);
 }
 
-Match::Move Match::place(Square square)
+Match::Move Match::place(Square square, Players players)
 {
     m_board.place(square, m_next);
     m_next = otherMark(m_next);
     m_outcome = outcomeOf(m_board);
     if (m_outcome != Outcome::Open)
         m_status = Status::Idle;
-    return {Move::Kind::Played, m_outcome, outcomeCue(m_outcome, m_players)};
+    return {Move::Kind::Played, m_outcome, outcomeCue(m_outcome, players)};
 }
 
 } // namespace ttt

@@ -14,11 +14,11 @@ class RandomSource;
 // One game on the board: the marks, the mark that comes next, whether the game is
 // being played, and how it ended. In a one-player game the human plays X and the
 // computer answers every X with an O; in a two-player game the players take turns.
+// The number of players and the level come from the options in force: changing the
+// number of players stops the game, and a new level plays from the next reply on.
 class Match
 {
 public:
-    enum class Status { Idle, Playing };
-
     // What a click on a square did, with the cue it calls for.
     struct Move
     {
@@ -30,38 +30,36 @@ public:
 
     // Idle on an empty board, before the first New Game.
     Match() = default;
-    // A game being played at this position, `next` to place the next mark; in a
-    // one-player game O is the computer's mark.
-    Match(const Board& board, Players players, Mark next);
+    // A game being played at this position, `next` to place the next mark.
+    Match(const Board& board, Mark next);
 
     // New Game: an empty board, `firstMover` to place the first mark. When that is the
     // computer, it opens with computerTurn().
-    void start(Players players, Mark firstMover);
+    void start(Mark firstMover) { *this = Match(Board(), firstMover); }
     // Stops the game where it stands: the marks stay and clicks are ignored.
     void stop() { m_status = Status::Idle; }
 
     // The move cycle for a click on `square`, or a digit key: ignored unless a game is
     // being played, refused on a taken square, else the mover's mark and, in a
-    // one-player game that goes on, the computer's reply at `level`.
-    Move click(Square square, Level level, RandomSource& random);
-    bool computerToMove() const;
-    // The computer's mark, on the square its reply at `level` settles on.
-    Move computerTurn(Level level, RandomSource& random);
+    // one-player game that goes on, the computer's reply.
+    Move click(Square square, const Options& options, RandomSource& random);
+    bool computerToMove(const Options& options) const;
+    // The computer's mark, on the square its reply at the level in force settles on.
+    Move computerTurn(const Options& options, RandomSource& random);
 
     const Board& board() const { return m_board; }
-    Status status() const { return m_status; }
     bool isPlaying() const { return m_status == Status::Playing; }
-    Players players() const { return m_players; }
     Mark nextMark() const { return m_next; }
     // How the last finished game ended; Open from New Game until the game ends.
     Outcome outcome() const { return m_outcome; }
 
 private:
-    Move place(Square square);
+    enum class Status { Idle, Playing };
+
+    Move place(Square square, Players players);
 
     Board m_board;
     Status m_status = Status::Idle;
-    Players m_players = Players::One;
     Mark m_next = Mark::X;
     Outcome m_outcome = Outcome::Open;
 };

@@ -65,7 +65,7 @@ int main(int argc, char* argv[])
         return 1;
     auto* newGame = window.findChild<QAbstractButton*>(QStringLiteral("oneplay"));
     perf::PaintWatch watch;
-    for (int square = 1; square <= 9; ++square)
+    for (Square square : Board::squares)
         watch.watch(window.board()->cell(square));
 
     std::vector<double> micros;
@@ -73,7 +73,7 @@ int main(int argc, char* argv[])
     for (int cycle = 0; cycle < cycles; ++cycle) {
         QTest::mouseClick(newGame, Qt::LeftButton);
         QCoreApplication::processEvents();
-        const int square = 1 + cycle % 9;
+        const Square square = Board::squares[cycle % Board::squareCount];
         watch.reset();
 
         QElapsedTimer timer;

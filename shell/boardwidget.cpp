@@ -22,7 +22,7 @@ BoardWidget::BoardWidget(const Artwork& artwork, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Board"));
     setAccessibleDescription(tr("Keys 1 to 9 play the squares as on a numeric keypad"));
-    for (int square = 1; square <= 9; ++square) {
+    for (Square square : Board::squares) {
         const int row = 2 - (square - 1) / 3; // square 7 is on the top row
         const int column = (square - 1) % 3;
         auto* cell = new CellView(m_artwork, square, this);

@@ -274,7 +274,7 @@ struct Explorer
         const Match& match = game.match();
         const Options& options = game.options();
         std::string text = boardText(match.board());
-        for (int value : {int(match.status()), int(match.nextMark()), int(match.outcome()),
+        for (int value : {int(match.isPlaying()), int(match.nextMark()), int(match.outcome()),
                           int(options.level), int(options.firstMover), int(options.players),
                           int(game.firstMoveButton().value_or(Mark::Free))})
             text += static_cast<char>('0' + value);

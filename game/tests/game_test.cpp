@@ -104,6 +104,19 @@ TEST(StartUp, SilentIdleAndShowingTheSavedOptions)
     EXPECT_EQ(bench.board(), ".........");
 }
 
+TEST(ShutDown, ExitSavesTheOptionsAsChanged)
+{
+    GameBench bench;
+    bench.game.chooseFirstMover(Mark::O);
+    bench.game.choosePlayers(Players::Two);
+    bench.game.toggleScoring();
+    bench.game.toggleSounds();
+    bench.game.toggleOnTop();
+    bench.game.chooseLevel(Level::Easy);
+    bench.game.acceptPictureSet(PictureSet::numbered(3));
+    EXPECT_EQ(recordFromOptions(bench.game.options()), (SettingsRecord{1, 2, 2, 1, 0, 1, 7}));
+}
+
 TEST(ShutDown, FarewellIsHeardOnlyWithSoundsOn)
 {
     GameBench on;

@@ -56,10 +56,11 @@ TEST(Match, EachRowGivesItsBoardCueAndOutcome)
 {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        Match match(*boardFromText(row.before), row.players, row.next);
+        Match match(*boardFromText(row.before), row.next);
         ScriptedRandom random;
         random.queueSquares(row.draws);
-        const Match::Move move = match.click(row.click, row.level, random);
+        const Options options{.level = row.level, .players = row.players};
+        const Match::Move move = match.click(row.click, options, random);
         EXPECT_EQ(boardText(match.board()), row.after);
         EXPECT_EQ(move.kind, row.kind);
         EXPECT_EQ(move.cue, row.cue);
@@ -75,11 +76,11 @@ TEST(Match, ClicksAreIgnoredWhileIdleAndOffTheBoard)
 {
     ScriptedRandom random;
     Match idle;
-    Match playing(Board(), Players::Two, Mark::X);
+    Match playing(Board(), Mark::X);
     for (Square square : Board::squares)
-        EXPECT_EQ(idle.click(square, Level::Easy, random).kind, Kind::Ignored);
+        EXPECT_EQ(idle.click(square, {}, random).kind, Kind::Ignored);
     for (Square square : {0, 10, -1})
-        EXPECT_EQ(playing.click(square, Level::Easy, random).kind, Kind::Ignored);
+        EXPECT_EQ(playing.click(square, {}, random).kind, Kind::Ignored);
     EXPECT_EQ(random.reseeds, 0);
     EXPECT_EQ(idle.board(), Board());
     EXPECT_EQ(playing.board(), Board());
@@ -88,29 +89,31 @@ TEST(Match, ClicksAreIgnoredWhileIdleAndOffTheBoard)
 TEST(Match, StoppedGameKeepsItsMarksAndIgnoresClicks)
 {
     ScriptedRandom random;
-    Match match(*boardFromText("X...O...."), Players::One, Mark::X);
+    Match match(*boardFromText("X...O...."), Mark::X);
     match.stop();
-    EXPECT_EQ(match.click(2, Level::Easy, random).kind, Kind::Ignored);
+    EXPECT_EQ(match.click(2, {}, random).kind, Kind::Ignored);
     EXPECT_EQ(boardText(match.board()), "X...O....");
-    EXPECT_EQ(match.status(), Match::Status::Idle);
+    EXPECT_FALSE(match.isPlaying());
 }
 
 TEST(Match, NewGameStartsEmptyWithTheFirstMover)
 {
+    const Options twoPlayers{.players = Players::Two};
     for (const Mark first : {Mark::X, Mark::O}) {
-        Match match(*boardFromText("XXXOO...."), Players::Two, Mark::O);
-        match.start(Players::Two, first);
+        Match match(*boardFromText("XXXOO...."), Mark::O);
+        match.start(first);
         EXPECT_EQ(match.board(), Board());
         EXPECT_EQ(match.outcome(), Outcome::Open);
-        EXPECT_FALSE(match.computerToMove());
+        EXPECT_FALSE(match.computerToMove(twoPlayers));
         ScriptedRandom random;
         for (Square square : {1, 2, 3})
-            match.click(square, Level::Easy, random);
+            match.click(square, twoPlayers, random);
         EXPECT_EQ(boardText(match.board()), first == Mark::X ? "XOX......" : "OXO......");
     }
     Match computerFirst;
-    computerFirst.start(Players::One, Mark::O);
-    EXPECT_TRUE(computerFirst.computerToMove());
+    computerFirst.start(Mark::O);
+    EXPECT_TRUE(computerFirst.computerToMove({}));
+    EXPECT_FALSE(computerFirst.computerToMove(twoPlayers));
 }
 
 } // namespace

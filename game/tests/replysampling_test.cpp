@@ -62,8 +62,8 @@ TEST(ReplySampling, TheMoveCycleDrawsAsTheLabReckons)
             const std::array<double, Board::squareCount> exact = labReply(level, text);
             std::array<int, Board::squareCount> seen{};
             for (int i = 0; i < replies; ++i) {
-                Match match(*boardFromText(text), Players::One, Mark::O);
-                match.computerTurn(level, random);
+                Match match(*boardFromText(text), Mark::O);
+                match.computerTurn({.level = level}, random);
                 for (Square square : Board::squares)
                     seen[square - 1] += match.board().at(square) != boardFromText(text)->at(square);
             }
