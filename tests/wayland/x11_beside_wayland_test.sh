@@ -62,6 +62,11 @@ xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
     fail "the saved Always on Top did not reach the window: $(xprop -id "$window" _NET_WM_STATE)"
 
 kill -TERM "$pid"
+for _ in $(seq 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the game is still running 10 s after SIGTERM"
 status=0
 wait "$pid" || status=$?
 pid=
