@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/windowlayout.h"
+
 #include <QWidget>
 
 #include <array>
@@ -29,7 +31,7 @@ protected:
 
 private:
     const Artwork& m_artwork;
-    std::array<CellView*, 9> m_cells{};
+    std::array<CellView*, layout::squareCount> m_cells{};
 };
 
 } // namespace ttt

@@ -13,6 +13,7 @@
 #include "secondarywindows.h"
 #include "settings/settingsfile.h"
 #include "shell/twips.h"
+#include "shell/windowlayout.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -38,6 +39,19 @@ void paintWhiteOnBlack(QWidget* widget)
     palette.setColor(QPalette::ButtonText, Qt::white);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+void place(QWidget* widget, const layout::Control& control)
+{
+    widget->setObjectName(QLatin1String(control.name));
+    widget->setGeometry(control.rect());
+}
+
+template <std::size_t N>
+void nameButtons(const OptionGroup* group, const std::array<layout::Control, N>& options)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        group->button(static_cast<int>(i))->setObjectName(QLatin1String(options[i].name));
 }
 
 QString squareName(int square)
@@ -71,7 +85,7 @@ MainWindow::MainWindow(RandomSource& random, CueSink& cues, const Artwork& artwo
     : QMainWindow(parent), m_game(random, cues), m_artwork(artwork),
       m_onTopAvailable(keepsWindowsOnTop(QGuiApplication::platformName()))
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QLatin1String(layout::mainWindow));
     setWindowTitle(QStringLiteral("Vemo's Tic Tac Toe "));
     buildWindow();
     m_windows = new SecondaryWindows(this, m_artwork);
@@ -93,7 +107,7 @@ void MainWindow::buildWindow()
 {
     m_menus = GameMenus::build(menuBar());
     auto* area = new QWidget(this);
-    area->setObjectName(QStringLiteral("clientArea"));
+    area->setObjectName(QLatin1String(layout::clientArea));
     area->setFixedSize(354, 374);
     QPalette palette = area->palette();
     palette.setColor(QPalette::Window, windowColour);
@@ -116,81 +130,70 @@ void MainWindow::buildControls(QWidget* area)
     background->setGeometry(0, 0, 354, 374);
 
     auto* title = new PictureLabel(m_artwork, Artwork::Picture::Title, area);
-    title->setObjectName(QStringLiteral("Image1"));
-    title->setGeometry(twipsRect(1320, 120, 2625, 525));
+    place(title, layout::title);
     title->setAccessibleName(tr("Tic Tac Toe"));
 
     m_newGameButton = new PictureButton(m_artwork, Artwork::Picture::NewGameUp,
                                         Artwork::Picture::NewGameDown, area);
-    m_newGameButton->setObjectName(QStringLiteral("oneplay"));
-    m_newGameButton->setGeometry(twipsRect(240, 240, 330, 270));
+    place(m_newGameButton, layout::newGameButton);
     m_newGameButton->setAccessibleName(tr("New Game"));
     m_newGameButton->setToolTip(tr("New Game"));
 
     m_quitButton =
         new PictureButton(m_artwork, Artwork::Picture::QuitUp, Artwork::Picture::QuitDown, area);
-    m_quitButton->setObjectName(QStringLiteral("playstop"));
-    m_quitButton->setGeometry(twipsRect(600, 240, 330, 270));
+    place(m_quitButton, layout::quitButton);
     m_quitButton->setAccessibleName(tr("Quit"));
     m_quitButton->setToolTip(tr("Quit"));
 
-    m_pointnew = new QLabel(area);
-    m_pointnew->setObjectName(QStringLiteral("pointnew"));
-    m_pointnew->setGeometry(twipsRect(340, 530, 135, 135).adjusted(-2, -2, 2, 2));
-    m_pointnew->setAlignment(Qt::AlignCenter);
-    QPalette white = m_pointnew->palette();
+    m_newGamePointer = new QLabel(area);
+    place(m_newGamePointer, layout::newGamePointer);
+    m_newGamePointer->setGeometry(m_newGamePointer->geometry().adjusted(-2, -2, 2, 2));
+    m_newGamePointer->setAlignment(Qt::AlignCenter);
+    QPalette white = m_newGamePointer->palette();
     white.setColor(QPalette::WindowText, Qt::white);
-    m_pointnew->setPalette(white);
+    m_newGamePointer->setPalette(white);
 
     m_board = new BoardWidget(m_artwork, area);
-    m_board->setGeometry(twipsRect(120, 840, 3735, 3735));
+    place(m_board, layout::board);
 
     m_result = new PictureLabel(m_artwork, Artwork::Picture::BlankResult, area);
-    m_result->setObjectName(QStringLiteral("result"));
-    m_result->setGeometry(twipsRect(960, 4800, 3255, 615));
+    place(m_result, layout::resultPicture);
 }
 
 void MainWindow::buildOptionFrames(QWidget* area)
 {
-    m_players = new OptionGroup(tr("Players"),
-                                {{QStringLiteral("1"), twipsRect(120, 240, 465, 195)},
-                                 {QStringLiteral("2"), twipsRect(650, 240, 460, 195)}},
-                                area);
-    m_players->setObjectName(QStringLiteral("Frame1_0"));
-    m_players->setGeometry(twipsRect(3960, 840, 1260, 495));
+    const auto& players = layout::playersOptions;
+    m_players = new OptionGroup(
+        tr("Players"),
+        {{QStringLiteral("1"), players[0].rect()}, {QStringLiteral("2"), players[1].rect()}}, area);
+    place(m_players, layout::playersPanel);
 
     m_scores = new ScorePanel(area);
-    m_scores->setGeometry(twipsRect(3960, 1440, 1260, 1095));
+    place(m_scores, layout::scorePanel);
 
-    m_firstMove = new OptionGroup(tr("First Move"),
-                                  {{QStringLiteral("X"), twipsRect(120, 240, 495, 195)},
-                                   {QStringLiteral("O"), twipsRect(650, 240, 495, 195)}},
-                                  area);
-    m_firstMove->setObjectName(QStringLiteral("Frame1_1"));
-    m_firstMove->setGeometry(twipsRect(3960, 2640, 1260, 495));
+    const auto& firstMove = layout::firstMoveOptions;
+    m_firstMove = new OptionGroup(
+        tr("First Move"),
+        {{QStringLiteral("X"), firstMove[0].rect()}, {QStringLiteral("O"), firstMove[1].rect()}},
+        area);
+    place(m_firstMove, layout::firstMovePanel);
 
+    const auto& levels = layout::difficultyOptions;
     m_difficulty = new OptionGroup(tr("Difficulty"),
-                                   {{tr("Easy"), twipsRect(120, 240, 1095, 255)},
-                                    {tr("Meduim"), twipsRect(120, 480, 1095, 255)},
-                                    {tr("Hard"), twipsRect(120, 720, 1095, 255)},
-                                    {tr("Unbeat"), twipsRect(120, 960, 1095, 255)}},
+                                   {{tr("Easy"), levels[0].rect()},
+                                    {tr("Meduim"), levels[1].rect()},
+                                    {tr("Hard"), levels[2].rect()},
+                                    {tr("Unbeat"), levels[3].rect()}},
                                    area);
-    m_difficulty->setObjectName(QStringLiteral("Frame2"));
-    m_difficulty->setGeometry(twipsRect(3960, 3240, 1260, 1335));
+    place(m_difficulty, layout::difficultyPanel);
     m_difficulty->button(3)->setAccessibleName(tr("Unbeatable"));
 
-    const std::pair<OptionGroup*, QString> groups[] = {
-        {m_players, QStringLiteral("playersonform")},
-        {m_firstMove, QStringLiteral("formfirstmove")},
-        {m_difficulty, QStringLiteral("formdiff")},
-    };
-    for (const auto& [group, name] : groups) {
-        paintWhiteOnBlack(group);
-        const QList<QAbstractButton*> buttons = group->buttons();
-        for (int i = 0; i < buttons.size(); ++i)
-            buttons[i]->setObjectName(name + QString::number(i));
-    }
-    paintWhiteOnBlack(m_scores);
+    nameButtons(m_players, players);
+    nameButtons(m_firstMove, firstMove);
+    nameButtons(m_difficulty, levels);
+    for (QWidget* panel : {static_cast<QWidget*>(m_players), static_cast<QWidget*>(m_firstMove),
+                           static_cast<QWidget*>(m_difficulty), static_cast<QWidget*>(m_scores)})
+        paintWhiteOnBlack(panel);
 }
 
 void MainWindow::connectMenus()
@@ -323,19 +326,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // While a secondary window is open the main window takes no input at all.
     if (event->type() == QEvent::KeyPress && isEnabled())
-        return handleKey(watched, static_cast<QKeyEvent*>(event));
+        return handleKey(static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::MouseButtonPress && watched == centralWidget())
         m_board->setFocus(Qt::MouseFocusReason);
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool MainWindow::handleKey(QObject* watched, QKeyEvent* event)
+bool MainWindow::handleKey(QKeyEvent* event)
 {
     if (event->text().isEmpty() || (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier)))
-        return false;
-    // The picture buttons keep Space and Enter, so they can be pressed from the keyboard.
-    const bool onPictureButton = watched == m_newGameButton || watched == m_quitButton;
-    if (onPictureButton && (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return))
         return false;
     switch (m_game.pressKey(event->text().toUcs4().value(0))) {
     case Game::KeyResult::QuitNow:
@@ -424,7 +423,7 @@ void MainWindow::renderCells()
     const QCursor cursor = pointer == Game::Pointer::XMark   ? m_artwork.xCursor()
                            : pointer == Game::Pointer::OMark ? m_artwork.oCursor()
                                                              : QCursor(Qt::ArrowCursor);
-    for (int square = 1; square <= 9; ++square) {
+    for (int square = 1; square <= layout::squareCount; ++square) {
         CellView* cell = m_board->cell(square);
         const int card = m_game.shownCard(square);
         cell->setCard(card);
@@ -452,8 +451,8 @@ void MainWindow::renderResult()
     m_result->setPicture(shown.picture);
     m_result->setAccessibleName(tr(shown.name));
     const bool idle = m_game.showsNewGamePointer();
-    m_pointnew->setText(idle ? QStringLiteral("^") : QString());
-    m_pointnew->setAccessibleName(idle ? tr("Start a new game") : QString());
+    m_newGamePointer->setText(idle ? QStringLiteral("^") : QString());
+    m_newGamePointer->setAccessibleName(idle ? tr("Start a new game") : QString());
 }
 
 void MainWindow::renderMenus()

@@ -70,7 +70,7 @@ private:
     void connectControls();
     void act(void (Game::*operation)());
     void playSquare(int square);
-    bool handleKey(QObject* watched, QKeyEvent* event);
+    bool handleKey(QKeyEvent* event);
     void shutDown();
     std::string saveOnExit();
     void hideWindows();
@@ -92,7 +92,7 @@ private:
     BoardWidget* m_board = nullptr;
     PictureButton* m_newGameButton = nullptr;
     PictureButton* m_quitButton = nullptr;
-    QLabel* m_pointnew = nullptr;
+    QLabel* m_newGamePointer = nullptr;
     PictureLabel* m_result = nullptr;
     ScorePanel* m_scores = nullptr;
     OptionGroup* m_players = nullptr;

@@ -3,7 +3,7 @@
 #include "cardview.h"
 #include "fonts.h"
 #include "shell/art/artwork.h"
-#include "shell/twips.h"
+#include "shell/windowlayout.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -60,7 +60,7 @@ GraphicsChooser::GraphicsChooser(const Artwork& art, QWidget* parent)
 
 void GraphicsChooser::setUpWindow()
 {
-    setObjectName(QStringLiteral("Form2"));
+    setObjectName(QLatin1String(layout::graphicsChooser));
     setWindowTitle(tr("X and O Graphics"));
     setFixedSize(fromTwips(9120), fromTwips(6495));
     setFont(dialogFont(QFont::SansSerif, 8.25, false));
@@ -77,7 +77,7 @@ void GraphicsChooser::addCards(const Artwork& art)
         const int kind = (index - 1) % 3;
         const int blockLeft = set <= SetsPerColumn ? 0 : 5880;
         auto* card = new CardView(art, index, this);
-        card->setObjectName(QStringLiteral("card%1").arg(index));
+        card->setObjectName(layout::numberedName(layout::cardPrefix, index));
         card->setAccessibleName(tr("Set %1: %2").arg(set).arg(kindName(kind)));
         card->move(fromTwips(blockLeft + kind * RowPitch), fromTwips(rowTop(set, 5400)));
     }
@@ -88,7 +88,7 @@ void GraphicsChooser::addOptions()
     for (int set = 1; set <= SetCount; ++set) {
         const bool left = set <= SetsPerColumn;
         auto* button = new QRadioButton(tr("Option %1").arg(set), this);
-        button->setObjectName(QStringLiteral("Opt%1").arg(set));
+        button->setObjectName(layout::numberedName(layout::setOptionPrefix, set));
         button->setAccessibleName(button->text());
         // Each option reaches to the next column, so that its caption has room.
         const int from = left ? 3360 : 4560;
@@ -102,13 +102,13 @@ void GraphicsChooser::addOptions()
 void GraphicsChooser::addButtons()
 {
     m_ok = new QPushButton(tr("OK"), this);
-    m_ok->setObjectName(QStringLiteral("Command1"));
+    m_ok->setObjectName(QLatin1String(layout::okButton));
     m_ok->setGeometry(twipsRect(3960, 3120, 1215, 375));
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &GraphicsChooser::accept);
 
     m_cancel = new QPushButton(tr("Cancel"), this);
-    m_cancel->setObjectName(QStringLiteral("Command2"));
+    m_cancel->setObjectName(QLatin1String(layout::cancelButton));
     m_cancel->setGeometry(twipsRect(3960, 4200, 1215, 375));
     connect(m_cancel, &QPushButton::clicked, this, &GraphicsChooser::cancel);
 }

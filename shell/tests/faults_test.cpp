@@ -9,6 +9,7 @@
 #include "shell/cueplayer.h"
 #include "shell/mainwindow.h"
 #include "shell/secondarywindows.h"
+#include "shell/windowlayout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -171,27 +172,32 @@ QString FaultsTest::takeMessage()
 // A two-player game that X wins on the bottom row.
 void FaultsTest::playAGame()
 {
-    QTest::mouseClick(m_window->findChild<QWidget*>(QStringLiteral("formfirstmove0")),
+    QTest::mouseClick(
+        m_window->findChild<QWidget*>(QLatin1String(layout::firstMoveOptions[0].name)),
+        Qt::LeftButton);
+    QTest::mouseClick(m_window->findChild<QWidget*>(QLatin1String(layout::playersOptions[1].name)),
                       Qt::LeftButton);
-    QTest::mouseClick(m_window->findChild<QWidget*>(QStringLiteral("playersonform1")),
+    QTest::mouseClick(m_window->findChild<QWidget*>(QLatin1String(layout::newGameButton.name)),
                       Qt::LeftButton);
-    QTest::mouseClick(m_window->findChild<QWidget*>(QStringLiteral("oneplay")), Qt::LeftButton);
     for (int square : {1, 7, 2, 8, 3})
         QTest::mouseClick(m_window->board()->cell(square), Qt::LeftButton);
     QCOMPARE(m_window->game().board().at(3), int(X));
     QCOMPARE(m_window->game().gameover(), 1);
-    QCOMPARE(m_window->findChild<QWidget*>(QStringLiteral("result"))->accessibleName(),
-             QStringLiteral("X wins"));
+    QCOMPARE(
+        m_window->findChild<QWidget*>(QLatin1String(layout::resultPicture.name))->accessibleName(),
+        QStringLiteral("X wins"));
 }
 
 void FaultsTest::chooseSet(int set)
 {
-    m_window->findChild<QAction*>(QStringLiteral("graphics"))->trigger();
+    m_window->findChild<QAction*>(QLatin1String(layout::graphicsAction))->trigger();
     GraphicsChooser* chooser = m_window->secondaryWindows()->chooser();
     QVERIFY(chooser && chooser->isVisible());
-    QTest::mouseClick(chooser->findChild<QWidget*>(QStringLiteral("Opt%1").arg(set)),
+    QTest::mouseClick(
+        chooser->findChild<QWidget*>(layout::numberedName(layout::setOptionPrefix, set)),
+        Qt::LeftButton);
+    QTest::mouseClick(chooser->findChild<QWidget*>(QLatin1String(layout::okButton)),
                       Qt::LeftButton);
-    QTest::mouseClick(chooser->findChild<QWidget*>(QStringLiteral("Command1")), Qt::LeftButton);
     QVERIFY(m_window->isEnabled());
     QCOMPARE(m_window->game().cardbase(), 3 * set - 2);
 }
@@ -211,7 +217,7 @@ QString FaultsTest::exitAndTakeMessage()
     });
     watcher.start(0);
     QSignalSpy finished(m_window.get(), &MainWindow::shutDownFinished);
-    m_window->findChild<QAction*>(QStringLiteral("exit"))->trigger();
+    m_window->findChild<QAction*>(QLatin1String(layout::exitAction))->trigger();
     watcher.stop();
     [&] { QCOMPARE(finished.count(), 1); }();
     return text;
@@ -276,7 +282,7 @@ void FaultsTest::readOnlyOptionsFile()
     QVERIFY(QFile::setPermissions(QStringLiteral("options.ttt"), QFile::ReadOwner));
     QCOMPARE(startAndTakeMessage(m_cues), QString());
     QCOMPARE(m_window->game().difficulty(), 4); // the saved settings
-    m_window->findChild<QAction*>(QStringLiteral("ai1"))->trigger();
+    m_window->findChild<QAction*>(QLatin1String(layout::levelActions[0]))->trigger();
     const QString atExit = exitAndTakeMessage();
     QVERIFY2(atExit.startsWith(QLatin1String("The settings could not be saved")),
              qPrintable(atExit));

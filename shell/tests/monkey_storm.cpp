@@ -4,6 +4,7 @@
 #include "shell/cellview.h"
 #include "shell/mainwindow.h"
 #include "shell/secondarywindows.h"
+#include "shell/windowlayout.h"
 
 #include <QAction>
 #include <QRadioButton>
@@ -15,24 +16,34 @@ namespace ttt::test {
 namespace {
 
 // Every menu command but Exit, which is one of the rarer ways out (see quit()).
-const char* const menuNames[] = {"newgamemenu", "clearscore", "allontop",  "taskbar",   "ai1",
-                                 "ai2",         "ai3",        "ai4",       "graphics",  "first",
-                                 "firsto",      "newgame",    "twoplayer", "turnscore", "sounds",
-                                 "tips",        "about"};
+const char* const menuNames[] = {
+    layout::newGameAction,   layout::clearScoreAction, layout::allOnTopAction,
+    layout::taskbarAction,   layout::levelActions[0],  layout::levelActions[1],
+    layout::levelActions[2], layout::levelActions[3],  layout::graphicsAction,
+    layout::xFirstAction,    layout::oFirstAction,     layout::onePlayerAction,
+    layout::twoPlayerAction, layout::scoringAction,    layout::soundsAction,
+    layout::tipsAction,      layout::aboutAction};
 
-const char* const optionNames[] = {"playersonform0", "playersonform1", "formfirstmove0",
-                                   "formfirstmove1", "formdiff0",      "formdiff1",
-                                   "formdiff2",      "formdiff3"};
+const char* const optionNames[] = {
+    layout::playersOptions[0].name,    layout::playersOptions[1].name,
+    layout::firstMoveOptions[0].name,  layout::firstMoveOptions[1].name,
+    layout::difficultyOptions[0].name, layout::difficultyOptions[1].name,
+    layout::difficultyOptions[2].name, layout::difficultyOptions[3].name};
 
 // Digits, letters other than "S" and "s", and the space bar.
 const char keys[] = "0123456789 abcdefghijklmnopqrtuvwxyzABCDEFGHIJKLMNOPQRTUVWXYZ";
 
+template <typename T> T* child(const QObject* parent, const QString& name)
+{
+    T* found = parent->findChild<T*>(name);
+    if (!found)
+        qFatal("the storm cannot find %s", qPrintable(name));
+    return found;
+}
+
 template <typename T> T* child(const QObject* parent, const char* name)
 {
-    T* found = parent->findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("the storm cannot find %s", name);
-    return found;
+    return child<T>(parent, QString::fromLatin1(name));
 }
 
 bool isOpen(const QWidget* window)
@@ -71,9 +82,10 @@ StormEvent MonkeyStorm::onMainWindow(MainWindow& window)
         return {StormKind::Square, QStringLiteral("key %1 on the board").arg(square), {}};
     }
     if (roll < 530) {
-        QWidget* targets[] = {
-            window.board(), window.centralWidget(), child<QWidget>(&window, "oneplay"),
-            child<QWidget>(&window, "playstop"), child<QWidget>(&window, optionNames[pick(8)])};
+        QWidget* targets[] = {window.board(), window.centralWidget(),
+                              child<QWidget>(&window, layout::newGameButton.name),
+                              child<QWidget>(&window, layout::quitButton.name),
+                              child<QWidget>(&window, optionNames[pick(8)])};
         QWidget* target = targets[pick(5)];
         return keyPress(target, target->objectName());
     }
@@ -82,8 +94,8 @@ StormEvent MonkeyStorm::onMainWindow(MainWindow& window)
     if (roll < 880)
         return optionButton(window);
     if (roll < 920) {
-        QTest::mouseClick(child<QWidget>(&window, "oneplay"), Qt::LeftButton);
-        return {StormKind::NewGameButton, QStringLiteral("click oneplay"), {}};
+        QTest::mouseClick(child<QWidget>(&window, layout::newGameButton.name), Qt::LeftButton);
+        return {StormKind::NewGameButton, QStringLiteral("click New Game"), {}};
     }
     if (roll < 994) {
         QTest::mouseClick(window.centralWidget(), Qt::LeftButton, {}, QPoint(3, 3));
@@ -120,11 +132,12 @@ StormEvent MonkeyStorm::quit(MainWindow& window)
 {
     switch (pick(3)) {
     case 0:
-        child<QAction>(&window, "exit")->trigger();
-        return {StormKind::Quit, QStringLiteral("menu exit"), QStringLiteral("exit")};
+        child<QAction>(&window, layout::exitAction)->trigger();
+        return {StormKind::Quit, QStringLiteral("menu exit"), QLatin1String(layout::exitAction)};
     case 1:
-        QTest::mouseClick(child<QWidget>(&window, "playstop"), Qt::LeftButton);
-        return {StormKind::Quit, QStringLiteral("click playstop"), QStringLiteral("playstop")};
+        QTest::mouseClick(child<QWidget>(&window, layout::quitButton.name), Qt::LeftButton);
+        return {StormKind::Quit, QStringLiteral("click Quit"),
+                QLatin1String(layout::quitButton.name)};
     default:
         return closeByFrame(&window, QStringLiteral("the main window"));
     }
@@ -150,7 +163,8 @@ StormEvent MonkeyStorm::blockedClick(MainWindow& window)
     else if (roll < 80)
         target = child<QWidget>(&window, optionNames[pick(8)]);
     else
-        target = child<QWidget>(&window, pick(2) ? "oneplay" : "playstop");
+        target =
+            child<QWidget>(&window, pick(2) ? layout::newGameButton.name : layout::quitButton.name);
     QTest::mouseClick(target, Qt::LeftButton);
     const QString name =
         target->objectName().isEmpty() ? QStringLiteral("a cell") : target->objectName();
@@ -164,16 +178,16 @@ StormEvent MonkeyStorm::onChooser(MainWindow& window)
     if (roll < 45) {
         const int set = pick(12) + 1;
         QTest::mouseClick(
-            child<QWidget>(chooser, QStringLiteral("Opt%1").arg(set).toLatin1().constData()),
+            child<QWidget>(chooser, layout::numberedName(layout::setOptionPrefix, set)),
             Qt::LeftButton);
         return {StormKind::Secondary, QStringLiteral("chooser: pick Option %1").arg(set), {}};
     }
     if (roll < 70) {
-        QTest::mouseClick(child<QWidget>(chooser, "Command1"), Qt::LeftButton);
+        QTest::mouseClick(child<QWidget>(chooser, layout::okButton), Qt::LeftButton);
         return {StormKind::Secondary, QStringLiteral("chooser: OK"), {}};
     }
     if (roll < 80) {
-        QTest::mouseClick(child<QWidget>(chooser, "Command2"), Qt::LeftButton);
+        QTest::mouseClick(child<QWidget>(chooser, layout::cancelButton), Qt::LeftButton);
         return {StormKind::Secondary, QStringLiteral("chooser: Cancel"), {}};
     }
     if (roll < 90)
@@ -193,11 +207,11 @@ StormEvent MonkeyStorm::onAbout(MainWindow& window)
     QWidget* about = window.secondaryWindows()->about();
     const int roll = pick(100);
     if (roll < 40) {
-        QTest::mouseClick(child<QWidget>(about, "Command1"), Qt::LeftButton);
+        QTest::mouseClick(child<QWidget>(about, layout::okButton), Qt::LeftButton);
         return {StormKind::Secondary, QStringLiteral("about: Thank you"), {}};
     }
     if (roll < 70) {
-        QTest::mouseDClick(child<QWidget>(about, "Image1"), Qt::LeftButton);
+        QTest::mouseDClick(child<QWidget>(about, layout::slideHotspot), Qt::LeftButton);
         return {StormKind::Secondary, QStringLiteral("about: double-click the hotspot"), {}};
     }
     if (roll < 90)
@@ -211,7 +225,7 @@ StormEvent MonkeyStorm::onTips(MainWindow& window)
     QWidget* tips = window.secondaryWindows()->tips();
     const int roll = pick(100);
     if (roll < 50) {
-        QTest::mouseClick(child<QWidget>(tips, "Command1"), Qt::LeftButton);
+        QTest::mouseClick(child<QWidget>(tips, layout::okButton), Qt::LeftButton);
         return {StormKind::Secondary, QStringLiteral("tips: OK"), {}};
     }
     if (roll < 90)

@@ -7,6 +7,7 @@
 #include "shell/mainwindow.h"
 #include "shell/secondarywindows.h"
 #include "shell/tests/windowtestbench.h"
+#include "shell/windowlayout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -79,16 +80,16 @@ void WaylandWindowTest::initTestCase()
 void WaylandWindowTest::alwaysOnTopIsUnavailableAndTheSavedChoiceKept()
 {
     startWith("3,1,1,0,1,1,16\r\n");
-    QAction* onTop = action("allontop");
+    QAction* onTop = action(layout::allOnTopAction);
     QVERIFY(!onTop->isEnabled());
     QVERIFY(!onTop->isChecked());
     QCOMPARE(onTop->text(), QStringLiteral("Al&ways on Top"));
     QVERIFY(!onTop->toolTip().isEmpty());
-    QVERIFY(m_bench->window->findChild<QMenu*>(QStringLiteral("file"))->toolTipsVisible());
+    QVERIFY(m_bench->window->findChild<QMenu*>(QLatin1String(layout::fileMenu))->toolTipsVisible());
     onTop->trigger();
     QVERIFY(!StayOnTop::isOnTop(m_bench->window.get()));
 
-    action("about")->trigger();
+    action(layout::aboutAction)->trigger();
     QVERIFY(!StayOnTop::isOnTop(m_bench->window->secondaryWindows()->about()));
 
     m_bench->window->close();
@@ -103,7 +104,7 @@ void WaylandWindowTest::aboutStaysOverTheMainWindow()
     const QString mainTitle = m_bench->window->windowTitle();
     QTRY_VERIFY_WITH_TIMEOUT(compositorStacking().contains(mainTitle), 10000);
 
-    action("about")->trigger();
+    action(layout::aboutAction)->trigger();
     AboutWindow* about = m_bench->window->secondaryWindows()->about();
     QVERIFY(QTest::qWaitForWindowExposed(about));
     QCOMPARE(about->windowHandle()->transientParent(), m_bench->window->windowHandle());
