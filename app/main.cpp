@@ -85,7 +85,7 @@ int main(int argc, char* argv[])
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                      [&window](QSessionManager&) { window.endSession(); });
 
-    const std::string problem = window.startUpFromSettingsFile();
+    const ttt::FileProblem problem = window.startUpFromSettingsFile();
     // The window comes first; its icon and the sound system follow as soon as it is
     // on the screen, and the start cue waits for them.
     cues.holdSoundSystem();

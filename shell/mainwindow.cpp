@@ -5,6 +5,7 @@
 #include "cellview.h"
 #include "dialogs/stayontop.h"
 #include "dialogs/trayicon.h"
+#include "fileproblemtext.h"
 #include "optiongroup.h"
 #include "picturebutton.h"
 #include "picturelabel.h"
@@ -263,7 +264,7 @@ void MainWindow::startUp(const SettingsRecord& settings)
     render();
 }
 
-std::string MainWindow::startUpFromSettingsFile()
+FileProblem MainWindow::startUpFromSettingsFile()
 {
     const LoadedSettings settings = loadSettings(settingsFileName);
     startUp(settings.record);
@@ -304,12 +305,12 @@ void MainWindow::acceptPictureSet(int cardbase)
     warn(savePictureSet(pictureSetFileName, cardbase));
 }
 
-void MainWindow::warn(const std::string& problem)
+void MainWindow::warn(const FileProblem& problem)
 {
-    if (problem.empty())
+    if (!problem)
         return;
-    auto* note = new QMessageBox(QMessageBox::Warning, windowTitle(),
-                                 QString::fromStdString(problem), QMessageBox::Ok, this);
+    auto* note = new QMessageBox(QMessageBox::Warning, windowTitle(), fileProblemText(problem),
+                                 QMessageBox::Ok, this);
     note->setAttribute(Qt::WA_DeleteOnClose);
     note->setModal(false);
     note->show();
@@ -361,9 +362,9 @@ void MainWindow::shutDown()
 {
     m_shuttingDown = true;
     const bool farewell = m_game.beginShutDown();
-    const std::string problem = saveOnExit();
-    if (!problem.empty())
-        QMessageBox::warning(this, windowTitle(), QString::fromStdString(problem));
+    const FileProblem problem = saveOnExit();
+    if (problem)
+        QMessageBox::warning(this, windowTitle(), fileProblemText(problem));
     hideWindows();
     if (farewell && m_farewellHold > 0) {
         // The window is gone; the program stays until the farewell has been heard.
@@ -381,9 +382,9 @@ void MainWindow::endSession()
     if (!m_shuttingDown) {
         m_shuttingDown = true;
         // Nobody may be there to answer a message box while the desktop closes.
-        const std::string problem = saveOnExit();
-        if (!problem.empty())
-            qWarning("%s", problem.c_str());
+        const FileProblem problem = saveOnExit();
+        if (problem)
+            qWarning("%s", qPrintable(fileProblemText(problem)));
         hideWindows();
     } else if (m_farewell && m_farewell->isActive()) {
         m_farewell->stop();
@@ -393,7 +394,7 @@ void MainWindow::endSession()
     emit shutDownFinished();
 }
 
-std::string MainWindow::saveOnExit()
+FileProblem MainWindow::saveOnExit()
 {
     m_tray->remove();
     return saveSettings(settingsFileName, m_game.settingsRecord());

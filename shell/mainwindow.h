@@ -2,6 +2,7 @@
 
 #include "game/game.h"
 #include "gamemenus.h"
+#include "settings/settingsfile.h"
 
 #include <QMainWindow>
 
@@ -35,9 +36,9 @@ public:
 
     // Applies the saved settings silently; the window is then shown and greets.
     void startUp(const SettingsRecord& settings);
-    // Start-up from "options.ttt" in the working directory. Returns what the player
-    // should be told when the file could not be read, else an empty string.
-    std::string startUpFromSettingsFile();
+    // Start-up from "options.ttt" in the working directory. Returns what went wrong
+    // with the file, for the player to be told.
+    FileProblem startUpFromSettingsFile();
     void greet();
 
     const Game& game() const { return m_game; }
@@ -46,7 +47,7 @@ public:
     // How long the farewell is given to be heard at exit, in milliseconds.
     void setFarewellHold(int milliseconds) { m_farewellHold = milliseconds; }
     // Tells the player about a file problem without holding up the game.
-    void warn(const std::string& problem);
+    void warn(const FileProblem& problem);
     // The desktop session is ending: the settings are saved as at exit, with no
     // farewell and no wait, and the program may end. During the farewell of an
     // exit already under way it only cuts the farewell short.
@@ -72,7 +73,7 @@ private:
     void playSquare(int square);
     bool handleKey(QKeyEvent* event);
     void shutDown();
-    std::string saveOnExit();
+    FileProblem saveOnExit();
     void hideWindows();
     void openSecondary(void (SecondaryWindows::*open)());
     void setStacking();

@@ -150,7 +150,7 @@ void FaultsTest::start(CueSink& cues)
 QString FaultsTest::startAndTakeMessage(CueSink& cues)
 {
     start(cues);
-    const std::string problem = m_window->startUpFromSettingsFile();
+    const FileProblem problem = m_window->startUpFromSettingsFile();
     m_window->show();
     m_window->greet();
     m_window->warn(problem);

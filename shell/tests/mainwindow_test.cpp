@@ -2,6 +2,7 @@
 #include "shell/art/artwork.h"
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
+#include "shell/fileproblemtext.h"
 #include "shell/mainwindow.h"
 #include "shell/windowlayout.h"
 #include "windowtestbench.h"
@@ -39,6 +40,8 @@ private slots:
     void anyButtonPressesAPictureButtonOnlyLeftClicks_data();
     void anyButtonPressesAPictureButtonOnlyLeftClicks();
     void spacePressesTheFocusedPictureButton_data();
+    void fileProblemsAreToldInOneSentence_data();
+    void fileProblemsAreToldInOneSentence();
     void spacePressesTheFocusedPictureButton();
     void doubleClickOnAFreeSquareIsOneMove();
     void sessionEndSavesWithoutFarewell();
@@ -322,6 +325,37 @@ void MainWindowTest::spacePressesTheFocusedPictureButton()
     QSignalSpy clicked(picture, &QAbstractButton::clicked);
     QTest::keyClick(picture, Qt::Key_Space);
     QCOMPARE(clicked.count(), 1);
+}
+
+void MainWindowTest::fileProblemsAreToldInOneSentence_data()
+{
+    using Kind = FileProblem::Kind;
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("text");
+    const auto row = [](const char* name, Kind kind, const char* text) {
+        QTest::newRow(name) << static_cast<int>(kind) << QString::fromUtf8(text);
+    };
+    row("none", Kind::None, "");
+    row("unreadable", Kind::Unreadable,
+        "The settings file f.ttt could not be read (why), so the default settings are used.");
+    row("not created", Kind::NotCreated,
+        "The settings file f.ttt could not be created (why), so the default settings are used.");
+    row("partly read", Kind::PartlyRead,
+        "Some settings in f.ttt could not be read, so their default values are used.");
+    row("not saved", Kind::NotSaved, "The settings could not be saved to f.ttt (why).");
+    row("unreadable, not saved", Kind::UnreadableNotSaved,
+        "The settings could not be saved to f.ttt (why): the file could not be read at start-up.");
+    row("picture set not saved", Kind::PictureSetNotSaved,
+        "The picture set could not be saved to f.ttt (why).");
+}
+
+void MainWindowTest::fileProblemsAreToldInOneSentence()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, text);
+    const FileProblem problem{static_cast<FileProblem::Kind>(kind), "f.ttt",
+                              kind == static_cast<int>(FileProblem::Kind::PartlyRead) ? "" : "why"};
+    QCOMPARE(fileProblemText(problem), text);
 }
 
 void MainWindowTest::doubleClickOnAFreeSquareIsOneMove()

@@ -62,7 +62,7 @@ private:
     }
     void start()
     {
-        QVERIFY(m_window->startUpFromSettingsFile().empty());
+        QVERIFY(!m_window->startUpFromSettingsFile());
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
         m_bench->cues.played.clear();
@@ -249,9 +249,9 @@ void SecondaryWindowsTest::alwaysOnTopTwiceEndsOff()
 void SecondaryWindowsTest::secondaryWindowsAreDialogsCentredOverTheGame_data()
 {
     QTest::addColumn<QString>("menuItem");
-    QTest::newRow("chooser") << QLatin1String(layout::graphicsAction);
-    QTest::newRow("About") << QLatin1String(layout::aboutAction);
-    QTest::newRow("Tips") << QLatin1String(layout::tipsAction);
+    QTest::newRow("chooser") << QString::fromLatin1(layout::graphicsAction);
+    QTest::newRow("About") << QString::fromLatin1(layout::aboutAction);
+    QTest::newRow("Tips") << QString::fromLatin1(layout::tipsAction);
 }
 
 void SecondaryWindowsTest::secondaryWindowsAreDialogsCentredOverTheGame()

@@ -41,7 +41,7 @@ private:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(settings);
         file.close();
-        QVERIFY(m_bench->window->startUpFromSettingsFile().empty());
+        QVERIFY(!m_bench->window->startUpFromSettingsFile());
         m_bench->window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_bench->window.get()));
     }
