@@ -14,7 +14,7 @@ class AboutWindow : public PictureWindow
     Q_OBJECT
 
 public:
-    static constexpr int SlideDistance = 20;     // pixels the window grows to show the address
+    static constexpr int SlideDistance = 20;      // pixels the window grows to show the address
     static constexpr int SlideMilliseconds = 200; // how long the slide takes
 
     // `art` must outlive the window.
