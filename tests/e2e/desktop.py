@@ -239,7 +239,9 @@ class Desktop:
         self.folder = folder
         self.home = os.path.join(folder, "home")
         self.runtime = private_folder(os.path.join(folder, "runtime"))
+        self.tmp = os.path.join(folder, "tmp")
         os.makedirs(self.home, exist_ok=True)
+        os.makedirs(self.tmp, exist_ok=True)
         self.display = None
         self._sound_state = os.path.join(folder, "sound")
         self._xvfb = self._wm = self.recorder = None
@@ -329,7 +331,9 @@ class Desktop:
             return " ".join(log.read().split("\n")[-4:]).strip() or "(no output)"
 
     def env(self, **extra):
-        values = {"DISPLAY": self.display or "", "PULSE_SERVER": self.sound_address or ""}
+        # Scratch files of the game and the tools stay in the test's folder.
+        values = {"DISPLAY": self.display or "", "PULSE_SERVER": self.sound_address or "",
+                  "TMPDIR": self.tmp, "MAGICK_TEMPORARY_PATH": self.tmp}
         values.update(extra)
         return player_environment(self.home, self.runtime, **values)
 
