@@ -1,21 +1,62 @@
 // Tic Tac Toe: one player against the computer, or two players on one board.
 #include "game/clockrandom.h"
 #include "shell/art/artwork.h"
+#include "shell/commandline.h"
 #include "shell/cueplayer.h"
+#include "shell/displaycheck.h"
+#include "shell/endsignals.h"
 #include "shell/firstframe.h"
 #include "shell/fontwarmup.h"
 #include "shell/gamestyle.h"
 #include "shell/mainwindow.h"
 
 #include <QApplication>
+#include <QSessionManager>
 #include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+QStringList argumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    const ttt::CommandLineRequest request = ttt::readCommandLine(argumentsOf(argc, argv));
+    switch (request.action) {
+    case ttt::CommandLineRequest::Action::ShowHelp:
+    case ttt::CommandLineRequest::Action::ShowVersion:
+        std::fputs(qPrintable(request.text), stdout);
+        return 0;
+    case ttt::CommandLineRequest::Action::Refuse:
+        std::fprintf(stderr, "%s\n", qPrintable(request.text));
+        return 2;
+    case ttt::CommandLineRequest::Action::Play:
+        break;
+    }
+    // A write the system refuses (a file-size limit) is a failed write to report,
+    // not a reason to end the game.
+    std::signal(SIGXFSZ, SIG_IGN);
+
     ttt::FontWarmUp fonts;
+    auto displayCheck = std::make_unique<ttt::DisplayCheck>();
     QApplication app(argc, argv);
+    displayCheck.reset();
     QApplication::setApplicationName(QStringLiteral("Tic Tac Toe"));
     QApplication::setStyle(new ttt::GameStyle);
+    // The game ends when its exit has run, not when its last window closes: the
+    // farewell is still sounding then.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     fonts.finish();
 
@@ -23,8 +64,17 @@ int main(int argc, char* argv[])
     ttt::CuePlayer cues;
     ttt::Artwork artwork;
     ttt::MainWindow window(random, cues, artwork);
-    QObject::connect(&window, &ttt::MainWindow::quitNowRequested, &app, &QApplication::quit);
-    QObject::connect(&window, &ttt::MainWindow::shutDownFinished, &app, &QApplication::quit);
+    // "S" ends the program at once: nothing is saved and no farewell plays.
+    QObject::connect(&window, &ttt::MainWindow::quitNowRequested, &app,
+                     [] { QCoreApplication::exit(0); });
+    QObject::connect(&window, &ttt::MainWindow::shutDownFinished, &app,
+                     [] { QCoreApplication::exit(0); });
+    // The desktop session ending, or a terminal's signal: save and end, no farewell.
+    ttt::EndSignals endSignals;
+    QObject::connect(&endSignals, &ttt::EndSignals::endRequested, &window,
+                     &ttt::MainWindow::endSession);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { window.endSession(); });
 
     const std::string problem = window.startUpFromSettingsFile();
     // The window comes first; its icon and the sound system follow as soon as it is

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
 namespace ttt {
 
 CellView::CellView(const Artwork& artwork, int square, QWidget* parent)
@@ -32,8 +34,18 @@ void CellView::paintEvent(QPaintEvent*)
     painter.drawPixmap(rect(), picture());
 }
 
+void CellView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second click of a double-click is part of the first: the player meant
+    // one move, not a second one on the square just taken.
+    if (event->button() == Qt::LeftButton)
+        m_inDoubleClick = true;
+}
+
 void CellView::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (std::exchange(m_inDoubleClick, false))
+        return;
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked(m_square);
 }

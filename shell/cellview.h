@@ -24,12 +24,14 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     const Artwork& m_artwork;
     int m_square;
     int m_card = 0;
+    bool m_inDoubleClick = false;
 };
 
 } // namespace ttt

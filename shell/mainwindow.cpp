@@ -345,16 +345,48 @@ void MainWindow::shutDown()
 {
     m_shuttingDown = true;
     const bool farewell = m_game.beginShutDown();
-    m_tray->remove();
-    const std::string problem = saveSettings(settingsFileName, m_game.settingsRecord());
+    const std::string problem = saveOnExit();
     if (!problem.empty())
         QMessageBox::warning(this, windowTitle(), QString::fromStdString(problem));
+    hideWindows();
+    if (farewell && m_farewellHold > 0) {
+        // The window is gone; the program stays until the farewell has been heard.
+        m_farewell = new QTimer(this);
+        m_farewell->setSingleShot(true);
+        connect(m_farewell, &QTimer::timeout, this, &MainWindow::shutDownFinished);
+        m_farewell->start(m_farewellHold);
+    } else {
+        emit shutDownFinished();
+    }
+}
+
+void MainWindow::endSession()
+{
+    if (!m_shuttingDown) {
+        m_shuttingDown = true;
+        // Nobody may be there to answer a message box while the desktop closes.
+        const std::string problem = saveOnExit();
+        if (!problem.empty())
+            qWarning("%s", problem.c_str());
+        hideWindows();
+    } else if (m_farewell && m_farewell->isActive()) {
+        m_farewell->stop();
+    } else {
+        return; // the exit has finished already
+    }
+    emit shutDownFinished();
+}
+
+std::string MainWindow::saveOnExit()
+{
+    m_tray->remove();
+    return saveSettings(settingsFileName, m_game.settingsRecord());
+}
+
+void MainWindow::hideWindows()
+{
     m_windows->hideAll();
     hide();
-    if (farewell && m_farewellHold > 0)
-        QTimer::singleShot(m_farewellHold, this, &MainWindow::shutDownFinished);
-    else
-        emit shutDownFinished();
 }
 
 void MainWindow::render()

@@ -8,6 +8,7 @@
 #include <array>
 
 class QLabel;
+class QTimer;
 
 namespace ttt {
 
@@ -46,6 +47,10 @@ public:
     void setFarewellHold(int milliseconds) { m_farewellHold = milliseconds; }
     // Tells the player about a file problem without holding up the game.
     void warn(const std::string& problem);
+    // The desktop session is ending: the settings are saved as at exit, with no
+    // farewell and no wait, and the program may end. During the farewell of an
+    // exit already under way it only cuts the farewell short.
+    void endSession();
 
 signals:
     // The "S" key: the program ends at once, without the steps of a normal exit.
@@ -67,6 +72,8 @@ private:
     void playSquare(int square);
     bool handleKey(QObject* watched, QKeyEvent* event);
     void shutDown();
+    std::string saveOnExit();
+    void hideWindows();
     void openSecondary(void (SecondaryWindows::*open)());
     void acceptPictureSet(int cardbase);
 
@@ -91,6 +98,7 @@ private:
     SecondaryWindows* m_windows = nullptr;
     TrayIcon* m_tray = nullptr;
     int m_farewellHold = 3000;
+    QTimer* m_farewell = nullptr;
     bool m_shuttingDown = false;
 };
 

@@ -1,5 +1,6 @@
 #include "picturebutton.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace ttt {
@@ -24,6 +25,28 @@ void PictureButton::paintEvent(QPaintEvent*)
         painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+}
+
+void PictureButton::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton || m_otherButtonHeld != Qt::NoButton) {
+        QAbstractButton::mousePressEvent(event);
+        return;
+    }
+    m_otherButtonHeld = event->button();
+    setDown(true);
+    event->accept();
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != m_otherButtonHeld) {
+        QAbstractButton::mouseReleaseEvent(event);
+        return;
+    }
+    m_otherButtonHeld = Qt::NoButton;
+    setDown(false);
+    event->accept();
 }
 
 } // namespace ttt

@@ -20,11 +20,15 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Any mouse button shows the pressed face; only the left one clicks.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     const Artwork& m_artwork;
     Artwork::Picture m_up;
     Artwork::Picture m_down;
+    Qt::MouseButton m_otherButtonHeld = Qt::NoButton;
 };
 
 } // namespace ttt

@@ -2,6 +2,8 @@
 
 #include "dialogs/stayontop.h"
 
+#include <QWindow>
+
 namespace ttt {
 
 SecondaryWindows::SecondaryWindows(QWidget* mainWindow, const Artwork& artwork)
@@ -66,6 +68,7 @@ void SecondaryWindows::hideAll()
 void SecondaryWindows::open(QWidget* window)
 {
     m_open = window;
+    belongToMainWindow(window);
     m_main->setEnabled(false);
     if (m_mainOnTop)
         StayOnTop::apply(m_main, false);
@@ -74,6 +77,18 @@ void SecondaryWindows::open(QWidget* window)
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+void SecondaryWindows::belongToMainWindow(QWidget* window)
+{
+    // The window manager keeps a dialog above the window it belongs to and places
+    // it with that window; the dialog is centred over it here.
+    window->winId();
+    if (QWindow* owner = m_main->windowHandle())
+        window->windowHandle()->setTransientParent(owner);
+    QRect placed(QPoint(), window->size());
+    placed.moveCenter(m_main->geometry().center());
+    window->setGeometry(placed);
 }
 
 void SecondaryWindows::close()

@@ -45,6 +45,7 @@ signals:
 
 private:
     void open(QWidget* window);
+    void belongToMainWindow(QWidget* window);
     void close();
 
     QWidget* m_main;

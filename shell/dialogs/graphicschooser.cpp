@@ -49,7 +49,7 @@ int indicatorRoom(const QWidget* button)
 } // namespace
 
 GraphicsChooser::GraphicsChooser(const Artwork& art, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_options(new QButtonGroup(this))
+    : QWidget(parent, Qt::Dialog), m_options(new QButtonGroup(this))
 {
     setUpWindow();
     addCards(art);

@@ -7,7 +7,7 @@
 namespace ttt {
 
 PictureWindow::PictureWindow(const Artwork& art, Artwork::Picture picture, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_art(art), m_picture(picture)
+    : QWidget(parent, Qt::Dialog), m_art(art), m_picture(picture)
 {
 }
 

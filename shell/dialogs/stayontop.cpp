@@ -1,6 +1,7 @@
 #include "stayontop.h"
 
 #include <QWidget>
+#include <QWindow>
 
 namespace ttt {
 
@@ -13,11 +14,19 @@ void StayOnTop::apply(QWidget* window, bool onTop)
 {
     if (isOnTop(window) == onTop)
         return;
-    // Changing the flag re-creates the native window, which hides it.
-    const bool wasVisible = window->isVisible();
-    window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (wasVisible)
-        window->show();
+    const Qt::WindowFlags flags = window->windowFlags() ^ Qt::WindowStaysOnTopHint;
+    QWindow* native = window->windowHandle();
+    if (!native) {
+        // No native window yet: the flag is simply taken along when it is made.
+        window->setWindowFlags(flags);
+        return;
+    }
+    // Changing a widget's flags would re-create its native window: a flicker and
+    // a new taskbar entry. The existing window is asked to change its state
+    // instead (on X11 the window manager's "above" state), and the widget only
+    // records the new flags.
+    window->overrideWindowFlags(flags);
+    native->setFlags(flags);
 }
 
 } // namespace ttt

@@ -3,7 +3,13 @@
 #include "pulsestream.h"
 #include "wave.h"
 
+#include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <string>
 
 namespace ttt {
 
@@ -17,19 +23,106 @@ constexpr auto idleClose = std::chrono::seconds(5);
 // Samples are handed over in pieces this long, checking between them whether a
 // newer cue has taken over.
 constexpr int pieceMs = 20;
+// How long the output waits for its thread when it is destroyed, at exit: the
+// thread ends at once unless the sound server has stopped answering.
+constexpr auto threadEndWait = std::chrono::milliseconds(300);
 
 } // namespace
 
-PulseOutput::PulseOutput() : m_thread([this] { run(); }) {}
+// What the output and its thread share: the latest request, and whether either
+// side has finished with the other.
+struct PulseOutput::Requests
+{
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::condition_variable ended;
+    std::optional<std::string> request; // a file to play, or empty to stop
+    std::atomic<std::uint64_t> generation = 0;
+    std::atomic<bool> quit = false;
+    bool threadEnded = false;
+
+    bool overtaken(std::uint64_t since) const { return quit || generation != since; }
+};
+
+namespace {
+
+void playFile(PulseStream& stream, const std::string& file, std::uint64_t generation,
+              const PulseOutput::Requests& requests)
+{
+    const std::optional<std::vector<unsigned char>> bytes = readSmallFile(file, largestFile);
+    if (!bytes)
+        return;
+    const std::span<const unsigned char> data(*bytes);
+    const std::optional<WaveLayout> wave = parseWave(data);
+    if (!wave || !wave->format.isPlayable() || !stream.open(wave->format))
+        return;
+    const std::size_t frame = std::size_t(wave->format.bytesPerFrame());
+    const std::size_t piece =
+        std::max<std::size_t>(1, std::size_t(wave->format.sampleRate) * pieceMs / 1000) * frame;
+    const auto samples = data.subspan(wave->dataOffset, wave->dataSize);
+    for (std::size_t at = 0; at < samples.size(); at += piece) {
+        if (requests.overtaken(generation))
+            return;
+        if (!stream.write(samples.subspan(at, std::min(piece, samples.size() - at))))
+            return;
+    }
+}
+
+void serveRequests(PulseOutput::Requests& requests)
+{
+    PulseStream stream;
+    std::unique_lock lock(requests.mutex);
+    const auto woken = [&requests] { return requests.quit || requests.request.has_value(); };
+    while (!requests.quit) {
+        if (!requests.request) {
+            if (!stream.isOpen()) {
+                requests.wake.wait(lock, woken);
+            } else if (!requests.wake.wait_for(lock, idleClose, woken)) {
+                lock.unlock();
+                stream.close();
+                lock.lock();
+            }
+            continue;
+        }
+        const std::string file = std::move(*requests.request);
+        requests.request.reset();
+        const std::uint64_t generation = requests.generation;
+        lock.unlock();
+        stream.flush(); // whatever still sounds stops here
+        if (!file.empty())
+            playFile(stream, file, generation, requests);
+        lock.lock();
+    }
+}
+
+} // namespace
+
+PulseOutput::PulseOutput()
+    : m_requests(std::make_shared<Requests>()), m_thread([requests = m_requests] {
+          serveRequests(*requests);
+          {
+              const std::lock_guard lock(requests->mutex);
+              requests->threadEnded = true;
+          }
+          requests->ended.notify_all();
+      })
+{
+}
 
 PulseOutput::~PulseOutput()
 {
-    {
-        const std::lock_guard lock(m_mutex);
-        m_quit = true;
-    }
-    m_wake.notify_one();
-    m_thread.join();
+    std::unique_lock lock(m_requests->mutex);
+    m_requests->quit = true;
+    m_requests->wake.notify_one();
+    const bool ended =
+        m_requests->ended.wait_for(lock, threadEndWait, [this] { return m_requests->threadEnded; });
+    lock.unlock();
+    // A thread still inside a call to a server that does not answer is let go: it
+    // owns its share of the requests, and the process ends around it.
+    if (ended)
+        m_thread.join();
+    else
+        m_thread.detach();
 }
 
 void PulseOutput::play(const QString& file)
@@ -45,64 +138,11 @@ void PulseOutput::stop()
 void PulseOutput::request(std::string file)
 {
     {
-        const std::lock_guard lock(m_mutex);
-        m_request = std::move(file);
-        ++m_generation;
+        const std::lock_guard lock(m_requests->mutex);
+        m_requests->request = std::move(file);
+        ++m_requests->generation;
     }
-    m_wake.notify_one();
-}
-
-bool PulseOutput::overtaken(std::uint64_t generation) const
-{
-    return m_quit || m_generation != generation;
-}
-
-void PulseOutput::run()
-{
-    PulseStream stream;
-    std::unique_lock lock(m_mutex);
-    const auto woken = [this] { return m_quit || m_request.has_value(); };
-    while (!m_quit) {
-        if (!m_request) {
-            if (!stream.isOpen()) {
-                m_wake.wait(lock, woken);
-            } else if (!m_wake.wait_for(lock, idleClose, woken)) {
-                lock.unlock();
-                stream.close();
-                lock.lock();
-            }
-            continue;
-        }
-        const std::string file = std::move(*m_request);
-        m_request.reset();
-        const std::uint64_t generation = m_generation;
-        lock.unlock();
-        stream.flush(); // whatever still sounds stops here
-        if (!file.empty())
-            playFile(stream, file, generation);
-        lock.lock();
-    }
-}
-
-void PulseOutput::playFile(PulseStream& stream, const std::string& file, std::uint64_t generation)
-{
-    const std::optional<std::vector<unsigned char>> bytes = readSmallFile(file, largestFile);
-    if (!bytes)
-        return;
-    const std::span<const unsigned char> data(*bytes);
-    const std::optional<WaveLayout> wave = parseWave(data);
-    if (!wave || !wave->format.isPlayable() || !stream.open(wave->format))
-        return;
-    const std::size_t frame = std::size_t(wave->format.bytesPerFrame());
-    const std::size_t piece =
-        std::max<std::size_t>(1, std::size_t(wave->format.sampleRate) * pieceMs / 1000) * frame;
-    const auto samples = data.subspan(wave->dataOffset, wave->dataSize);
-    for (std::size_t at = 0; at < samples.size(); at += piece) {
-        if (overtaken(generation))
-            return;
-        if (!stream.write(samples.subspan(at, std::min(piece, samples.size() - at))))
-            return;
-    }
+    m_requests->wake.notify_one();
 }
 
 } // namespace ttt

@@ -6,8 +6,10 @@
 #include "windowtestbench.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -33,6 +35,11 @@ private slots:
     void playersButtonChecksTheMenu();
     void scoringSwitchShowsDashesAndDisablesClear();
     void cellsTellScreenReadersWhatTheyHold();
+    void anyButtonPressesAPictureButtonOnlyLeftClicks_data();
+    void anyButtonPressesAPictureButtonOnlyLeftClicks();
+    void doubleClickOnAFreeSquareIsOneMove();
+    void sessionEndSavesWithoutFarewell();
+    void sessionEndCutsTheFarewellShort();
 
 private:
     QAction* action(const char* name) const
@@ -255,6 +262,91 @@ void MainWindowTest::cellsTellScreenReadersWhatTheyHold()
     QCOMPARE(m_window->board()->cell(3)->accessibleName(),
              QStringLiteral("Square 3, bottom right, empty"));
     QCOMPARE(m_window->board()->cell(7)->cursor().shape(), Qt::BitmapCursor);
+}
+
+void MainWindowTest::anyButtonPressesAPictureButtonOnlyLeftClicks_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("left") << Qt::LeftButton << 1;
+    QTest::newRow("right") << Qt::RightButton << 0;
+    QTest::newRow("middle") << Qt::MiddleButton << 0;
+}
+
+void MainWindowTest::anyButtonPressesAPictureButtonOnlyLeftClicks()
+{
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(int, clicks);
+    startWith(SettingsRecord{});
+    for (const char* name : {"oneplay", "playstop"}) {
+        auto* picture = m_window->findChild<QAbstractButton*>(QString::fromLatin1(name));
+        // The quit button would end the game: only its face is looked at.
+        QSignalSpy clicked(picture, &QAbstractButton::clicked);
+        QTest::mousePress(picture, button);
+        QVERIFY2(picture->isDown(), name);
+        if (clicks == 1 && picture->objectName() == QStringLiteral("playstop")) {
+            QTest::mouseMove(picture, QPoint(-5, -5)); // let go outside: no click
+            QTest::mouseRelease(picture, button, {}, QPoint(-5, -5));
+            QCOMPARE(clicked.count(), 0);
+        } else {
+            QTest::mouseRelease(picture, button);
+            QCOMPARE(clicked.count(), clicks);
+        }
+        QVERIFY(!picture->isDown());
+    }
+}
+
+void MainWindowTest::doubleClickOnAFreeSquareIsOneMove()
+{
+    startWith({3, 1, 2, 0, 1, 0, 16});
+    QTest::keyClick(m_window->board(), Qt::Key_P);
+    // What the desktop delivers for a double-click: press, release, then a second
+    // press that comes with a double-click event, then its release.
+    QWidget* cell = m_window->board()->cell(5);
+    const QPointF at = cell->rect().center();
+    for (QEvent::Type type :
+         {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
+          QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        const bool down = type != QEvent::MouseButtonRelease;
+        QMouseEvent event(type, at, cell->mapToGlobal(at), Qt::LeftButton,
+                          down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(cell, &event);
+    }
+    QCOMPARE(boardText(), QStringLiteral("....X...."));
+    QVERIFY(m_bench->cues.played.empty()); // no error cue for the square just taken
+    clickCell(1);                          // the next click is a move again
+    QCOMPARE(boardText(), QStringLiteral("O...X...."));
+}
+
+void MainWindowTest::sessionEndSavesWithoutFarewell()
+{
+    startWith(SettingsRecord{});
+    action("ai1")->trigger();
+    m_bench->cues.played.clear();
+    QSignalSpy finished(m_window, &MainWindow::shutDownFinished);
+    m_window->endSession();
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(m_bench->cues.played.empty());
+    QVERIFY(!m_window->isVisible());
+    QFile file(QStringLiteral("options.ttt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("1,1,1,0,1,0,16\r\n"));
+    m_window->close(); // the close that may follow changes nothing
+    QCOMPARE(finished.count(), 1);
+}
+
+void MainWindowTest::sessionEndCutsTheFarewellShort()
+{
+    startWith(SettingsRecord{});
+    m_window->setFarewellHold(60000);
+    QSignalSpy finished(m_window, &MainWindow::shutDownFinished);
+    m_window->close();
+    QCOMPARE(finished.count(), 0); // the farewell is being heard
+    m_window->endSession();
+    QCOMPARE(finished.count(), 1);
+    QTest::qWait(10);
+    m_window->endSession();
+    QCOMPARE(finished.count(), 1);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -12,11 +12,13 @@
 #include "windowtestbench.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QWindow>
 
 using namespace ttt;
 
@@ -37,6 +39,8 @@ private slots:
     void tipsIsMadeAnewEachTime();
     void exitWhileAboutIsOpenClosesEveryWindow();
     void alwaysOnTopTwiceEndsOff();
+    void secondaryWindowsAreDialogsCentredOverTheGame_data();
+    void secondaryWindowsAreDialogsCentredOverTheGame();
     void secondaryWindowTakesTheTopBand();
 
 private:
@@ -216,13 +220,46 @@ void SecondaryWindowsTest::exitWhileAboutIsOpenClosesEveryWindow()
 void SecondaryWindowsTest::alwaysOnTopTwiceEndsOff()
 {
     start();
+    // The state changes on the window as it is: it is never made anew, which
+    // would flicker and give it a new taskbar entry.
+    const WId native = m_window->winId();
     action("allontop")->trigger();
     QVERIFY(StayOnTop::isOnTop(m_window));
+    QVERIFY(m_window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(m_window->isVisible());
     action("allontop")->trigger();
     QVERIFY(!StayOnTop::isOnTop(m_window));
+    QVERIFY(!m_window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(!action("allontop")->isChecked());
     QVERIFY(m_window->isVisible());
+    QCOMPARE(m_window->winId(), native);
+}
+
+void SecondaryWindowsTest::secondaryWindowsAreDialogsCentredOverTheGame_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::newRow("chooser") << QStringLiteral("graphics");
+    QTest::newRow("About") << QStringLiteral("about");
+    QTest::newRow("Tips") << QStringLiteral("tips");
+}
+
+void SecondaryWindowsTest::secondaryWindowsAreDialogsCentredOverTheGame()
+{
+    QFETCH(QString, menuItem);
+    start();
+    m_window->move(40, 30);
+    action(qPrintable(menuItem))->trigger();
+    QWidget* dialog = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window != m_window)
+            dialog = window;
+    }
+    QVERIFY(dialog);
+    QCOMPARE(dialog->windowType(), Qt::Dialog);
+    QCOMPARE(dialog->windowHandle()->transientParent(), m_window->windowHandle());
+    const QPoint offset = dialog->geometry().center() - m_window->geometry().center();
+    QVERIFY2(offset.manhattanLength() <= 2,
+             qPrintable(QStringLiteral("%1, %2 off centre").arg(offset.x()).arg(offset.y())));
 }
 
 void SecondaryWindowsTest::secondaryWindowTakesTheTopBand()

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace ttt {
+
+// What the game's command line asks for. The game itself takes no options of its
+// own beyond help and version; Qt's standard options (-platform, -reverse,
+// -style, ...) are let through to QApplication.
+struct CommandLineRequest
+{
+    enum class Action { Play, ShowHelp, ShowVersion, Refuse };
+    Action action = Action::Play;
+    // The help or version text, or the one line that says what was wrong.
+    QString text;
+};
+
+// `arguments` as the program received them, the program's name first.
+CommandLineRequest readCommandLine(const QStringList& arguments);
+
+} // namespace ttt

@@ -1,0 +1,55 @@
+// What the game makes of its command line, before any window exists.
+#include "shell/commandline.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using ttt::CommandLineRequest;
+using Action = CommandLineRequest::Action;
+
+struct Case
+{
+    const char* name;
+    QStringList arguments;
+    Action action;
+};
+
+class CommandLine : public testing::TestWithParam<Case>
+{
+};
+
+TEST_P(CommandLine, IsReadAsThePlayerMeantIt)
+{
+    QStringList arguments{QStringLiteral("tictactoe")};
+    arguments += GetParam().arguments;
+    const CommandLineRequest request = ttt::readCommandLine(arguments);
+    EXPECT_EQ(request.action, GetParam().action);
+    if (request.action == Action::Refuse) {
+        EXPECT_TRUE(request.text.startsWith(QStringLiteral("tictactoe: ")));
+        EXPECT_FALSE(request.text.contains(QLatin1Char('\n'))) << request.text.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, CommandLine,
+    testing::Values(Case{"nothing", {}, Action::Play},
+                    Case{"qtPlatform", {"-platform", "offscreen"}, Action::Play},
+                    Case{"qtReverse", {"-reverse"}, Action::Play},
+                    Case{"qtStyleJoined", {"-style=fusion"}, Action::Play},
+                    Case{"help", {"--help"}, Action::ShowHelp},
+                    Case{"shortHelp", {"-h"}, Action::ShowHelp},
+                    Case{"version", {"--version"}, Action::ShowVersion},
+                    Case{"unknownOption", {"--bogus"}, Action::Refuse},
+                    Case{"optionWithLineBreak", {"--a\nb"}, Action::Refuse},
+                    Case{"strayArgument", {"options.ttt"}, Action::Refuse}),
+    [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+TEST(CommandLine, VersionIsTheBuildsOwn)
+{
+    const CommandLineRequest request =
+        ttt::readCommandLine({QStringLiteral("tictactoe"), QStringLiteral("--version")});
+    EXPECT_EQ(request.text, QStringLiteral("tictactoe " TTT_VERSION "\n"));
+}
+
+} // namespace
