@@ -5,7 +5,8 @@ desktop of its own: python3 windows.py CASE, CASE one of the functions below."""
 import sys
 import time
 
-from desktop import RATE, Desktop, Game, audible_span, check, run_cases, scratch_folder, wait_for
+from desktop import (RATE, Desktop, Game, audible_span, check, describe, run_cases, scratch_folder,
+                     wait_for)
 
 # Menu access keys that open each secondary window.
 SECONDARY = (("chooser", "o", "g"), ("About", "h", "a"), ("Tips", "h", "t"))
@@ -49,8 +50,9 @@ def secondary_windows_belong_to_main(name):
     with Desktop(scratch_folder(name)) as desktop:
         game = Game(desktop)
         try:
-            # Away from the middle of the screen, where a new window lands anyway.
-            desktop.x("xdotool", "windowmove", "--sync", str(game.window), "60", "80")
+            # Away from the middle of the screen, where a new window lands anyway, yet
+            # with room around it for the chooser, which is larger.
+            desktop.x("xdotool", "windowmove", "--sync", str(game.window), "300", "250")
             main = settled_geometry(desktop, game.window)
             for window, menu_key, item_key in SECONDARY:
                 game.menu(menu_key, item_key)
@@ -153,9 +155,11 @@ def double_click_one_move(name):
             # An error cue would start at the second press; a second more is plenty.
             until = desktop.recorder.count() + RATE
             wait_for("a second of recording", lambda: desktop.recorder.count() > until)
-            heard = audible_span(desktop.recorder.samples(), mark)
+            samples = desktop.recorder.samples()
+            heard = audible_span(samples, mark)
             marked = changed()
-            print(f"squares changed: {marked}; heard after the double-click: {heard}")
+            print(f"squares changed: {marked}; heard after the double-click: "
+                  f"{describe(samples, heard)}")
             check(5 in marked and len(marked) == 2, "the board does not show one X on square 5 "
                   "and one O")
             check(heard is None, "a cue was heard after the double-click")
