@@ -114,13 +114,12 @@ def player_environment(home, runtime, **extra):
 # --- Sound ----------------------------------------------------------------------
 
 
-def audible_span(samples, start=0, end=None):
-    """First and last sample above the threshold in samples[start:end], or None."""
-    end = len(samples) if end is None else end
-    first = next((i for i in range(start, end) if abs(samples[i]) > AUDIBLE), None)
+def audible_span(samples, start=0):
+    """First and last sample above the threshold from start on, or None."""
+    first = next((i for i in range(start, len(samples)) if abs(samples[i]) > AUDIBLE), None)
     if first is None:
         return None
-    last = next(i for i in range(end - 1, first - 1, -1) if abs(samples[i]) > AUDIBLE)
+    last = next(i for i in range(len(samples) - 1, first - 1, -1) if abs(samples[i]) > AUDIBLE)
     return first, last
 
 
@@ -218,24 +217,21 @@ class Recorder:
                     return arrived - (received - index) / RATE
         raise Failure(f"sample {index} was never recorded")
 
-    def wait_quiet(self, after, quiet=0.5, timeout=20.0):
+    def wait_quiet(self, after, quiet=0.5):
         """Waits until something was heard from sample after on and then nothing
-        for quiet seconds; returns where the sound ended."""
+        for quiet seconds."""
 
         def ended():
             samples = self.samples()
             span = audible_span(samples, after)
-            if span and len(samples) - span[1] > quiet * RATE:
-                return span[1] + 1
-            return None
+            return span and len(samples) - span[1] > quiet * RATE
 
-        return wait_for("a cue to be heard and to end", ended, timeout, interval=0.1)
+        wait_for("a cue to be heard and to end", ended, interval=0.1)
 
-    def wait_heard(self, after, timeout=20.0):
-        """Waits until something is heard from sample after on; returns where."""
-        span = wait_for("a cue to be heard", lambda: audible_span(self.samples(), after),
-                        timeout, interval=0.02)
-        return span[0]
+    def wait_heard(self, after):
+        """Waits until something is heard from sample after on."""
+        wait_for("a cue to be heard", lambda: audible_span(self.samples(), after),
+                 interval=0.02)
 
     def stop(self):
         self._process.terminate()
@@ -471,9 +467,7 @@ class Game:
         self.desktop.key("alt+" + menu_key)
         wait_for(f"the alt+{menu_key} menu to open", self.popups_open)
         self.desktop.key(item_key)
-        picked = time.monotonic()
         wait_for(f"the alt+{menu_key} menu to close", lambda: not self.popups_open())
-        return picked
 
     def click(self, x, y, *options):
         """Clicks at (x, y) inside the main window."""

@@ -57,12 +57,13 @@ def exit_holds_farewell(name):
                 played = (in_file[1] - in_file[0] + 1) / RATE
                 length = (heard[1] - heard[0] + 1) / RATE
                 print(f"{way}: {cue} (opening mismatch {mismatch:.2f}) sounds {played:.3f} s, "
-                      f"heard {length:.3f} s; the game ended {lived:.3f} s after it started, "
-                      f"status {game.process.returncode}")
+                      f"heard {length:.3f} s; the game ended {lived:.3f} s after the cue was "
+                      f"first heard, status {game.process.returncode}")
                 check(mismatch < 0.25, f"{way}: what was heard is none of the end cues")
                 check(length >= played - 0.05, f"{way}: the end cue was cut off")
-                check(2.9 <= lived <= 4.5, f"{way}: the game did not end 3 s after the end cue "
-                      "started")
+                # A cue starts a little before it is heard (its quiet first moments).
+                check(2.9 <= lived <= 4.5, f"{way}: the game did not end 3 s (or a little "
+                      "more) after the end cue started")
                 check(game.process.returncode == 0, f"{way}: exit status is not 0")
                 check(game.options() == DEFAULT_SETTINGS,
                       f"{way}: options.ttt holds {game.options()!r}")
