@@ -1,19 +1,21 @@
 #include "boardarg.h"
 
+#include "quoting.h"
+
 namespace ttt::lab {
 
 std::optional<int> parseLevel(std::string_view text, std::string& fault)
 {
     if (text.size() == 1 && text[0] >= '1' && text[0] <= '4')
         return text[0] - '0';
-    fault = "LEVEL must be 1, 2, 3 or 4, not '" + std::string(text) + "'";
+    fault = "LEVEL must be 1, 2, 3 or 4, not " + quotedForMessage(text);
     return std::nullopt;
 }
 
 std::optional<Board> parseBoard(std::string_view text, std::string& fault)
 {
     if (text.size() != Board::Squares) {
-        fault = "BOARD must have 9 characters, '" + std::string(text) + "' has " +
+        fault = "BOARD must have 9 characters, " + quotedForMessage(text) + " has " +
                 std::to_string(text.size());
         return std::nullopt;
     }
@@ -23,8 +25,8 @@ std::optional<Board> parseBoard(std::string_view text, std::string& fault)
         if (cell == 'X' || cell == 'O') {
             board.place(square, cell == 'X' ? X : O);
         } else if (cell != '.') {
-            fault = "BOARD square " + std::to_string(square) + " is '" + std::string(1, cell) +
-                    "'; use '.', 'X' or 'O'";
+            fault = "BOARD square " + std::to_string(square) + " is " +
+                    quotedForMessage(std::string_view(&cell, 1)) + "; use '.', 'X' or 'O'";
             return std::nullopt;
         }
     }

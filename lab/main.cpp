@@ -1,5 +1,6 @@
 // tictactoe-lab: shows and measures, from the command line, what the game's
 // computer opponent does and what the game reads from a settings file.
+#include "quoting.h"
 #include "verbs.h"
 
 #include <cstring>
@@ -17,6 +18,7 @@ constexpr std::string_view usage =
     "                        the highest chance to win (then the lowest chance to lose,\n"
     "                        then the lowest square), opponent=random moves uniformly\n"
     "  settings FILE         the seven settings the game would load from FILE\n"
+    "  --help, --version     this text; the program's version\n"
     "LEVEL is 1 (Easy) to 4 (Unbeatable). BOARD is nine characters for squares 1..9\n"
     "(square 1 is the bottom-left cell, 7 the top-left), each '.', 'X' or 'O'.\n"
     "Bad arguments: one line on standard error, exit status 2.\n";
@@ -42,15 +44,24 @@ int main(int argc, char** argv)
         std::cout << usage;
         return 0;
     }
+    if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "tictactoe-lab " TTT_VERSION "\n";
+        return 0;
+    }
     if (argc < 2) {
         std::cerr << "tictactoe-lab: missing verb (try --help)\n";
         return 2;
     }
     const std::string_view name = argv[1];
+    if (name.starts_with('-')) {
+        std::cerr << "tictactoe-lab: unknown option '" << name << "' (try --help)\n";
+        return 2;
+    }
     for (const Verb& verb : verbs) {
         if (verb.name == name)
             return verb.run(ttt::lab::Args(argv + 2, argv + argc));
     }
-    std::cerr << "tictactoe-lab: unknown verb '" << name << "' (try --help)\n";
+    std::cerr << "tictactoe-lab: unknown verb " << ttt::lab::quotedForMessage(name)
+              << " (try --help)\n";
     return 2;
 }

@@ -1,5 +1,6 @@
 // settings FILE: the seven settings the game would start with if "options.ttt" held
 // FILE's content. FILE itself is only read.
+#include "quoting.h"
 #include "verbs.h"
 
 #include "settings/filereading.h"
@@ -20,7 +21,8 @@ int runSettings(const Args& args)
     const FileStart start = readFileStart(name, settingsReadLimit);
     if (start.missing || !start.error.empty()) {
         const std::string reason = start.missing ? "No such file or directory" : start.error;
-        std::cerr << "tictactoe-lab: settings: cannot read '" << name << "': " << reason << '\n';
+        std::cerr << "tictactoe-lab: settings: cannot read " << quotedForMessage(name) << ": "
+                  << reason << '\n';
         return 2;
     }
     const ParsedSettings parsed = readSettingsContent(start.text, start.wholeFile);
@@ -28,7 +30,8 @@ int runSettings(const Args& args)
     line.resize(line.size() - 2); // the line's own CR LF
     std::cout << line << '\n';
     if (parsed.unreadFields > 0)
-        std::cerr << "tictactoe-lab: settings: " << unreadSettingsProblem(name) << '\n';
+        std::cerr << "tictactoe-lab: settings: " << unreadSettingsProblem(quotedForMessage(name))
+                  << '\n';
     return 0;
 }
 

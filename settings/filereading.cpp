@@ -28,7 +28,10 @@ std::string lastByteOf(int fd)
 FileStart readFileStart(const std::filesystem::path& file, std::size_t maxBytes)
 {
     FileStart result;
-    const FileHandle handle(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    result.error = notRegularPathReason(file.c_str());
+    if (!result.error.empty())
+        return result;
+    const FileHandle handle(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!handle.isOpen()) {
         result.missing = errno == ENOENT;
         if (!result.missing)
@@ -63,8 +66,10 @@ FileStart readFileStart(const std::filesystem::path& file, std::size_t maxBytes)
 
 std::string appendToFile(const std::filesystem::path& file, std::string_view text)
 {
-    FileHandle handle(
-        ::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
+    if (std::string reason = notRegularPathReason(file.c_str()); !reason.empty())
+        return reason;
+    FileHandle handle(::open(
+        file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
     if (!handle.isOpen())
         return errorText(errno);
     if (std::string reason = notRegularReason(handle.fd()); !reason.empty())

@@ -17,12 +17,13 @@ struct FileStart
     std::string lastByte;  // the file's last byte, even when it lies past text; empty if none
 };
 
-// Reads up to maxBytes from the start of a regular file. Directories, pipes and
-// devices count as unreadable, and nothing ever waits for a writer.
+// Reads up to maxBytes from the start of a regular file. Directories, pipes, sockets and
+// devices count as unreadable and are not even opened, so nothing ever waits for a
+// writer or sets a device going.
 FileStart readFileStart(const std::filesystem::path& file, std::size_t maxBytes);
 
-// Appends text to a regular file, creating it if needed. Returns why that failed, or
-// an empty string.
+// Appends text to a regular file, creating it if needed; anything else is left alone.
+// Returns why that failed, or an empty string.
 std::string appendToFile(const std::filesystem::path& file, std::string_view text);
 
 } // namespace ttt

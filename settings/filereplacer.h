@@ -17,10 +17,23 @@ using ReplaceObserver = std::function<void(ReplaceStep)>;
 
 // Replaces the whole content of a file so that the file always holds either the old or
 // the new content in full, even if the program dies in between: the new content goes
-// into a new file in the same folder, is flushed to disk and then renamed over the old
-// file. A symbolic link is followed and its target replaced. A file without write
-// permission is left alone. Returns why the replacement failed, or an empty string.
+// into a new file in the same folder, "FILE.PID-N.tmp", is flushed to disk and then
+// renamed over the old file, whose owner, group and permissions it takes.
+// - A symbolic link (or a chain of them) is followed: the file it leads to is replaced
+//   in that file's own folder, or created there, and the link stays a link. A link into
+//   a folder that does not exist is left alone.
+// - Only a regular file is ever replaced or written: a folder, a pipe, a socket or a
+//   device is left alone, and so is a file without write permission.
+// - When the folder lets no new file be made, or the new file could not be given the
+//   old one's owner, the file itself is rewritten instead: the new content is written
+//   over its start, the rest cut off and the file flushed. It is never emptied first.
+// Returns why the replacement failed, or an empty string.
 std::string replaceFileContent(const std::filesystem::path& file, std::string_view content,
                                const ReplaceObserver& observer = {});
+
+// Removes what replacements of the file left behind when they were killed before their
+// rename: files beside it (beside the file its links lead to) named exactly as the new
+// files above, whose process no longer runs. Touches nothing else.
+void removeReplaceLeftovers(const std::filesystem::path& file);
 
 } // namespace ttt

@@ -12,16 +12,33 @@ std::string errorText(int errorNumber)
     return std::generic_category().message(errorNumber);
 }
 
+std::string notRegularTypeReason(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return {};
+    if (S_ISDIR(mode))
+        return errorText(EISDIR);
+    const char* kind = S_ISFIFO(mode)                   ? "a named pipe"
+                       : S_ISSOCK(mode)                 ? "a socket"
+                       : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
+                                                        : "something else";
+    return std::string("it is ") + kind + ", not a regular file";
+}
+
 std::string notRegularReason(int fd)
 {
     struct stat info = {};
     if (::fstat(fd, &info) != 0)
         return errorText(errno);
-    if (S_ISDIR(info.st_mode))
-        return errorText(EISDIR);
-    if (!S_ISREG(info.st_mode))
-        return "not a regular file";
-    return {};
+    return notRegularTypeReason(info.st_mode);
+}
+
+std::string notRegularPathReason(const char* path)
+{
+    struct stat info = {};
+    if (::stat(path, &info) != 0)
+        return {};
+    return notRegularTypeReason(info.st_mode);
 }
 
 long readFully(int fd, char* buffer, std::size_t size)

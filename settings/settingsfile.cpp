@@ -13,13 +13,19 @@ namespace ttt {
 LoadedSettings loadSettings(const std::filesystem::path& file)
 {
     const std::string name = file.string();
+    // Saves killed part-way in earlier runs may have left their new files behind.
+    removeReplaceLeftovers(file);
+    removeReplaceLeftovers(file.parent_path() / pictureSetFileName);
     const FileStart start = readFileStart(file, settingsReadLimit);
     if (!start.error.empty()) {
         // Appending to a file that cannot be read would only make it grow.
         return {SettingsRecord{}, "The settings file " + name + " could not be read (" +
                                       start.error + "), so the default settings are used."};
     }
-    const std::string appendFailure = appendToFile(file, lineToAppend(start.lastByte));
+    // A file holding nothing but a byte-order mark counts as empty.
+    const bool noContent = withoutByteOrderMark(start.text).empty();
+    const std::string appendFailure =
+        appendToFile(file, lineToAppend(noContent ? std::string_view() : start.lastByte));
     if (start.missing && !appendFailure.empty()) {
         return {SettingsRecord{}, "The settings file " + name + " could not be created (" +
                                       appendFailure + "), so the default settings are used."};

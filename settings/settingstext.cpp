@@ -29,8 +29,15 @@ std::string lineToAppend(std::string_view fileEnd)
     return line + std::string(defaultSettingsLine);
 }
 
+std::string_view withoutByteOrderMark(std::string_view text)
+{
+    constexpr std::string_view mark = "\xEF\xBB\xBF";
+    return text.starts_with(mark) ? text.substr(mark.size()) : text;
+}
+
 ParsedSettings readSettingsContent(std::string_view content, bool wholeFile)
 {
+    content = withoutByteOrderMark(content);
     if (wholeFile)
         return readSettingsText(std::string(content) + lineToAppend(content));
     // Only fields that end before the cut are certain.

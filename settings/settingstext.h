@@ -16,6 +16,9 @@ inline constexpr std::string_view defaultSettingsLine = "3,1,1,0,1,0,16\r\n";
 // at least its last byte.
 std::string lineToAppend(std::string_view fileEnd);
 
+// The text without the UTF-8 byte-order mark some editors put at the start of a file.
+std::string_view withoutByteOrderMark(std::string_view text);
+
 struct ParsedSettings
 {
     SettingsRecord record;
@@ -25,10 +28,10 @@ struct ParsedSettings
 // Reads the seven fields from the text exactly as it stands.
 ParsedSettings readSettingsText(std::string_view text);
 
-// What load makes of a settings file's content: the record read from the content
-// followed by the appended default line (see lineToAppend). When the content is only the start of a
-// longer file, the default line is not appended (it sits at the far end of the file) and a field
-// that may run on past the part read is left unread.
+// What load makes of a settings file's content: the record read from the content, less
+// any byte-order mark, followed by the appended default line (see lineToAppend). When the content
+// is only the start of a longer file, the default line is not appended (it sits at the far end of
+// the file) and a field that may run on past the part read is left unread.
 ParsedSettings readSettingsContent(std::string_view content, bool wholeFile);
 
 // The text save writes: one line, the seven values in record order, commas, CR LF.

@@ -126,7 +126,29 @@ INSTANTIATE_TEST_SUITE_P(
                     BadCall{"reply 2 ....x....", "square 5"},
                     BadCall{"choose 2 ...A.....", "square 4"}, BadCall{"reply 3 XXX.OO...", "line"},
                     BadCall{"reply 3 XOXXOOOXX", "free"}, BadCall{"strength 1", "no arguments"},
-                    BadCall{"frobnicate", "unknown"}, BadCall{"", "missing"}));
+                    BadCall{"frobnicate", "unknown"}, BadCall{"", "missing"},
+                    // Whatever an argument holds, the message stays one line.
+                    BadCall{"'fro\nb'", "verb 'fro\\nb'"},
+                    BadCall{"choose '1\r\n' .........", "not '1\\r\\n'"},
+                    BadCall{"choose 2 '....\t....'", "square 5 is '\\t'"},
+                    BadCall{"choose 2 \"a'b\\\\c\"", "'a\\'b\\\\c' has 5"},
+                    BadCall{"choose 2 '\x01\x7f\xff\xe2\x80\xa8\xc3\xa9..'",
+                            "'\\x01\\x7F\\xFF\\xE2\\x80\\xA8\xc3\xa9..' has 10"},
+                    BadCall{"settings '/nonexistent/a\nb'", "'/nonexistent/a\\nb'"},
+                    BadCall{"--frobnicate", "unknown option '--frobnicate'"},
+                    BadCall{"-x choose", "unknown option '-x'"}));
+
+TEST(LabVerbs, HelpAndVersionGoToStandardOutput)
+{
+    const LabRun help = runLab("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("usage: tictactoe-lab VERB ARGS\n", 0), 0u);
+    EXPECT_NE(help.out.find("--version"), std::string::npos);
+    const LabRun version = runLab("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "tictactoe-lab " TTT_VERSION "\n");
+    EXPECT_EQ(help.err + version.err, "");
+}
 
 TEST(LabVerbs, ChooseAcceptsAFinishedBoard)
 {

@@ -75,6 +75,12 @@ const NumberCase numberCases[] = {
     {"ZeroPointZeros", "0." + std::string(500, '0') + "1E502", 10},
 };
 
+// Failures name the case instead of dumping its bytes.
+void PrintTo(const NumberCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 INSTANTIATE_TEST_SUITE_P(Cases, FieldNumberTest, testing::ValuesIn(numberCases),
                          [](const auto& info) { return std::string(info.param.name); });
 

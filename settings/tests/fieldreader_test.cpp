@@ -58,6 +58,12 @@ const FieldCase fieldCases[] = {
     {"OnlyBlanks", "   ", {}},
 };
 
+// Failures name the case instead of dumping its bytes.
+void PrintTo(const FieldCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 INSTANTIATE_TEST_SUITE_P(Cases, FieldReaderTest, testing::ValuesIn(fieldCases),
                          [](const auto& info) { return std::string(info.param.name); });
 

@@ -59,6 +59,12 @@ const KillCase killCases[] = {
     {"AfterRenaming", ReplaceStep::Renamed, newContent},
 };
 
+// Failures name the case instead of dumping its bytes.
+void PrintTo(const KillCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 INSTANTIATE_TEST_SUITE_P(Steps, ReplaceKilledTest, testing::ValuesIn(killCases),
                          [](const auto& info) { return std::string(info.param.name); });
 

@@ -18,10 +18,11 @@ struct LabRun
     std::string out;
 };
 
-LabRun runLab(const std::string& arguments)
+// Standard error goes where `errors` says: "/dev/null", or "&1" to read it as output.
+LabRun runLab(const std::string& arguments, const std::string& errors = "/dev/null")
 {
     const std::string command =
-        std::string("'") + TTT_LAB_PATH + "' settings " + arguments + " 2>/dev/null";
+        std::string("'") + TTT_LAB_PATH + "' settings " + arguments + " 2>" + errors;
     LabRun run;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr)
@@ -56,6 +57,28 @@ TEST(LabSettingsVerb, RangeRulesApplied)
     const fs::path file = folder / "odd.ttt";
     ttt::test::writeFile(file, "5,&H2,1.5,1,0,1,3\r\n");
     EXPECT_EQ(runLab(quoted(file)).out, "3,2,1,1,0,1,4\n");
+}
+
+TEST(LabSettingsVerb, ByteOrderMarkIsSkippedAsTheGameDoes)
+{
+    const ttt::test::ScratchFolder folder;
+    const fs::path file = folder / "marked.ttt";
+    ttt::test::writeFile(file, "\xEF\xBB\xBF"
+                               "4,2,2,1,0,1,34\r\n");
+    EXPECT_EQ(runLab(quoted(file)).out, "4,2,2,1,0,1,34\n");
+}
+
+TEST(LabSettingsVerb, FileNameWithALineBreakStaysOnTheMessagesLine)
+{
+    const ttt::test::ScratchFolder folder;
+    const fs::path file = folder / "two\nlines.ttt";
+    ttt::test::writeFile(file, "1,\"2,2\r\n"); // a quote never closed
+    const LabRun run = runLab(quoted(file), "&1");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "1,1,1,0,1,0,16\ntictactoe-lab: settings: Some settings in '" +
+                           folder.path().string() +
+                           "/two\\nlines.ttt' could not be read, so their default values "
+                           "are used.\n");
 }
 
 TEST(LabSettingsVerb, BadArgumentsAndUnreadableFilesExitWithTwo)

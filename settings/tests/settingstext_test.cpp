@@ -88,7 +88,23 @@ const ContentCase contentCases[] = {
      "34"s,
      record(4, 2, 2, 1, 0, 1, 16)},
     {"MillionCommas", std::string(1'000'000, ','), record(3, 0, 0, 0, 0, 0, 16)},
+    // A UTF-8 byte-order mark, as some editors write, is no part of the first field.
+    {"ByteOrderMarkSkipped",
+     "\xEF\xBB\xBF"
+     "4,2,2,1,0,1,34\r\n",
+     record(4, 2, 2, 1, 0, 1, 34)},
+    {"OnlyAByteOrderMark", "\xEF\xBB\xBF", record(3, 1, 1, 0, 1, 0, 16)},
+    {"ByteOrderMarkLaterIsText",
+     "4,\xEF\xBB\xBF"
+     "2,2,1,0,1,34",
+     record(4, 0, 2, 1, 0, 1, 34)},
 };
+
+// Failures name the case instead of dumping its bytes.
+void PrintTo(const ContentCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 INSTANTIATE_TEST_SUITE_P(Cases, SettingsContentTest, testing::ValuesIn(contentCases),
                          [](const auto& info) { return std::string(info.param.name); });

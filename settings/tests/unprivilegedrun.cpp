@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -56,6 +57,30 @@ UnprivilegedRun runCurrentTestAsNobody()
                         output.find("[       OK ] " + filter) != std::string::npos;
     return {passed ? UnprivilegedRun::Passed : UnprivilegedRun::Failed,
             "run as nobody:\n" + output};
+}
+
+UnprivilegedRun runAsNobody(const std::function<bool()>& body)
+{
+    if (::geteuid() != 0)
+        return {UnprivilegedRun::Impossible, "only root can become nobody"};
+    constexpr int cannotDrop = 3;
+    const pid_t child = ::fork();
+    if (child < 0)
+        return {UnprivilegedRun::Impossible, "cannot fork"};
+    if (child == 0) {
+        const uid_t nobody = 65534;
+        if (::setgroups(0, nullptr) != 0 || ::setresgid(nobody, nobody, nobody) != 0 ||
+            ::setresuid(nobody, nobody, nobody) != 0)
+            ::_exit(cannotDrop);
+        ::_exit(body() ? 0 : 1);
+    }
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return {UnprivilegedRun::Failed, "the child as nobody did not exit normally"};
+    if (WEXITSTATUS(status) == cannotDrop)
+        return {UnprivilegedRun::Impossible, "could not become nobody"};
+    return {WEXITSTATUS(status) == 0 ? UnprivilegedRun::Passed : UnprivilegedRun::Failed,
+            "the child as nobody exited with " + std::to_string(WEXITSTATUS(status))};
 }
 
 } // namespace ttt::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace ttt::test {
@@ -15,6 +16,11 @@ struct UnprivilegedRun
 };
 
 UnprivilegedRun runCurrentTestAsNobody();
+
+// For a test that needs root to set things up (a file owned by someone else) and then
+// an ordinary user to act on them: runs body in a forked child as "nobody" and passes
+// when body returns true. Impossible unless this process is root.
+UnprivilegedRun runAsNobody(const std::function<bool()>& body);
 
 } // namespace ttt::test
 

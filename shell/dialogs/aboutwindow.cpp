@@ -39,6 +39,9 @@ void AboutWindow::setUpWindow()
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(tr("About Tic Tac Toe"));
+    setAccessibleDescription(
+        tr("Free software: share and change it under the GNU General Public License, "
+           "version 3 or later"));
     setFixedSize(fromTwips(7575), fromTwips(5730));
     setFont(dialogFont(QFont::TypeWriter, 8.25, true));
     QPalette pal = palette();
@@ -59,7 +62,7 @@ void AboutWindow::addButton()
 
 void AboutWindow::addLabels()
 {
-    QLabel* version = whiteLabel(QStringLiteral("Version 1.23       (32-bit)"), this);
+    QLabel* version = whiteLabel(QStringLiteral("Version " TTT_VERSION "       (32-bit)"), this);
     version->setObjectName(QStringLiteral("Label1"));
     version->setGeometry(twipsRect(6240, 480, 1215, 375));
     version->setFont(dialogFont(QFont::SansSerif, 8.25, true));

@@ -59,6 +59,8 @@ void TestAboutWindow::layout()
     AboutWindow about(m_art);
     QCOMPARE(about.objectName(), QStringLiteral("Form3"));
     QCOMPARE(about.windowTitle(), QStringLiteral("About Tic Tac Toe"));
+    QVERIFY(about.accessibleDescription().contains(
+        QStringLiteral("GNU General Public License, version 3 or later")));
     QCOMPARE(about.size(), QSize(505, 382));
     QCOMPARE(about.firstHeight(), 382);
     auto* version = about.findChild<QLabel*>(QStringLiteral("Label1"));

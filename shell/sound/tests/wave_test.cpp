@@ -175,6 +175,12 @@ TEST_P(WaveShapes, AreReadSafely)
     EXPECT_LE(layout->dataOffset + layout->dataSize, c.file.size());
 }
 
+// Failures name the case instead of dumping its bytes.
+void PrintTo(const Case& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 INSTANTIATE_TEST_SUITE_P(Wave, WaveShapes, testing::ValuesIn(cases()),
                          [](const testing::TestParamInfo<Case>& info) {
                              std::string name;

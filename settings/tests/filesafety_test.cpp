@@ -1,0 +1,335 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What start-up and the saves do with whatever stands at a settings file's name other
+// than a plain file in a writable folder: special files, links, a file of another
+// owner, a read-only folder, the leftovers of killed saves and a byte-order mark.
+#include "settings/filereplacer.h"
+#include "settings/settingsfile.h"
+
+#include "scratchfolder.h"
+#include "unprivilegedrun.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <string>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using ttt::SettingsRecord;
+using ttt::test::fileContent;
+using ttt::test::writeFile;
+
+const std::string savedLine = "4,2,2,1,0,1,34\r\n";
+const SettingsRecord savedRecord{4, 2, 2, 1, 0, 1, 34};
+const std::string defaultLine = "3,1,1,0,1,0,16\r\n";
+const std::string byteOrderMark = "\xEF\xBB\xBF";
+constexpr const char* skipReason = "permission bits do not stop this user (running as root?)";
+
+long entryCount(const fs::path& folder)
+{
+    return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+}
+
+struct stat statusOf(const fs::path& path)
+{
+    struct stat info = {};
+    ::lstat(path.c_str(), &info);
+    return info;
+}
+
+// --- Anything but a regular file is neither read nor written ---
+
+enum class Special { Pipe, Socket, LinkToPipe, LinkToDevice };
+
+bool makeSocket(const fs::path& path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    path.string().copy(address.sun_path, sizeof address.sun_path - 1);
+    const bool made = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return made;
+}
+
+// Makes the special file for `at`: there itself, or for a link in `elsewhere` with a
+// link to it at `at`. A device is a private copy of the node of /dev/zero where this
+// process may make one, else a pipe. Returns the special file.
+fs::path makeSpecial(Special kind, const fs::path& at, const fs::path& elsewhere)
+{
+    const bool linked = kind == Special::LinkToPipe || kind == Special::LinkToDevice;
+    const fs::path special = linked ? elsewhere / at.filename() : at;
+    bool made = false;
+    if (kind == Special::Socket)
+        made = makeSocket(special);
+    else if (kind == Special::LinkToDevice)
+        made = ::mknod(special.c_str(), S_IFCHR | 0666, ::makedev(1, 5)) == 0;
+    if (!made && kind != Special::Socket)
+        made = ::mkfifo(special.c_str(), 0666) == 0;
+    EXPECT_TRUE(made) << special;
+    if (linked)
+        fs::create_symlink(special, at);
+    return special;
+}
+
+struct SpecialCase
+{
+    const char* name;
+    Special kind;
+};
+
+class SpecialFileTest : public testing::TestWithParam<SpecialCase>
+{
+};
+
+TEST_P(SpecialFileTest, IsNeitherReadNorReplacedAndTheUserIsTold)
+{
+    const ttt::test::ScratchFolder folder;
+    const fs::path elsewhere = folder / "elsewhere";
+    fs::create_directory(elsewhere);
+    const fs::path options = folder / ttt::settingsFileName;
+    const fs::path cardset = folder / ttt::pictureSetFileName;
+    const fs::path specials[] = {makeSpecial(GetParam().kind, options, elsewhere),
+                                 makeSpecial(GetParam().kind, cardset, elsewhere)};
+    const struct stat before[] = {statusOf(options), statusOf(specials[0]), statusOf(cardset),
+                                  statusOf(specials[1])};
+
+    const ttt::LoadedSettings loaded = ttt::loadSettings(options);
+    EXPECT_EQ(loaded.record, SettingsRecord{});
+    EXPECT_NE(loaded.problem.find("not a regular file"), std::string::npos) << loaded.problem;
+    const std::string atExit = ttt::saveSettings(options, savedRecord);
+    EXPECT_NE(atExit.find("not a regular file"), std::string::npos) << atExit;
+    const std::string atChoice = ttt::savePictureSet(cardset, 34);
+    EXPECT_NE(atChoice.find("not a regular file"), std::string::npos) << atChoice;
+
+    const struct stat after[] = {statusOf(options), statusOf(specials[0]), statusOf(cardset),
+                                 statusOf(specials[1])};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(after[i].st_ino, before[i].st_ino) << i;
+        EXPECT_EQ(after[i].st_mode, before[i].st_mode) << i;
+        EXPECT_EQ(after[i].st_rdev, before[i].st_rdev) << i;
+    }
+    EXPECT_EQ(entryCount(folder.path()), 3) << "a refused save left a file behind";
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, SpecialFileTest,
+                         testing::Values(SpecialCase{"Pipe", Special::Pipe},
+                                         SpecialCase{"Socket", Special::Socket},
+                                         SpecialCase{"LinkToPipe", Special::LinkToPipe},
+                                         SpecialCase{"LinkToDevice", Special::LinkToDevice}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// --- Links ---
+
+TEST(SettingsLinks, AreFollowedToTheFileTheyLeadToAndStayLinks)
+{
+    const ttt::test::ScratchFolder folder;
+    fs::create_directory(folder / "sub");
+    const fs::path options = folder / ttt::settingsFileName;
+    const fs::path cardset = folder / ttt::pictureSetFileName;
+    writeFile(folder / "sub" / "real.ttt", savedLine);
+    fs::create_symlink("middle.ttt", options); // a chain of relative links
+    fs::create_symlink("sub/real.ttt", folder / "middle.ttt");
+    fs::create_symlink("sub/picture.ttt", cardset); // not there yet
+
+    EXPECT_EQ(ttt::loadSettings(options).record, savedRecord);
+    EXPECT_EQ(ttt::saveSettings(options, SettingsRecord{}), "");
+    EXPECT_EQ(ttt::savePictureSet(cardset, 34), "");
+
+    EXPECT_EQ(fileContent(folder / "sub" / "real.ttt"), defaultLine);
+    EXPECT_EQ(fileContent(folder / "sub" / "picture.ttt"), "34\r\n");
+    EXPECT_EQ(fs::read_symlink(options), "middle.ttt");
+    EXPECT_EQ(fs::read_symlink(folder / "middle.ttt"), "sub/real.ttt");
+    EXPECT_EQ(fs::read_symlink(cardset), "sub/picture.ttt");
+    EXPECT_EQ(entryCount(folder.path()), 4);
+    EXPECT_EQ(entryCount(folder / "sub"), 2);
+}
+
+TEST(SettingsLinks, LinkIntoAMissingFolderIsLeftAloneWithAWarning)
+{
+    const ttt::test::ScratchFolder folder;
+    const fs::path options = folder / ttt::settingsFileName;
+    const fs::path cardset = folder / ttt::pictureSetFileName;
+    fs::create_symlink("gone/options.ttt", options);
+    fs::create_symlink("gone/cardset.ttt", cardset);
+
+    const ttt::LoadedSettings loaded = ttt::loadSettings(options);
+    EXPECT_EQ(loaded.record, SettingsRecord{});
+    EXPECT_NE(loaded.problem.find("could not be created"), std::string::npos) << loaded.problem;
+    for (const std::string& failure :
+         {ttt::saveSettings(options, savedRecord), ttt::savePictureSet(cardset, 34)})
+        EXPECT_NE(failure.find("folder that does not exist"), std::string::npos) << failure;
+
+    EXPECT_EQ(fs::read_symlink(options), "gone/options.ttt");
+    EXPECT_EQ(fs::read_symlink(cardset), "gone/cardset.ttt");
+    EXPECT_EQ(entryCount(folder.path()), 2);
+}
+
+// --- Owner, group and permissions ---
+
+TEST(SettingsOwner, ReplacingAnotherUsersFileKeepsItsOwnerGroupAndPermissions)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can save over a file that belongs to someone else";
+    const ttt::test::ScratchFolder folder;
+    const fs::path options = folder / ttt::settingsFileName;
+    writeFile(options, savedLine);
+    ASSERT_EQ(::chown(options.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(::chmod(options.c_str(), 0640), 0);
+    EXPECT_EQ(ttt::loadSettings(options).record, savedRecord);
+    EXPECT_EQ(ttt::saveSettings(options, SettingsRecord{}), "");
+    const struct stat after = statusOf(options);
+    EXPECT_EQ(after.st_uid, 65534u);
+    EXPECT_EQ(after.st_gid, 65534u);
+    EXPECT_EQ(after.st_mode & 07777, 0640u);
+    EXPECT_EQ(fileContent(options), defaultLine);
+}
+
+TEST(SettingsOwner, FileWhoseOwnerCannotBeKeptIsRewrittenInPlace)
+{
+    // Root's file, writable by all, in a folder where all may create files: the user
+    // "nobody" can write it but could not give a new file root's ownership.
+    const ttt::test::ScratchFolder folder;
+    const fs::path options = folder / ttt::settingsFileName;
+    writeFile(options, savedLine + defaultLine);
+    ASSERT_EQ(::chmod(options.c_str(), 0666), 0);
+    ASSERT_EQ(::chmod(folder.path().c_str(), 0777), 0);
+    const struct stat before = statusOf(options);
+    const ttt::test::UnprivilegedRun run =
+        ttt::test::runAsNobody([&] { return ttt::saveSettings(options, savedRecord).empty(); });
+    if (run.outcome == ttt::test::UnprivilegedRun::Impossible)
+        GTEST_SKIP() << "needs a file of another owner: " << run.output;
+    EXPECT_EQ(run.outcome, ttt::test::UnprivilegedRun::Passed) << run.output;
+    const struct stat after = statusOf(options);
+    EXPECT_EQ(after.st_ino, before.st_ino) << "the file was replaced";
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(after.st_gid, before.st_gid);
+    EXPECT_EQ(after.st_mode, before.st_mode);
+    EXPECT_EQ(fileContent(options), savedLine);
+    EXPECT_EQ(entryCount(folder.path()), 1);
+}
+
+// --- A read-only folder ---
+
+TEST(SettingsReadOnlyFolder, WritableFilesAreSavedInPlaceAndKeepOneLine)
+{
+    RUN_AS_NOBODY_WHEN_PERMISSIONS_DO_NOT_APPLY(skipReason);
+    const ttt::test::ScratchFolder folder;
+    const fs::path options = folder / ttt::settingsFileName;
+    const fs::path cardset = folder / ttt::pictureSetFileName;
+    writeFile(options, savedLine);
+    writeFile(cardset, "1\r\n");
+    fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    for (int run = 0; run < 3; ++run) {
+        const ttt::LoadedSettings loaded = ttt::loadSettings(options);
+        EXPECT_EQ(loaded.record, savedRecord);
+        EXPECT_EQ(loaded.problem, "");
+        EXPECT_EQ(fileContent(options), savedLine + defaultLine);
+        EXPECT_EQ(ttt::saveSettings(options, loaded.record), "");
+        EXPECT_EQ(fileContent(options), savedLine) << "after run " << run;
+    }
+    EXPECT_EQ(ttt::savePictureSet(cardset, 34), "");
+    EXPECT_EQ(fileContent(cardset), "34\r\n");
+    EXPECT_EQ(entryCount(folder.path()), 2);
+}
+
+// --- Leftovers of saves that were killed ---
+
+// A child process replaces the file and is killed at the given step; returns its
+// process id, which no longer runs.
+pid_t killedWhileReplacing(const fs::path& file, ttt::ReplaceStep killedAt)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ttt::replaceFileContent(file, savedLine, [killedAt](ttt::ReplaceStep step) {
+            if (step == killedAt)
+                ::raise(SIGKILL);
+        });
+        ::_exit(0); // not reached when the kill happened
+    }
+    int status = 0;
+    const bool killed = child > 0 && ::waitpid(child, &status, 0) == child && WIFSIGNALED(status) &&
+                        WTERMSIG(status) == SIGKILL;
+    return killed ? child : -1;
+}
+
+std::string tempName(const std::string& file, pid_t pid, const std::string& attempt = "0")
+{
+    return file + "." + std::to_string(pid) + "-" + attempt + ".tmp";
+}
+
+TEST(SettingsLeftovers, StartUpRemovesTheNewFilesOfDeadSavesAndNothingElse)
+{
+    const ttt::test::ScratchFolder folder;
+    fs::create_directory(folder / "sub");
+    const fs::path options = folder / ttt::settingsFileName;
+    const fs::path cardset = folder / ttt::pictureSetFileName; // a link into sub
+    writeFile(options, "1,1,1,0,0,0,1\r\n");
+    writeFile(folder / "sub" / "picture.ttt", "1\r\n");
+    fs::create_symlink("sub/picture.ttt", cardset);
+    const pid_t empty = killedWhileReplacing(options, ttt::ReplaceStep::TempCreated);
+    const pid_t written = killedWhileReplacing(options, ttt::ReplaceStep::TempWritten);
+    const pid_t picture = killedWhileReplacing(cardset, ttt::ReplaceStep::TempWritten);
+    ASSERT_GT(empty, 0);
+    ASSERT_GT(written, 0);
+    ASSERT_GT(picture, 0);
+    const std::vector<fs::path> leftovers = {folder / tempName("options.ttt", empty),
+                                             folder / tempName("options.ttt", written),
+                                             folder / "sub" / tempName("picture.ttt", picture)};
+    for (const fs::path& leftover : leftovers)
+        ASSERT_TRUE(fs::is_regular_file(leftover)) << leftover;
+
+    const pid_t dead = empty;
+    const std::vector<fs::path> others = {
+        folder / tempName("options.ttt", ::getpid()), // this process runs
+        folder / (tempName("options.ttt", dead) + ".bak"),
+        folder / tempName("options.ttt", dead, "100"),
+        folder / tempName("options.ttt", dead, "00"),
+        folder / ("options.ttt.0" + std::to_string(dead) + "-0.tmp"),
+        folder / ("options.ttt." + std::to_string(dead) + ".tmp"),
+        folder / tempName("xoptions.ttt", dead),
+        folder / tempName("other.ttt", dead),
+        folder / tempName("picture.ttt", dead), // not beside the file the link leads to
+    };
+    for (const fs::path& other : others)
+        writeFile(other, savedLine);
+    fs::create_directory(folder / tempName("options.ttt", dead, "1"));
+    fs::create_symlink(others.front(), folder / tempName("options.ttt", dead, "2"));
+
+    EXPECT_EQ(ttt::loadSettings(options).record, (SettingsRecord{1, 1, 1, 0, 0, 0, 1}));
+
+    for (const fs::path& leftover : leftovers)
+        EXPECT_FALSE(fs::exists(leftover)) << leftover;
+    for (const fs::path& other : others)
+        EXPECT_EQ(fileContent(other), savedLine) << other;
+    EXPECT_TRUE(fs::is_directory(folder / tempName("options.ttt", dead, "1")));
+    EXPECT_TRUE(fs::is_symlink(folder / tempName("options.ttt", dead, "2")));
+    EXPECT_EQ(fileContent(folder / "sub" / "picture.ttt"), "1\r\n");
+}
+
+// --- A byte-order mark ---
+
+TEST(SettingsByteOrderMark, IsSkippedAndAFileOfOnlyTheMarkCountsAsEmpty)
+{
+    const ttt::test::ScratchFolder folder;
+    const fs::path options = folder / ttt::settingsFileName;
+    writeFile(options, byteOrderMark + savedLine);
+    EXPECT_EQ(ttt::loadSettings(options).record, savedRecord);
+    EXPECT_EQ(fileContent(options), byteOrderMark + savedLine + defaultLine);
+
+    writeFile(options, byteOrderMark);
+    const ttt::LoadedSettings loaded = ttt::loadSettings(options);
+    EXPECT_EQ(loaded.record, SettingsRecord{});
+    EXPECT_EQ(loaded.problem, "");
+    EXPECT_EQ(fileContent(options), byteOrderMark + defaultLine);
+}
+
+} // namespace
