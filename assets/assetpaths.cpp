@@ -19,4 +19,9 @@ QString cardPath(int index)
                            .arg(QLatin1String(kinds[(index - 1) % 3])));
 }
 
+QString desktopEntryName()
+{
+    return QStringLiteral(TTT_APP_ID);
+}
+
 } // namespace ttt::assets

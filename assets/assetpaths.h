@@ -15,4 +15,8 @@ QString picturePath(const QString& baseName);
 // 3n-1 (X) and 3n (O). An index outside 1..36 gives an empty string.
 QString cardPath(int index);
 
+// The name of the game's desktop entry without ".desktop": the id by which the
+// desktop pairs the game's windows with the entry's icon and name.
+QString desktopEntryName();
+
 } // namespace ttt::assets

@@ -28,6 +28,8 @@ GameMenus GameMenus::build(QMenuBar* bar)
 {
     GameMenus m;
     QMenu* file = addMenu(bar, "file", QObject::tr("&File"));
+    // Shows the reason an item is unavailable; items without a tooltip show none.
+    file->setToolTipsVisible(true);
     m.newGame = addItem(file, "newgamemenu", QObject::tr("&New Game"));
     m.clearScore = addItem(file, "clearscore", QObject::tr("&Clear Score"));
     m.allOnTop = addItem(file, "allontop", QObject::tr("Al&ways on Top"), true);

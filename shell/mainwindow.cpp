@@ -8,6 +8,7 @@
 #include "optiongroup.h"
 #include "picturebutton.h"
 #include "picturelabel.h"
+#include "platformchoice.h"
 #include "scorepanel.h"
 #include "secondarywindows.h"
 #include "settings/settingsfile.h"
@@ -15,6 +16,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -66,7 +68,8 @@ QString markName(int shownKind)
 } // namespace
 
 MainWindow::MainWindow(RandomSource& random, CueSink& cues, const Artwork& artwork, QWidget* parent)
-    : QMainWindow(parent), m_game(random, cues), m_artwork(artwork)
+    : QMainWindow(parent), m_game(random, cues), m_artwork(artwork),
+      m_onTopAvailable(keepsWindowsOnTop(QGuiApplication::platformName()))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vemo's Tic Tac Toe "));
@@ -75,6 +78,13 @@ MainWindow::MainWindow(RandomSource& random, CueSink& cues, const Artwork& artwo
     m_tray = new TrayIcon(this);
     connectMenus();
     connectControls();
+    if (!m_onTopAvailable) {
+        // The item keeps its place and caption, shown unavailable with the reason.
+        const QString reason = tr("This desktop does not let programs keep their window on top");
+        m_menus.allOnTop->setEnabled(false);
+        m_menus.allOnTop->setToolTip(reason);
+        m_menus.allOnTop->setStatusTip(reason);
+    }
 }
 
 MainWindow::~MainWindow() = default;
@@ -205,7 +215,7 @@ void MainWindow::connectMenus()
         checked ? m_tray->add(m_artwork.appIcon()) : m_tray->remove();
     });
     connect(m_menus.graphics, &QAction::triggered, this, [this] {
-        m_windows->setStacking(m_game.onTopChecked(), m_game.ontop() == 1);
+        setStacking();
         m_windows->openChooser(m_game.cardbase());
     });
     connect(m_menus.about, &QAction::triggered, this, [this] {
@@ -273,8 +283,15 @@ void MainWindow::act(void (Game::*operation)())
 
 void MainWindow::openSecondary(void (SecondaryWindows::*open)())
 {
-    m_windows->setStacking(m_game.onTopChecked(), m_game.ontop() == 1);
+    setStacking();
     (m_windows->*open)();
+}
+
+void MainWindow::setStacking()
+{
+    // Without a top band there is nothing to hand over between the windows.
+    m_windows->setStacking(m_onTopAvailable && m_game.onTopChecked(),
+                           m_onTopAvailable && m_game.ontop() == 1);
 }
 
 void MainWindow::acceptPictureSet(int cardbase)
@@ -443,7 +460,9 @@ void MainWindow::renderMenus()
 {
     m_menus.clearScore->setEnabled(m_game.scoreboard().scoringOn());
     m_menus.turnScore->setText(QString::fromStdString(m_game.scoreboard().switchCaption()));
-    m_menus.allOnTop->setChecked(m_game.onTopChecked());
+    // Where windows cannot be kept on top the item shows what happens, unchecked,
+    // while the game keeps the saved choice for the next start on a desktop that can.
+    m_menus.allOnTop->setChecked(m_onTopAvailable && m_game.onTopChecked());
     for (int i = 0; i < 4; ++i)
         m_menus.levels[i]->setChecked(m_game.checkedLevel() == i + 1);
     m_menus.xFirst->setChecked(m_game.xFirstChecked());
@@ -456,7 +475,7 @@ void MainWindow::renderMenus()
 void MainWindow::applyStayOnTop()
 {
     // While a secondary window is open it holds the top band instead.
-    if (!m_windows->anyOpen())
+    if (m_onTopAvailable && !m_windows->anyOpen())
         StayOnTop::apply(this, m_game.onTopChecked());
 }
 

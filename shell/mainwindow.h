@@ -75,6 +75,7 @@ private:
     std::string saveOnExit();
     void hideWindows();
     void openSecondary(void (SecondaryWindows::*open)());
+    void setStacking();
     void acceptPictureSet(int cardbase);
 
     void render();
@@ -85,6 +86,8 @@ private:
 
     Game m_game;
     const Artwork& m_artwork;
+    // Whether the window system can keep a window above all others (Wayland cannot).
+    const bool m_onTopAvailable;
     GameMenus m_menus;
     BoardWidget* m_board = nullptr;
     PictureButton* m_newGameButton = nullptr;
