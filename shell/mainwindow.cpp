@@ -370,6 +370,7 @@ void MainWindow::shutDown()
         // The window is gone; the program stays until the farewell has been heard.
         m_farewell = new QTimer(this);
         m_farewell->setSingleShot(true);
+        m_farewell->setTimerType(Qt::PreciseTimer);
         connect(m_farewell, &QTimer::timeout, this, &MainWindow::shutDownFinished);
         m_farewell->start(m_farewellHold);
     } else {

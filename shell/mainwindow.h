@@ -101,7 +101,9 @@ private:
     OptionGroup* m_difficulty = nullptr;
     SecondaryWindows* m_windows = nullptr;
     TrayIcon* m_tray = nullptr;
-    int m_farewellHold = 3000;
+    // Three seconds of farewell, counted from when it starts to sound: the sound
+    // system may take a tenth of a second or so to open its stream and start it.
+    int m_farewellHold = 3150;
     QTimer* m_farewell = nullptr;
     bool m_shuttingDown = false;
 };
