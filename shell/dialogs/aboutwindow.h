@@ -20,9 +20,6 @@ public:
     // `art` must outlive the window.
     explicit AboutWindow(const Artwork& art, QWidget* parent = nullptr);
 
-    // The height the window had when it was made; the slide starts from it.
-    int firstHeight() const { return m_firstHeight; }
-
 public slots:
     void thankYou() { close(); }
 

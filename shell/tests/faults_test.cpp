@@ -10,6 +10,7 @@
 #include "shell/mainwindow.h"
 #include "shell/secondarywindows.h"
 #include "shell/windowlayout.h"
+#include "windowtestbench.h"
 
 #include <QAction>
 #include <QApplication>
@@ -191,7 +192,7 @@ void FaultsTest::playAGame()
 void FaultsTest::chooseSet(int set)
 {
     m_window->findChild<QAction*>(QLatin1String(layout::graphicsAction))->trigger();
-    GraphicsChooser* chooser = m_window->secondaryWindows()->chooser();
+    GraphicsChooser* chooser = test::secondaryWindow<GraphicsChooser>(layout::graphicsChooser);
     QVERIFY(chooser && chooser->isVisible());
     QTest::mouseClick(
         chooser->findChild<QWidget*>(layout::numberedName(layout::setOptionPrefix, set)),

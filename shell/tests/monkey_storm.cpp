@@ -5,6 +5,7 @@
 #include "shell/mainwindow.h"
 #include "shell/secondarywindows.h"
 #include "shell/windowlayout.h"
+#include "windowtestbench.h"
 
 #include <QAction>
 #include <QRadioButton>
@@ -55,13 +56,12 @@ bool isOpen(const QWidget* window)
 
 StormEvent MonkeyStorm::next(MainWindow& window)
 {
-    const SecondaryWindows* windows = window.secondaryWindows();
     const bool mainBlocked = !window.isEnabled();
-    if (isOpen(windows->chooser()))
+    if (isOpen(secondaryWindow(layout::graphicsChooser)))
         return pick(4) == 0 ? blockedClick(window) : onChooser(window);
-    if (isOpen(windows->about()))
+    if (isOpen(secondaryWindow(layout::aboutWindow)))
         return pick(4) == 0 ? blockedClick(window) : onAbout(window);
-    if (isOpen(windows->tips()))
+    if (isOpen(secondaryWindow(layout::tipsWindow)))
         return pick(4) == 0 ? blockedClick(window) : onTips(window);
     if (mainBlocked)
         return blockedClick(window); // the watcher reports a window left disabled
@@ -173,7 +173,7 @@ StormEvent MonkeyStorm::blockedClick(MainWindow& window)
 
 StormEvent MonkeyStorm::onChooser(MainWindow& window)
 {
-    QWidget* chooser = window.secondaryWindows()->chooser();
+    QWidget* chooser = secondaryWindow(layout::graphicsChooser);
     const int roll = pick(100);
     if (roll < 45) {
         const int set = pick(12) + 1;
@@ -204,7 +204,7 @@ StormEvent MonkeyStorm::onChooser(MainWindow& window)
 
 StormEvent MonkeyStorm::onAbout(MainWindow& window)
 {
-    QWidget* about = window.secondaryWindows()->about();
+    QWidget* about = secondaryWindow(layout::aboutWindow);
     const int roll = pick(100);
     if (roll < 40) {
         QTest::mouseClick(child<QWidget>(about, layout::okButton), Qt::LeftButton);
@@ -222,7 +222,7 @@ StormEvent MonkeyStorm::onAbout(MainWindow& window)
 
 StormEvent MonkeyStorm::onTips(MainWindow& window)
 {
-    QWidget* tips = window.secondaryWindows()->tips();
+    QWidget* tips = secondaryWindow(layout::tipsWindow);
     const int roll = pick(100);
     if (roll < 50) {
         QTest::mouseClick(child<QWidget>(tips, layout::okButton), Qt::LeftButton);

@@ -7,6 +7,7 @@
 #include "shell/picturelabel.h"
 #include "shell/secondarywindows.h"
 #include "shell/windowlayout.h"
+#include "windowtestbench.h"
 
 #include <QAction>
 #include <QApplication>
@@ -306,8 +307,9 @@ QString MonkeyWatch::checkMenusAndButtons(const StormEvent& event) const
 QString MonkeyWatch::checkEnabled() const
 {
     const SecondaryWindows* windows = m_window->secondaryWindows();
-    const bool open =
-        visible(windows->chooser()) || visible(windows->about()) || visible(windows->tips());
+    const bool open = visible(secondaryWindow(layout::graphicsChooser)) ||
+                      visible(secondaryWindow(layout::aboutWindow)) ||
+                      visible(secondaryWindow(layout::tipsWindow));
     if (open != windows->anyOpen())
         return QStringLiteral("a secondary window is %1 but counted as %2")
             .arg(open ? QStringLiteral("open") : QStringLiteral("closed"))

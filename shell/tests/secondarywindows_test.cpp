@@ -67,7 +67,10 @@ private:
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
         m_bench->cues.played.clear();
     }
-    GraphicsChooser* chooser() const { return m_window->secondaryWindows()->chooser(); }
+    GraphicsChooser* chooser() const
+    {
+        return test::secondaryWindow<GraphicsChooser>(layout::graphicsChooser);
+    }
     template <typename Button = QPushButton>
     Button* child(QWidget* parent, const QString& name) const
     {
@@ -185,7 +188,7 @@ void SecondaryWindowsTest::aboutPlaysItsCueAndKeepsItsHeight()
     start();
     action(layout::aboutAction)->trigger();
     QCOMPARE(m_bench->cues.played, std::vector<std::string>{"s-question.wav"});
-    AboutWindow* about = m_window->secondaryWindows()->about();
+    AboutWindow* about = test::secondaryWindow<AboutWindow>(layout::aboutWindow);
     QVERIFY(about->isVisible());
     QVERIFY(!m_window->isEnabled());
     const int first = about->height();
@@ -204,7 +207,7 @@ void SecondaryWindowsTest::tipsIsMadeAnewEachTime()
 {
     start();
     action(layout::tipsAction)->trigger();
-    QPointer<TipsWindow> tips = m_window->secondaryWindows()->tips();
+    QPointer<TipsWindow> tips = test::secondaryWindow<TipsWindow>(layout::tipsWindow);
     QVERIFY(tips && tips->isVisible());
     QVERIFY(!m_window->isEnabled());
     QVERIFY(m_bench->cues.played.empty());
@@ -213,8 +216,8 @@ void SecondaryWindowsTest::tipsIsMadeAnewEachTime()
     QVERIFY(tips.isNull());
     QVERIFY(m_window->isEnabled());
     action(layout::tipsAction)->trigger();
-    QVERIFY(m_window->secondaryWindows()->tips());
-    m_window->secondaryWindows()->tips()->close();
+    QVERIFY(test::secondaryWindow(layout::tipsWindow));
+    test::secondaryWindow(layout::tipsWindow)->close();
     QVERIFY(m_window->isEnabled());
 }
 
@@ -224,7 +227,7 @@ void SecondaryWindowsTest::exitWhileAboutIsOpenClosesEveryWindow()
     action(layout::aboutAction)->trigger();
     m_window->close(); // the main window's frame, while About waits in front
     QVERIFY(!m_window->isVisible());
-    QVERIFY(!m_window->secondaryWindows()->about()->isVisible());
+    QVERIFY(!test::secondaryWindow(layout::aboutWindow)->isVisible());
     QCOMPARE(fileText("options.ttt"), QByteArray("3,1,1,0,1,0,16\r\n"));
 }
 
@@ -278,7 +281,7 @@ void SecondaryWindowsTest::secondaryWindowTakesTheTopBand()
     start();
     action(layout::allOnTopAction)->trigger();
     action(layout::aboutAction)->trigger();
-    AboutWindow* about = m_window->secondaryWindows()->about();
+    AboutWindow* about = test::secondaryWindow<AboutWindow>(layout::aboutWindow);
     QVERIFY(StayOnTop::isOnTop(about));
     QVERIFY(!StayOnTop::isOnTop(m_window));
     QTest::mouseClick(child(about, layout::okButton), Qt::LeftButton);

@@ -90,7 +90,7 @@ void WaylandWindowTest::alwaysOnTopIsUnavailableAndTheSavedChoiceKept()
     QVERIFY(!StayOnTop::isOnTop(m_bench->window.get()));
 
     action(layout::aboutAction)->trigger();
-    QVERIFY(!StayOnTop::isOnTop(m_bench->window->secondaryWindows()->about()));
+    QVERIFY(!StayOnTop::isOnTop(test::secondaryWindow(layout::aboutWindow)));
 
     m_bench->window->close();
     QFile file(QStringLiteral("options.ttt"));
@@ -105,7 +105,7 @@ void WaylandWindowTest::aboutStaysOverTheMainWindow()
     QTRY_VERIFY_WITH_TIMEOUT(compositorStacking().contains(mainTitle), 10000);
 
     action(layout::aboutAction)->trigger();
-    AboutWindow* about = m_bench->window->secondaryWindows()->about();
+    AboutWindow* about = test::secondaryWindow<AboutWindow>(layout::aboutWindow);
     QVERIFY(QTest::qWaitForWindowExposed(about));
     QCOMPARE(about->windowHandle()->transientParent(), m_bench->window->windowHandle());
     const QStringList expected{about->windowTitle(), mainTitle};

@@ -8,8 +8,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <algorithm>
-
 using ttt::GraphicsChooser;
 namespace layout = ttt::layout;
 
@@ -181,7 +179,6 @@ void TestGraphicsChooser::picturesSitInTheirRows()
     GraphicsChooser chooser(m_art);
     auto* card = chooser.findChild<ttt::CardView*>(layout::numberedName(layout::cardPrefix, index));
     QVERIFY(card);
-    QCOMPARE(card->index(), index);
     QCOMPARE(card->geometry(), QRect(topLeft, QSize(73, 73)));
     QCOMPARE(card->accessibleName(), accessibleName);
 }
@@ -189,20 +186,16 @@ void TestGraphicsChooser::picturesSitInTheirRows()
 void TestGraphicsChooser::everyPictureIsPresent()
 {
     GraphicsChooser chooser(m_art);
-    const QList<ttt::CardView*> cards = chooser.findChildren<ttt::CardView*>();
-    QCOMPARE(cards.size(), 36);
+    QCOMPARE(chooser.findChildren<ttt::CardView*>().size(), 36);
     QSet<QPoint> corners;
-    QSet<int> indices;
-    for (const ttt::CardView* card : cards) {
+    for (int index = 1; index <= 36; ++index) {
+        const auto* card =
+            chooser.findChild<ttt::CardView*>(layout::numberedName(layout::cardPrefix, index));
+        QVERIFY2(card, qPrintable(QString::number(index)));
         QCOMPARE(card->size(), QSize(73, 73));
-        QCOMPARE(card->objectName(), layout::numberedName(layout::cardPrefix, card->index()));
         corners.insert(card->pos());
-        indices.insert(card->index());
     }
     QCOMPARE(corners.size(), 36);
-    QCOMPARE(indices.size(), 36);
-    QCOMPARE(*std::min_element(indices.begin(), indices.end()), 1);
-    QCOMPARE(*std::max_element(indices.begin(), indices.end()), 36);
 }
 
 void TestGraphicsChooser::optionsSitBesideTheirRows()

@@ -38,8 +38,9 @@ int main(int argc, char* argv[])
 
     ttt::AboutWindow about(art);
     save(about, dir, QStringLiteral("about"));
+    const int shutHeight = about.height();
     emit about.findChild<ttt::Hotspot*>(QLatin1String(layout::slideHotspot))->doubleClicked();
-    while (about.height() != about.firstHeight() + ttt::AboutWindow::SlideDistance)
+    while (about.height() != shutHeight + ttt::AboutWindow::SlideDistance)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     save(about, dir, QStringLiteral("about-open"));
 
