@@ -66,7 +66,7 @@ int main(int argc, char* argv[])
         return 1;
     auto* newGame = window.findChild<QAbstractButton*>(QLatin1String(layout::newGameButton.name));
     perf::PaintWatch watch;
-    for (int square = 1; square <= 9; ++square)
+    for (int square = 1; square <= layout::squareCount; ++square)
         watch.watch(window.board()->cell(square));
 
     std::vector<double> micros;

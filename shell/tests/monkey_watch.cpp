@@ -198,7 +198,7 @@ QString MonkeyWatch::checkCells() const
 {
     const Game& game = m_window->game();
     const qreal dpr = m_window->devicePixelRatioF();
-    for (int square = 1; square <= 9; ++square) {
+    for (int square = 1; square <= layout::squareCount; ++square) {
         const int card = game.cardbase() + (m_blanked ? 0 : game.board().at(square));
         const QPixmap expected = m_artwork.card(card, dpr);
         const QPixmap& shown = m_window->board()->cell(square)->picture();

@@ -152,7 +152,7 @@ void SecondaryWindowsTest::chooserOkChangesTheSetAndStopsTheGame()
     QVERIFY(!chooser()->isVisible());
     QVERIFY(m_window->isEnabled());
     QCOMPARE(m_window->game().cardbase(), cardbase);
-    for (int s = 1; s <= 9; ++s)
+    for (int s = 1; s <= layout::squareCount; ++s)
         QCOMPARE(m_window->board()->cell(s)->picture().cacheKey(),
                  m_bench->artwork.card(cardbase, m_window->devicePixelRatioF()).cacheKey());
     QCOMPARE(m_window->findChild<QLabel*>(QLatin1String(layout::newGamePointer.name))->text(),
