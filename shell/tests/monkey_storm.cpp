@@ -58,11 +58,11 @@ StormEvent MonkeyStorm::next(MainWindow& window)
 {
     const bool mainBlocked = !window.isEnabled();
     if (isOpen(secondaryWindow(layout::graphicsChooser)))
-        return pick(4) == 0 ? blockedClick(window) : onChooser(window);
+        return pick(4) == 0 ? blockedClick(window) : onChooser();
     if (isOpen(secondaryWindow(layout::aboutWindow)))
-        return pick(4) == 0 ? blockedClick(window) : onAbout(window);
+        return pick(4) == 0 ? blockedClick(window) : onAbout();
     if (isOpen(secondaryWindow(layout::tipsWindow)))
-        return pick(4) == 0 ? blockedClick(window) : onTips(window);
+        return pick(4) == 0 ? blockedClick(window) : onTips();
     if (mainBlocked)
         return blockedClick(window); // the watcher reports a window left disabled
     return onMainWindow(window);
@@ -171,7 +171,7 @@ StormEvent MonkeyStorm::blockedClick(MainWindow& window)
     return {StormKind::Blocked, QStringLiteral("click %1 behind a secondary window").arg(name), {}};
 }
 
-StormEvent MonkeyStorm::onChooser(MainWindow& window)
+StormEvent MonkeyStorm::onChooser()
 {
     QWidget* chooser = secondaryWindow(layout::graphicsChooser);
     const int roll = pick(100);
@@ -202,7 +202,7 @@ StormEvent MonkeyStorm::onChooser(MainWindow& window)
             {}};
 }
 
-StormEvent MonkeyStorm::onAbout(MainWindow& window)
+StormEvent MonkeyStorm::onAbout()
 {
     QWidget* about = secondaryWindow(layout::aboutWindow);
     const int roll = pick(100);
@@ -220,7 +220,7 @@ StormEvent MonkeyStorm::onAbout(MainWindow& window)
     return {StormKind::Secondary, QStringLiteral("about: Escape"), {}};
 }
 
-StormEvent MonkeyStorm::onTips(MainWindow& window)
+StormEvent MonkeyStorm::onTips()
 {
     QWidget* tips = secondaryWindow(layout::tipsWindow);
     const int roll = pick(100);
