@@ -1,4 +1,5 @@
 // Tic Tac Toe: one player against the computer, or two players on one board.
+#include "assets/assetpaths.h"
 #include "game/clockrandom.h"
 #include "shell/art/artwork.h"
 #include "shell/commandline.h"
@@ -9,6 +10,7 @@
 #include "shell/fontwarmup.h"
 #include "shell/gamestyle.h"
 #include "shell/mainwindow.h"
+#include "shell/platformchoice.h"
 
 #include <QApplication>
 #include <QSessionManager>
@@ -32,7 +34,8 @@ QStringList argumentsOf(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
-    const ttt::CommandLineRequest request = ttt::readCommandLine(argumentsOf(argc, argv));
+    const QStringList arguments = argumentsOf(argc, argv);
+    const ttt::CommandLineRequest request = ttt::readCommandLine(arguments);
     switch (request.action) {
     case ttt::CommandLineRequest::Action::ShowHelp:
     case ttt::CommandLineRequest::Action::ShowVersion:
@@ -48,11 +51,17 @@ int main(int argc, char* argv[])
     // not a reason to end the game.
     std::signal(SIGXFSZ, SIG_IGN);
 
+    // On a Wayland desktop with XWayland beside it the game runs through X11, where
+    // Always on Top works.
+    ttt::preferPlatform(arguments);
     ttt::FontWarmUp fonts;
     auto displayCheck = std::make_unique<ttt::DisplayCheck>();
     QApplication app(argc, argv);
     displayCheck.reset();
     QApplication::setApplicationName(QStringLiteral("Tic Tac Toe"));
+    // Names the window after the game's desktop entry (the Wayland app id), so that
+    // docks and task switchers show it with the entry's icon and name.
+    QGuiApplication::setDesktopFileName(ttt::assets::desktopEntryName());
     QApplication::setStyle(new ttt::GameStyle);
     // The game ends when its exit has run, not when its last window closes: the
     // farewell is still sounding then.
@@ -76,7 +85,7 @@ int main(int argc, char* argv[])
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                      [&window](QSessionManager&) { window.endSession(); });
 
-    const std::string problem = window.startUpFromSettingsFile();
+    const ttt::FileProblem problem = window.startUpFromSettingsFile();
     // The window comes first; its icon and the sound system follow as soon as it is
     // on the screen, and the start cue waits for them.
     cues.holdSoundSystem();

@@ -20,4 +20,9 @@ QString cardPath(int index)
             .arg(QLatin1String(kinds[static_cast<int>(PictureSet::markShownBy(index))])));
 }
 
+QString desktopEntryName()
+{
+    return QStringLiteral(TTT_APP_ID);
+}
+
 } // namespace ttt::assets

@@ -15,4 +15,8 @@ QString picturePath(const QString& baseName);
 // an index that is no picture gives an empty string.
 QString cardPath(int index);
 
+// The name of the game's desktop entry without ".desktop": the id by which the
+// desktop pairs the game's windows with the entry's icon and name.
+QString desktopEntryName();
+
 } // namespace ttt::assets

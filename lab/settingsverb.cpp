@@ -30,8 +30,8 @@ int runSettings(const Args& args)
     line.resize(line.size() - 2); // the line's own CR LF
     std::cout << line << '\n';
     if (parsed.unreadFields > 0)
-        std::cerr << "tictactoe-lab: settings: " << unreadSettingsProblem(quotedForMessage(name))
-                  << '\n';
+        std::cerr << "tictactoe-lab: settings: Some settings in " << quotedForMessage(name)
+                  << " could not be read, so their default values are used.\n";
     return 0;
 }
 

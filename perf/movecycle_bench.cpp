@@ -12,6 +12,7 @@
 #include "shell/cellview.h"
 #include "shell/cueplayer.h"
 #include "shell/mainwindow.h"
+#include "shell/windowlayout.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -63,7 +64,7 @@ int main(int argc, char* argv[])
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
-    auto* newGame = window.findChild<QAbstractButton*>(QStringLiteral("oneplay"));
+    auto* newGame = window.findChild<QAbstractButton*>(QLatin1String(layout::newGameButton.name));
     perf::PaintWatch watch;
     for (Square square : Board::squares)
         watch.watch(window.board()->cell(square));

@@ -15,33 +15,50 @@ inline constexpr const char* pictureSetFileName = "cardset.ttt";
 // No real settings file comes near this; only its start is read.
 inline constexpr std::size_t settingsReadLimit = std::size_t{1} << 20;
 
+// What went wrong with one of the two files, as facts; the program words it for
+// the player. A default-made problem is no problem.
+struct FileProblem
+{
+    enum class Kind {
+        None,
+        Unreadable,         // at start-up: the file could not be read, the defaults are used
+        NotCreated,         // at start-up: the missing file could not be made, defaults used
+        PartlyRead,         // at start-up: some fields could not be read and keep their defaults
+        NotSaved,           // the settings could not be saved
+        UnreadableNotSaved, // not saved, because the file could not be read at start-up
+        PictureSetNotSaved, // the picture set could not be saved
+    };
+
+    Kind kind = Kind::None;
+    std::filesystem::path file;
+    std::string reason; // why, as the system or the file layer gives it; empty for PartlyRead
+
+    explicit operator bool() const { return kind != Kind::None; }
+    bool operator==(const FileProblem&) const = default;
+};
+
 struct LoadedSettings
 {
     SettingsRecord record;
-    std::string problem; // empty when all went well, else one short sentence for the user
+    FileProblem problem;
 };
 
 // Start-up: appends the default line to the file (creating it), then reads the record
 // from its start, past a UTF-8 byte-order mark. A file that cannot be read or created
-// gives the defaults, and fields that cannot be read keep theirs; problem then tells the
-// user so. Never stops the program. Before that, removes what saves of this file and of
-// the picture-set file beside it left behind when killed part-way in earlier runs.
+// gives the defaults, and fields that cannot be read keep theirs; problem then says so. Never stops
+// the program. Before that, removes what saves of this file and of the picture-set file beside it
+// left behind when killed part-way in earlier runs.
 LoadedSettings loadSettings(const std::filesystem::path& file);
-
-// What load tells the user when some fields of the file could not be read (a quote
-// that is never closed, or a file cut off at the read limit).
-std::string unreadSettingsProblem(const std::filesystem::path& file);
 
 // Exit: replaces the whole file with the one line of the record, as replaceFileContent
 // does (links followed, anything but a regular file left alone, owner and permissions
 // kept, written in place where it cannot be replaced). A file that cannot be read is
-// left alone too: it may hold the player's settings. Returns an empty string on
-// success, else a short sentence for the user; the old file then stays as it was.
-std::string saveSettings(const std::filesystem::path& file, const SettingsRecord& record);
+// left alone too: it may hold the player's settings. Returns no problem on success;
+// on failure the old file stays as it was.
+FileProblem saveSettings(const std::filesystem::path& file, const SettingsRecord& record);
 
 // The graphics chooser's OK: replaces the whole file with the one line of the chosen set's
-// first picture, as saveSettings does. Returns an empty string on success, else a short sentence
-// for the user.
-std::string savePictureSet(const std::filesystem::path& file, int firstPicture);
+// first picture, as saveSettings does.
+FileProblem savePictureSet(const std::filesystem::path& file, int firstPicture);
 
 } // namespace ttt

@@ -2,23 +2,15 @@
 
 #include "art/artwork.h"
 #include "cellview.h"
-#include "shell/twips.h"
+#include "shell/windowlayout.h"
 
 #include <QPainter>
 
 namespace ttt {
 
-namespace {
-
-constexpr int cellOrigins[3] = {120, 1320, 2520};
-constexpr int cellTwips = 1095;
-
-} // namespace
-
 BoardWidget::BoardWidget(const Artwork& artwork, QWidget* parent)
     : QWidget(parent), m_artwork(artwork)
 {
-    setObjectName(QStringLiteral("Picture1"));
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Board"));
     setAccessibleDescription(tr("Keys 1 to 9 play the squares as on a numeric keypad"));
@@ -26,7 +18,9 @@ BoardWidget::BoardWidget(const Artwork& artwork, QWidget* parent)
         const int row = 2 - (square - 1) / 3; // square 7 is on the top row
         const int column = (square - 1) % 3;
         auto* cell = new CellView(m_artwork, square, this);
-        cell->setGeometry(twipsRect(cellOrigins[column], cellOrigins[row], cellTwips, cellTwips));
+        const auto& origins = layout::squareOrigins;
+        cell->setGeometry(
+            twipsRect(origins[column], origins[row], layout::squareTwips, layout::squareTwips));
         connect(cell, &CellView::clicked, this, &BoardWidget::cellClicked);
         m_cells[square - 1] = cell;
     }

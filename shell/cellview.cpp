@@ -1,6 +1,7 @@
 #include "cellview.h"
 
 #include "art/artwork.h"
+#include "shell/windowlayout.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,7 +13,7 @@ namespace ttt {
 CellView::CellView(const Artwork& artwork, int square, QWidget* parent)
     : QWidget(parent), m_artwork(artwork), m_square(square)
 {
-    setObjectName(QStringLiteral("Img%1").arg(square));
+    setObjectName(layout::numberedName(layout::squarePrefix, square));
 }
 
 void CellView::setCard(int card)

@@ -27,11 +27,17 @@ void holdOrExit(QtMsgType type, const QMessageLogContext& context, const QString
         heldMessages.append({type, context.category, text});
         return;
     }
-    const char* display = std::getenv("DISPLAY");
-    if (display && *display)
+    const auto variable = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value && *value ? value : nullptr;
+    };
+    if (const char* display = variable("DISPLAY"))
         std::fprintf(stderr, "tictactoe: could not open the display \"%s\"\n", display);
+    else if (const char* wayland = variable("WAYLAND_DISPLAY"))
+        std::fprintf(stderr, "tictactoe: could not open the Wayland display \"%s\"\n", wayland);
     else
-        std::fprintf(stderr, "tictactoe: no display to open (DISPLAY is not set)\n");
+        std::fprintf(
+            stderr, "tictactoe: no display to open (neither DISPLAY nor WAYLAND_DISPLAY is set)\n");
     std::_Exit(1);
 }
 

@@ -1,5 +1,7 @@
 #include "gamemenus.h"
 
+#include "shell/windowlayout.h"
+
 #include <QMenu>
 #include <QMenuBar>
 
@@ -27,40 +29,41 @@ QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption)
 GameMenus GameMenus::build(QMenuBar* bar)
 {
     GameMenus m;
-    QMenu* file = addMenu(bar, "file", QObject::tr("&File"));
-    m.newGame = addItem(file, "newgamemenu", QObject::tr("&New Game"));
-    m.clearScore = addItem(file, "clearscore", QObject::tr("&Clear Score"));
-    m.allOnTop = addItem(file, "allontop", QObject::tr("Al&ways on Top"), true);
-    m.taskbar = addItem(file, "taskbar", QObject::tr("&Taskbar"), true);
+    QMenu* file = addMenu(bar, layout::fileMenu, QObject::tr("&File"));
+    // Shows the reason an item is unavailable; items without a tooltip show none.
+    file->setToolTipsVisible(true);
+    m.newGame = addItem(file, layout::newGameAction, QObject::tr("&New Game"));
+    m.clearScore = addItem(file, layout::clearScoreAction, QObject::tr("&Clear Score"));
+    m.allOnTop = addItem(file, layout::allOnTopAction, QObject::tr("Al&ways on Top"), true);
+    m.taskbar = addItem(file, layout::taskbarAction, QObject::tr("&Taskbar"), true);
     m.taskbar->setVisible(false);
     m.taskbar->setEnabled(false);
-    file->addSeparator()->setObjectName(QStringLiteral("blank"));
-    m.exit = addItem(file, "exit", QObject::tr("E&xit"));
+    file->addSeparator()->setObjectName(QLatin1String(layout::fileSeparator));
+    m.exit = addItem(file, layout::exitAction, QObject::tr("E&xit"));
 
-    QMenu* diff = addMenu(bar, "diff", QObject::tr("&Difficulty"));
+    QMenu* diff = addMenu(bar, layout::difficultyMenu, QObject::tr("&Difficulty"));
     const QString levelCaptions[] = {QObject::tr("&Easy"), QObject::tr("&Meduim"),
                                      QObject::tr("&Hard"), QObject::tr("&Unbeatable")};
     for (int i = 0; i < 4; ++i) {
-        m.levels[i] = addItem(diff, "ai", levelCaptions[i], true);
-        m.levels[i]->setObjectName(QStringLiteral("ai%1").arg(i + 1));
+        m.levels[i] = addItem(diff, layout::levelActions[i], levelCaptions[i], true);
     }
 
-    QMenu* options = addMenu(bar, "options", QObject::tr("&Options"));
-    m.graphics = addItem(options, "graphics", QObject::tr("&Graphics"));
+    QMenu* options = addMenu(bar, layout::optionsMenu, QObject::tr("&Options"));
+    m.graphics = addItem(options, layout::graphicsAction, QObject::tr("&Graphics"));
     QMenu* firstMove = options->addMenu(QObject::tr("&First Move"));
-    firstMove->setObjectName(QStringLiteral("firstmove"));
-    m.xFirst = addItem(firstMove, "first", QObject::tr("X Goes First"), true);
-    m.oFirst = addItem(firstMove, "firsto", QObject::tr("O Goes First"), true);
+    firstMove->setObjectName(QLatin1String(layout::firstMoveMenu));
+    m.xFirst = addItem(firstMove, layout::xFirstAction, QObject::tr("X Goes First"), true);
+    m.oFirst = addItem(firstMove, layout::oFirstAction, QObject::tr("O Goes First"), true);
     QMenu* players = options->addMenu(QObject::tr("&Number of Players"));
-    players->setObjectName(QStringLiteral("numofplay"));
-    m.onePlayer = addItem(players, "newgame", QObject::tr("&One Player"), true);
-    m.twoPlayer = addItem(players, "twoplayer", QObject::tr("&Two Player"), true);
-    m.turnScore = addItem(options, "turnscore", QObject::tr("&Turn Scoring Off"));
-    m.sounds = addItem(options, "sounds", QObject::tr("&Sounds"), true);
+    players->setObjectName(QLatin1String(layout::playersMenu));
+    m.onePlayer = addItem(players, layout::onePlayerAction, QObject::tr("&One Player"), true);
+    m.twoPlayer = addItem(players, layout::twoPlayerAction, QObject::tr("&Two Player"), true);
+    m.turnScore = addItem(options, layout::scoringAction, QObject::tr("&Turn Scoring Off"));
+    m.sounds = addItem(options, layout::soundsAction, QObject::tr("&Sounds"), true);
 
-    QMenu* help = addMenu(bar, "helpmenu", QObject::tr("&Help"));
-    m.tips = addItem(help, "tips", QObject::tr("&Tips"));
-    m.about = addItem(help, "about", QObject::tr("&About Tic Tac Toe"));
+    QMenu* help = addMenu(bar, layout::helpMenu, QObject::tr("&Help"));
+    m.tips = addItem(help, layout::tipsAction, QObject::tr("&Tips"));
+    m.about = addItem(help, layout::aboutAction, QObject::tr("&About Tic Tac Toe"));
     return m;
 }
 

@@ -5,17 +5,21 @@
 #include "cellview.h"
 #include "dialogs/stayontop.h"
 #include "dialogs/trayicon.h"
+#include "fileproblemtext.h"
 #include "game/savedoptions.h"
 #include "optiongroup.h"
 #include "picturebutton.h"
 #include "picturelabel.h"
+#include "platformchoice.h"
 #include "scorepanel.h"
 #include "secondarywindows.h"
 #include "settings/settingsfile.h"
 #include "shell/twips.h"
+#include "shell/windowlayout.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -37,6 +41,19 @@ void paintWhiteOnBlack(QWidget* widget)
     palette.setColor(QPalette::ButtonText, Qt::white);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+void place(QWidget* widget, const layout::Control& control)
+{
+    widget->setObjectName(QLatin1String(control.name));
+    widget->setGeometry(control.rect());
+}
+
+template <std::size_t N>
+void nameButtons(const OptionGroup* group, const std::array<layout::Control, N>& options)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        group->button(static_cast<int>(i))->setObjectName(QLatin1String(options[i].name));
 }
 
 QString squareName(int square)
@@ -78,15 +95,23 @@ int buttonIndex(std::optional<Mark> mover)
 } // namespace
 
 MainWindow::MainWindow(RandomSource& random, CueSink& cues, const Artwork& artwork, QWidget* parent)
-    : QMainWindow(parent), m_game(random, cues), m_artwork(artwork)
+    : QMainWindow(parent), m_game(random, cues), m_artwork(artwork),
+      m_onTopAvailable(keepsWindowsOnTop(QGuiApplication::platformName()))
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QLatin1String(layout::mainWindow));
     setWindowTitle(QStringLiteral("Vemo's Tic Tac Toe "));
     buildWindow();
     m_windows = new SecondaryWindows(this, m_artwork);
     m_tray = new TrayIcon(this);
     connectMenus();
     connectControls();
+    if (!m_onTopAvailable) {
+        // The item keeps its place and caption, shown unavailable with the reason.
+        const QString reason = tr("This desktop does not let programs keep their window on top");
+        m_menus.allOnTop->setEnabled(false);
+        m_menus.allOnTop->setToolTip(reason);
+        m_menus.allOnTop->setStatusTip(reason);
+    }
 }
 
 MainWindow::~MainWindow() = default;
@@ -95,7 +120,7 @@ void MainWindow::buildWindow()
 {
     m_menus = GameMenus::build(menuBar());
     auto* area = new QWidget(this);
-    area->setObjectName(QStringLiteral("clientArea"));
+    area->setObjectName(QLatin1String(layout::clientArea));
     area->setFixedSize(354, 374);
     QPalette palette = area->palette();
     palette.setColor(QPalette::Window, windowColour);
@@ -118,81 +143,70 @@ void MainWindow::buildControls(QWidget* area)
     background->setGeometry(0, 0, 354, 374);
 
     auto* title = new PictureLabel(m_artwork, Artwork::Picture::Title, area);
-    title->setObjectName(QStringLiteral("Image1"));
-    title->setGeometry(twipsRect(1320, 120, 2625, 525));
+    place(title, layout::title);
     title->setAccessibleName(tr("Tic Tac Toe"));
 
     m_newGameButton = new PictureButton(m_artwork, Artwork::Picture::NewGameUp,
                                         Artwork::Picture::NewGameDown, area);
-    m_newGameButton->setObjectName(QStringLiteral("oneplay"));
-    m_newGameButton->setGeometry(twipsRect(240, 240, 330, 270));
+    place(m_newGameButton, layout::newGameButton);
     m_newGameButton->setAccessibleName(tr("New Game"));
     m_newGameButton->setToolTip(tr("New Game"));
 
     m_quitButton =
         new PictureButton(m_artwork, Artwork::Picture::QuitUp, Artwork::Picture::QuitDown, area);
-    m_quitButton->setObjectName(QStringLiteral("playstop"));
-    m_quitButton->setGeometry(twipsRect(600, 240, 330, 270));
+    place(m_quitButton, layout::quitButton);
     m_quitButton->setAccessibleName(tr("Quit"));
     m_quitButton->setToolTip(tr("Quit"));
 
-    m_pointnew = new QLabel(area);
-    m_pointnew->setObjectName(QStringLiteral("pointnew"));
-    m_pointnew->setGeometry(twipsRect(340, 530, 135, 135).adjusted(-2, -2, 2, 2));
-    m_pointnew->setAlignment(Qt::AlignCenter);
-    QPalette white = m_pointnew->palette();
+    m_newGamePointer = new QLabel(area);
+    place(m_newGamePointer, layout::newGamePointer);
+    m_newGamePointer->setGeometry(m_newGamePointer->geometry().adjusted(-2, -2, 2, 2));
+    m_newGamePointer->setAlignment(Qt::AlignCenter);
+    QPalette white = m_newGamePointer->palette();
     white.setColor(QPalette::WindowText, Qt::white);
-    m_pointnew->setPalette(white);
+    m_newGamePointer->setPalette(white);
 
     m_board = new BoardWidget(m_artwork, area);
-    m_board->setGeometry(twipsRect(120, 840, 3735, 3735));
+    place(m_board, layout::board);
 
     m_result = new PictureLabel(m_artwork, Artwork::Picture::BlankResult, area);
-    m_result->setObjectName(QStringLiteral("result"));
-    m_result->setGeometry(twipsRect(960, 4800, 3255, 615));
+    place(m_result, layout::resultPicture);
 }
 
 void MainWindow::buildOptionFrames(QWidget* area)
 {
-    m_players = new OptionGroup(tr("Players"),
-                                {{QStringLiteral("1"), twipsRect(120, 240, 465, 195)},
-                                 {QStringLiteral("2"), twipsRect(650, 240, 460, 195)}},
-                                area);
-    m_players->setObjectName(QStringLiteral("Frame1_0"));
-    m_players->setGeometry(twipsRect(3960, 840, 1260, 495));
+    const auto& players = layout::playersOptions;
+    m_players = new OptionGroup(
+        tr("Players"),
+        {{QStringLiteral("1"), players[0].rect()}, {QStringLiteral("2"), players[1].rect()}}, area);
+    place(m_players, layout::playersPanel);
 
     m_scores = new ScorePanel(area);
-    m_scores->setGeometry(twipsRect(3960, 1440, 1260, 1095));
+    place(m_scores, layout::scorePanel);
 
-    m_firstMove = new OptionGroup(tr("First Move"),
-                                  {{QStringLiteral("X"), twipsRect(120, 240, 495, 195)},
-                                   {QStringLiteral("O"), twipsRect(650, 240, 495, 195)}},
-                                  area);
-    m_firstMove->setObjectName(QStringLiteral("Frame1_1"));
-    m_firstMove->setGeometry(twipsRect(3960, 2640, 1260, 495));
+    const auto& firstMove = layout::firstMoveOptions;
+    m_firstMove = new OptionGroup(
+        tr("First Move"),
+        {{QStringLiteral("X"), firstMove[0].rect()}, {QStringLiteral("O"), firstMove[1].rect()}},
+        area);
+    place(m_firstMove, layout::firstMovePanel);
 
+    const auto& levels = layout::difficultyOptions;
     m_difficulty = new OptionGroup(tr("Difficulty"),
-                                   {{tr("Easy"), twipsRect(120, 240, 1095, 255)},
-                                    {tr("Meduim"), twipsRect(120, 480, 1095, 255)},
-                                    {tr("Hard"), twipsRect(120, 720, 1095, 255)},
-                                    {tr("Unbeat"), twipsRect(120, 960, 1095, 255)}},
+                                   {{tr("Easy"), levels[0].rect()},
+                                    {tr("Meduim"), levels[1].rect()},
+                                    {tr("Hard"), levels[2].rect()},
+                                    {tr("Unbeat"), levels[3].rect()}},
                                    area);
-    m_difficulty->setObjectName(QStringLiteral("Frame2"));
-    m_difficulty->setGeometry(twipsRect(3960, 3240, 1260, 1335));
+    place(m_difficulty, layout::difficultyPanel);
     m_difficulty->button(3)->setAccessibleName(tr("Unbeatable"));
 
-    const std::pair<OptionGroup*, QString> groups[] = {
-        {m_players, QStringLiteral("playersonform")},
-        {m_firstMove, QStringLiteral("formfirstmove")},
-        {m_difficulty, QStringLiteral("formdiff")},
-    };
-    for (const auto& [group, name] : groups) {
-        paintWhiteOnBlack(group);
-        const QList<QAbstractButton*> buttons = group->buttons();
-        for (int i = 0; i < buttons.size(); ++i)
-            buttons[i]->setObjectName(name + QString::number(i));
-    }
-    paintWhiteOnBlack(m_scores);
+    nameButtons(m_players, players);
+    nameButtons(m_firstMove, firstMove);
+    nameButtons(m_difficulty, levels);
+    for (QWidget* panel : {static_cast<QWidget*>(m_players), static_cast<QWidget*>(m_firstMove),
+                           static_cast<QWidget*>(m_difficulty), static_cast<QWidget*>(m_scores)})
+        paintWhiteOnBlack(panel);
 }
 
 void MainWindow::connectMenus()
@@ -216,7 +230,7 @@ void MainWindow::connectMenus()
         checked ? m_tray->add(m_artwork.appIcon()) : m_tray->remove();
     });
     connect(m_menus.graphics, &QAction::triggered, this, [this] {
-        m_windows->setStacking(m_game.options().onTop, m_game.options().onTop);
+        setStacking();
         m_windows->openChooser(m_game.options().pictureSet.firstPicture());
     });
     connect(m_menus.about, &QAction::triggered, this, [this] {
@@ -258,7 +272,7 @@ void MainWindow::startUp(const SettingsRecord& settings)
     render();
 }
 
-std::string MainWindow::startUpFromSettingsFile()
+FileProblem MainWindow::startUpFromSettingsFile()
 {
     const LoadedSettings settings = loadSettings(settingsFileName);
     startUp(settings.record);
@@ -286,8 +300,15 @@ void MainWindow::newGame()
 
 void MainWindow::openSecondary(void (SecondaryWindows::*open)())
 {
-    m_windows->setStacking(m_game.options().onTop, m_game.options().onTop);
+    setStacking();
     (m_windows->*open)();
+}
+
+void MainWindow::setStacking()
+{
+    // Without a top band there is nothing to hand over between the windows.
+    const bool onTop = m_onTopAvailable && m_game.options().onTop;
+    m_windows->setStacking(onTop, onTop);
 }
 
 void MainWindow::acceptPictureSet(int firstPicture)
@@ -297,12 +318,12 @@ void MainWindow::acceptPictureSet(int firstPicture)
     warn(savePictureSet(pictureSetFileName, firstPicture));
 }
 
-void MainWindow::warn(const std::string& problem)
+void MainWindow::warn(const FileProblem& problem)
 {
-    if (problem.empty())
+    if (!problem)
         return;
-    auto* note = new QMessageBox(QMessageBox::Warning, windowTitle(),
-                                 QString::fromStdString(problem), QMessageBox::Ok, this);
+    auto* note = new QMessageBox(QMessageBox::Warning, windowTitle(), fileProblemText(problem),
+                                 QMessageBox::Ok, this);
     note->setAttribute(Qt::WA_DeleteOnClose);
     note->setModal(false);
     note->show();
@@ -319,19 +340,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // While a secondary window is open the main window takes no input at all.
     if (event->type() == QEvent::KeyPress && isEnabled())
-        return handleKey(watched, static_cast<QKeyEvent*>(event));
+        return handleKey(static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::MouseButtonPress && watched == centralWidget())
         m_board->setFocus(Qt::MouseFocusReason);
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool MainWindow::handleKey(QObject* watched, QKeyEvent* event)
+bool MainWindow::handleKey(QKeyEvent* event)
 {
     if (event->text().isEmpty() || (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier)))
-        return false;
-    // The picture buttons keep Space and Enter, so they can be pressed from the keyboard.
-    const bool onPictureButton = watched == m_newGameButton || watched == m_quitButton;
-    if (onPictureButton && (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return))
         return false;
     switch (m_game.pressKey(event->text().toUcs4().value(0))) {
     case Game::KeyResult::QuitNow:
@@ -358,14 +375,15 @@ void MainWindow::shutDown()
 {
     m_shuttingDown = true;
     const bool farewell = m_game.beginShutDown();
-    const std::string problem = saveOnExit();
-    if (!problem.empty())
-        QMessageBox::warning(this, windowTitle(), QString::fromStdString(problem));
+    const FileProblem problem = saveOnExit();
+    if (problem)
+        QMessageBox::warning(this, windowTitle(), fileProblemText(problem));
     hideWindows();
     if (farewell && m_farewellHold > 0) {
         // The window is gone; the program stays until the farewell has been heard.
         m_farewell = new QTimer(this);
         m_farewell->setSingleShot(true);
+        m_farewell->setTimerType(Qt::PreciseTimer);
         connect(m_farewell, &QTimer::timeout, this, &MainWindow::shutDownFinished);
         m_farewell->start(m_farewellHold);
     } else {
@@ -378,9 +396,9 @@ void MainWindow::endSession()
     if (!m_shuttingDown) {
         m_shuttingDown = true;
         // Nobody may be there to answer a message box while the desktop closes.
-        const std::string problem = saveOnExit();
-        if (!problem.empty())
-            qWarning("%s", problem.c_str());
+        const FileProblem problem = saveOnExit();
+        if (problem)
+            qWarning("%s", qPrintable(fileProblemText(problem)));
         hideWindows();
     } else if (m_farewell && m_farewell->isActive()) {
         m_farewell->stop();
@@ -390,7 +408,7 @@ void MainWindow::endSession()
     emit shutDownFinished();
 }
 
-std::string MainWindow::saveOnExit()
+FileProblem MainWindow::saveOnExit()
 {
     m_tray->remove();
     return saveSettings(settingsFileName, recordFromOptions(m_game.options()));
@@ -448,8 +466,8 @@ void MainWindow::renderResult()
     m_result->setPicture(shown.picture);
     m_result->setAccessibleName(tr(shown.name));
     const bool idle = !m_game.match().isPlaying();
-    m_pointnew->setText(idle ? QStringLiteral("^") : QString());
-    m_pointnew->setAccessibleName(idle ? tr("Start a new game") : QString());
+    m_newGamePointer->setText(idle ? QStringLiteral("^") : QString());
+    m_newGamePointer->setAccessibleName(idle ? tr("Start a new game") : QString());
 }
 
 void MainWindow::renderMenus()
@@ -459,7 +477,9 @@ void MainWindow::renderMenus()
     // The switch names the action it offers.
     m_menus.turnScore->setText(options.scoring ? QObject::tr("&Turn Scoring Off")
                                                : QObject::tr("&Turn Scoring On"));
-    m_menus.allOnTop->setChecked(options.onTop);
+    // Where windows cannot be kept on top the item shows what happens, unchecked,
+    // while the game keeps the saved choice for the next start on a desktop that can.
+    m_menus.allOnTop->setChecked(m_onTopAvailable && options.onTop);
     for (std::size_t i = 0; i < allLevels.size(); ++i)
         m_menus.levels[i]->setChecked(options.level == allLevels[i]);
     m_menus.xFirst->setChecked(options.firstMover == Mark::X);
@@ -472,7 +492,7 @@ void MainWindow::renderMenus()
 void MainWindow::applyStayOnTop()
 {
     // While a secondary window is open it holds the top band instead.
-    if (!m_windows->anyOpen())
+    if (m_onTopAvailable && !m_windows->anyOpen())
         StayOnTop::apply(this, m_game.options().onTop);
 }
 

@@ -2,6 +2,7 @@
 
 #include "game/game.h"
 #include "gamemenus.h"
+#include "settings/settingsfile.h"
 #include "settings/settingsrecord.h"
 
 #include <QMainWindow>
@@ -37,9 +38,9 @@ public:
 
     // Applies the saved settings silently; the window is then shown and greets.
     void startUp(const SettingsRecord& settings);
-    // Start-up from "options.ttt" in the working directory. Returns what the player
-    // should be told when the file could not be read, else an empty string.
-    std::string startUpFromSettingsFile();
+    // Start-up from "options.ttt" in the working directory. Returns what went wrong
+    // with the file, for the player to be told.
+    FileProblem startUpFromSettingsFile();
     void greet();
 
     const Game& game() const { return m_game; }
@@ -48,7 +49,7 @@ public:
     // How long the farewell is given to be heard at exit, in milliseconds.
     void setFarewellHold(int milliseconds) { m_farewellHold = milliseconds; }
     // Tells the player about a file problem without holding up the game.
-    void warn(const std::string& problem);
+    void warn(const FileProblem& problem);
     // The desktop session is ending: the settings are saved as at exit, with no
     // farewell and no wait, and the program may end. During the farewell of an
     // exit already under way it only cuts the farewell short.
@@ -73,11 +74,12 @@ private:
     void act(const std::function<void()>& operation);
     void newGame();
     void playSquare(int square);
-    bool handleKey(QObject* watched, QKeyEvent* event);
+    bool handleKey(QKeyEvent* event);
     void shutDown();
-    std::string saveOnExit();
+    FileProblem saveOnExit();
     void hideWindows();
     void openSecondary(void (SecondaryWindows::*open)());
+    void setStacking();
     void acceptPictureSet(int firstPicture);
 
     void render();
@@ -88,11 +90,13 @@ private:
 
     Game m_game;
     const Artwork& m_artwork;
+    // Whether the window system can keep a window above all others (Wayland cannot).
+    const bool m_onTopAvailable;
     GameMenus m_menus;
     BoardWidget* m_board = nullptr;
     PictureButton* m_newGameButton = nullptr;
     PictureButton* m_quitButton = nullptr;
-    QLabel* m_pointnew = nullptr;
+    QLabel* m_newGamePointer = nullptr;
     PictureLabel* m_result = nullptr;
     ScorePanel* m_scores = nullptr;
     OptionGroup* m_players = nullptr;
@@ -100,7 +104,9 @@ private:
     OptionGroup* m_difficulty = nullptr;
     SecondaryWindows* m_windows = nullptr;
     TrayIcon* m_tray = nullptr;
-    int m_farewellHold = 3000;
+    // Three seconds of farewell, counted from when it starts to sound: the sound
+    // system may take a tenth of a second or so to open its stream and start it.
+    int m_farewellHold = 3150;
     QTimer* m_farewell = nullptr;
     bool m_shuttingDown = false;
 };

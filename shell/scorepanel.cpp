@@ -1,7 +1,7 @@
 #include "scorepanel.h"
 
 #include "results/scoreboard.h"
-#include "shell/twips.h"
+#include "shell/windowlayout.h"
 
 #include <QLabel>
 
@@ -9,29 +9,27 @@ namespace ttt {
 
 ScorePanel::ScorePanel(QWidget* parent) : QGroupBox(tr("Score"), parent)
 {
-    setObjectName(QStringLiteral("Frame3"));
-    addTitle(QStringLiteral(" X"), "totalx", twipsRect(120, 240, 255, 255));
-    addTitle(QStringLiteral(" O"), "totalo", twipsRect(120, 510, 255, 255));
-    addTitle(QStringLiteral("NW"), "totalnw", twipsRect(120, 780, 375, 255))
-        ->setAccessibleName(tr("No winner"));
-    m_x = addTotal("totalxdisp", 240);
-    m_o = addTotal("totalodisp", 510);
-    m_nw = addTotal("totalnwdisp", 780);
+    addTitle(QStringLiteral(" X"), layout::xTitle);
+    addTitle(QStringLiteral(" O"), layout::oTitle);
+    addTitle(QStringLiteral("NW"), layout::noWinnerTitle)->setAccessibleName(tr("No winner"));
+    m_x = addTotal(layout::xTotal);
+    m_o = addTotal(layout::oTotal);
+    m_nw = addTotal(layout::noWinnerTotal);
 }
 
-QLabel* ScorePanel::addTitle(const QString& text, const char* name, const QRect& place)
+QLabel* ScorePanel::addTitle(const QString& text, const layout::Control& place)
 {
     auto* label = new QLabel(text, this);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(place);
+    label->setObjectName(QLatin1String(place.name));
+    label->setGeometry(place.rect());
     return label;
 }
 
-QLabel* ScorePanel::addTotal(const char* name, int top)
+QLabel* ScorePanel::addTotal(const layout::Control& place)
 {
     auto* label = new QLabel(QStringLiteral(" 0"), this);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(twipsRect(600, top, 495, 255));
+    label->setObjectName(QLatin1String(place.name));
+    label->setGeometry(place.rect());
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, Qt::black);

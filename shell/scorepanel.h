@@ -6,6 +6,10 @@ class QLabel;
 
 namespace ttt {
 
+namespace layout {
+struct Control;
+}
+
 class Scoreboard;
 
 // The "Score" frame: X wins, O wins and drawn games ("NW", no winner).
@@ -20,8 +24,8 @@ public:
     void showScores(const Scoreboard& scores, bool scoringOn);
 
 private:
-    QLabel* addTitle(const QString& text, const char* name, const QRect& place);
-    QLabel* addTotal(const char* name, int top);
+    QLabel* addTitle(const QString& text, const layout::Control& place);
+    QLabel* addTotal(const layout::Control& place);
 
     QLabel* m_x;
     QLabel* m_o;

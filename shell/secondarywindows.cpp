@@ -34,6 +34,7 @@ void SecondaryWindows::openChooser(int firstPicture)
         });
         connect(m_chooser, &GraphicsChooser::cancelled, this, &SecondaryWindows::close);
     }
+    belongToMainWindow(m_chooser); // before openFor() shows it
     m_chooser->openFor(firstPicture);
     open(m_chooser);
 }
@@ -44,6 +45,7 @@ void SecondaryWindows::openAbout()
         m_about = new AboutWindow(m_artwork);
         connect(m_about, &AboutWindow::closed, this, &SecondaryWindows::close);
     }
+    belongToMainWindow(m_about);
     open(m_about);
 }
 
@@ -51,6 +53,7 @@ void SecondaryWindows::openTips()
 {
     m_tips = new TipsWindow(m_artwork);
     connect(m_tips, &TipsWindow::closed, this, &SecondaryWindows::close);
+    belongToMainWindow(m_tips);
     open(m_tips);
 }
 
@@ -68,7 +71,6 @@ void SecondaryWindows::hideAll()
 void SecondaryWindows::open(QWidget* window)
 {
     m_open = window;
-    belongToMainWindow(window);
     m_main->setEnabled(false);
     if (m_mainOnTop)
         StayOnTop::apply(m_main, false);

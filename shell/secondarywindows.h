@@ -34,10 +34,6 @@ public:
     // At exit every window goes at once, without its own closing steps.
     void hideAll();
 
-    GraphicsChooser* chooser() const { return m_chooser; }
-    AboutWindow* about() const { return m_about; }
-    TipsWindow* tips() const { return m_tips; }
-
 signals:
     void pictureSetAccepted(int firstPicture);
     // A window has closed and the main window is enabled again.

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <ostream>
@@ -44,6 +45,8 @@ LabRun runLab(const std::string& arguments)
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     run.out = slurp(out);
     run.err = slurp(err);
+    std::remove(out.c_str());
+    std::remove(err.c_str());
     return run;
 }
 

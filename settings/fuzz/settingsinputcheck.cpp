@@ -81,7 +81,7 @@ std::string checkFileLoad(std::string_view data, const ParsedSettings& expected,
     const LoadedSettings loaded = loadSettings(file);
     if (!(loaded.record == expected.record))
         return "loading the file disagrees with reading its content";
-    if (loaded.problem.empty() != (expected.unreadFields == 0))
+    if (!loaded.problem != (expected.unreadFields == 0))
         return "the load problem does not match the unread fields";
     if (readBack(file) != std::string(data) + lineToAppend(withoutByteOrderMark(data)))
         return "loading did not append exactly the default line";

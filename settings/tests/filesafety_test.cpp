@@ -104,11 +104,13 @@ TEST_P(SpecialFileTest, IsNeitherReadNorReplacedAndTheUserIsTold)
 
     const ttt::LoadedSettings loaded = ttt::loadSettings(options);
     EXPECT_EQ(loaded.record, SettingsRecord{});
-    EXPECT_NE(loaded.problem.find("not a regular file"), std::string::npos) << loaded.problem;
-    const std::string atExit = ttt::saveSettings(options, savedRecord);
-    EXPECT_NE(atExit.find("not a regular file"), std::string::npos) << atExit;
-    const std::string atChoice = ttt::savePictureSet(cardset, 34);
-    EXPECT_NE(atChoice.find("not a regular file"), std::string::npos) << atChoice;
+    EXPECT_EQ(loaded.problem.kind, ttt::FileProblem::Kind::Unreadable);
+    EXPECT_NE(loaded.problem.reason.find("not a regular file"), std::string::npos)
+        << loaded.problem.reason;
+    const ttt::FileProblem atExit = ttt::saveSettings(options, savedRecord);
+    EXPECT_NE(atExit.reason.find("not a regular file"), std::string::npos) << atExit.reason;
+    const ttt::FileProblem atChoice = ttt::savePictureSet(cardset, 34);
+    EXPECT_NE(atChoice.reason.find("not a regular file"), std::string::npos) << atChoice.reason;
 
     const struct stat after[] = {statusOf(options), statusOf(specials[0]), statusOf(cardset),
                                  statusOf(specials[1])};
@@ -141,8 +143,8 @@ TEST(SettingsLinks, AreFollowedToTheFileTheyLeadToAndStayLinks)
     fs::create_symlink("sub/picture.ttt", cardset); // not there yet
 
     EXPECT_EQ(ttt::loadSettings(options).record, savedRecord);
-    EXPECT_EQ(ttt::saveSettings(options, SettingsRecord{}), "");
-    EXPECT_EQ(ttt::savePictureSet(cardset, 34), "");
+    EXPECT_FALSE(ttt::saveSettings(options, SettingsRecord{}));
+    EXPECT_FALSE(ttt::savePictureSet(cardset, 34));
 
     EXPECT_EQ(fileContent(folder / "sub" / "real.ttt"), defaultLine);
     EXPECT_EQ(fileContent(folder / "sub" / "picture.ttt"), "34\r\n");
@@ -163,10 +165,11 @@ TEST(SettingsLinks, LinkIntoAMissingFolderIsLeftAloneWithAWarning)
 
     const ttt::LoadedSettings loaded = ttt::loadSettings(options);
     EXPECT_EQ(loaded.record, SettingsRecord{});
-    EXPECT_NE(loaded.problem.find("could not be created"), std::string::npos) << loaded.problem;
-    for (const std::string& failure :
+    EXPECT_EQ(loaded.problem.kind, ttt::FileProblem::Kind::NotCreated);
+    for (const ttt::FileProblem& failure :
          {ttt::saveSettings(options, savedRecord), ttt::savePictureSet(cardset, 34)})
-        EXPECT_NE(failure.find("folder that does not exist"), std::string::npos) << failure;
+        EXPECT_NE(failure.reason.find("folder that does not exist"), std::string::npos)
+            << failure.reason;
 
     EXPECT_EQ(fs::read_symlink(options), "gone/options.ttt");
     EXPECT_EQ(fs::read_symlink(cardset), "gone/cardset.ttt");
@@ -185,7 +188,7 @@ TEST(SettingsOwner, ReplacingAnotherUsersFileKeepsItsOwnerGroupAndPermissions)
     ASSERT_EQ(::chown(options.c_str(), 65534, 65534), 0);
     ASSERT_EQ(::chmod(options.c_str(), 0640), 0);
     EXPECT_EQ(ttt::loadSettings(options).record, savedRecord);
-    EXPECT_EQ(ttt::saveSettings(options, SettingsRecord{}), "");
+    EXPECT_FALSE(ttt::saveSettings(options, SettingsRecord{}));
     const struct stat after = statusOf(options);
     EXPECT_EQ(after.st_uid, 65534u);
     EXPECT_EQ(after.st_gid, 65534u);
@@ -204,7 +207,7 @@ TEST(SettingsOwner, FileWhoseOwnerCannotBeKeptIsRewrittenInPlace)
     ASSERT_EQ(::chmod(folder.path().c_str(), 0777), 0);
     const struct stat before = statusOf(options);
     const ttt::test::UnprivilegedRun run =
-        ttt::test::runAsNobody([&] { return ttt::saveSettings(options, savedRecord).empty(); });
+        ttt::test::runAsNobody([&] { return !ttt::saveSettings(options, savedRecord); });
     if (run.outcome == ttt::test::UnprivilegedRun::Impossible)
         GTEST_SKIP() << "needs a file of another owner: " << run.output;
     EXPECT_EQ(run.outcome, ttt::test::UnprivilegedRun::Passed) << run.output;
@@ -231,12 +234,12 @@ TEST(SettingsReadOnlyFolder, WritableFilesAreSavedInPlaceAndKeepOneLine)
     for (int run = 0; run < 3; ++run) {
         const ttt::LoadedSettings loaded = ttt::loadSettings(options);
         EXPECT_EQ(loaded.record, savedRecord);
-        EXPECT_EQ(loaded.problem, "");
+        EXPECT_FALSE(loaded.problem);
         EXPECT_EQ(fileContent(options), savedLine + defaultLine);
-        EXPECT_EQ(ttt::saveSettings(options, loaded.record), "");
+        EXPECT_FALSE(ttt::saveSettings(options, loaded.record));
         EXPECT_EQ(fileContent(options), savedLine) << "after run " << run;
     }
-    EXPECT_EQ(ttt::savePictureSet(cardset, 34), "");
+    EXPECT_FALSE(ttt::savePictureSet(cardset, 34));
     EXPECT_EQ(fileContent(cardset), "34\r\n");
     EXPECT_EQ(entryCount(folder.path()), 2);
 }
@@ -328,7 +331,7 @@ TEST(SettingsByteOrderMark, IsSkippedAndAFileOfOnlyTheMarkCountsAsEmpty)
     writeFile(options, byteOrderMark);
     const ttt::LoadedSettings loaded = ttt::loadSettings(options);
     EXPECT_EQ(loaded.record, SettingsRecord{});
-    EXPECT_EQ(loaded.problem, "");
+    EXPECT_FALSE(loaded.problem);
     EXPECT_EQ(fileContent(options), byteOrderMark + defaultLine);
 }
 

@@ -3,10 +3,11 @@
 #include "fonts.h"
 #include "hotspot.h"
 #include "shell/art/artwork.h"
-#include "shell/twips.h"
+#include "shell/windowlayout.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QVariantAnimation>
 
 namespace ttt {
 
@@ -33,11 +34,15 @@ AboutWindow::AboutWindow(const Artwork& art, QWidget* parent)
     addLabels();
     addHotspot();
     m_firstHeight = height();
+    m_slide = new QVariantAnimation(this);
+    m_slide->setDuration(SlideMilliseconds);
+    connect(m_slide, &QVariantAnimation::valueChanged, this,
+            [this](const QVariant& value) { setFixedHeight(value.toInt()); });
 }
 
 void AboutWindow::setUpWindow()
 {
-    setObjectName(QStringLiteral("Form3"));
+    setObjectName(QLatin1String(layout::aboutWindow));
     setWindowTitle(tr("About Tic Tac Toe"));
     setAccessibleDescription(
         tr("Free software: share and change it under the GNU General Public License, "
@@ -53,7 +58,7 @@ void AboutWindow::setUpWindow()
 void AboutWindow::addButton()
 {
     auto* button = new QPushButton(tr("Thank you"), this);
-    button->setObjectName(QStringLiteral("Command1"));
+    button->setObjectName(QLatin1String(layout::okButton));
     button->setGeometry(twipsRect(360, 360, 1095, 495));
     button->setFont(dialogFont(QFont::Serif, 9.75, true));
     shrinkFontToFit(button, button->text(), button->width() - ButtonPadding);
@@ -63,36 +68,36 @@ void AboutWindow::addButton()
 void AboutWindow::addLabels()
 {
     QLabel* version = whiteLabel(QStringLiteral("Version " TTT_VERSION "       (32-bit)"), this);
-    version->setObjectName(QStringLiteral("Label1"));
+    version->setObjectName(QLatin1String(layout::versionLabel));
     version->setGeometry(twipsRect(6240, 480, 1215, 375));
     version->setFont(dialogFont(QFont::SansSerif, 8.25, true));
     version->setWordWrap(true);
 
     // Lies just below the window's first height: only the slide shows it.
     QLabel* address = whiteLabel(QStringLiteral("https://tictactoe.example.org"), this);
-    address->setObjectName(QStringLiteral("Label2"));
+    address->setObjectName(QLatin1String(layout::addressLabel));
     address->setGeometry(twipsRect(2280, 5760, 3855, 255));
 }
 
 void AboutWindow::addHotspot()
 {
     auto* spot = new Hotspot(this);
-    spot->setObjectName(QStringLiteral("Image1"));
+    spot->setObjectName(QLatin1String(layout::slideHotspot));
     spot->setGeometry(twipsRect(360, 1200, 1695, 375));
     connect(spot, &Hotspot::doubleClicked, this, &AboutWindow::slide);
 }
 
-// Opens the window downwards by one pixel at a time, or closes it again. Any
-// height other than the two resting heights is left alone.
+// Slides the window open downwards, or shut again, in a short animation. Any
+// height other than the two resting heights, as during a slide, is left alone.
 void AboutWindow::slide()
 {
-    int step = 0;
-    if (height() == m_firstHeight)
-        step = 1;
-    else if (height() == m_firstHeight + SlideDistance)
-        step = -1;
-    for (int i = 0; step != 0 && i < SlideDistance; ++i)
-        setFixedHeight(height() + step);
+    const int openHeight = m_firstHeight + SlideDistance;
+    if (m_slide->state() == QAbstractAnimation::Running ||
+        (height() != m_firstHeight && height() != openHeight))
+        return;
+    m_slide->setStartValue(height());
+    m_slide->setEndValue(height() == m_firstHeight ? openHeight : m_firstHeight);
+    m_slide->start();
 }
 
 } // namespace ttt

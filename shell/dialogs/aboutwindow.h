@@ -2,6 +2,8 @@
 
 #include "picturewindow.h"
 
+class QVariantAnimation;
+
 namespace ttt {
 
 // The About window: the version over a picture, and a web address that slides
@@ -12,13 +14,11 @@ class AboutWindow : public PictureWindow
     Q_OBJECT
 
 public:
-    static constexpr int SlideDistance = 20; // pixels the window grows to show the address
+    static constexpr int SlideDistance = 20;      // pixels the window grows to show the address
+    static constexpr int SlideMilliseconds = 200; // how long the slide takes
 
     // `art` must outlive the window.
     explicit AboutWindow(const Artwork& art, QWidget* parent = nullptr);
-
-    // The height the window had when it was made; the slide starts from it.
-    int firstHeight() const { return m_firstHeight; }
 
 public slots:
     void thankYou() { close(); }
@@ -31,6 +31,7 @@ private:
     void slide();
 
     int m_firstHeight = 0;
+    QVariantAnimation* m_slide = nullptr;
 };
 
 } // namespace ttt

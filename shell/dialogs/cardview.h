@@ -14,7 +14,6 @@ class CardView : public QWidget
 public:
     CardView(const Artwork& art, int index, QWidget* parent = nullptr);
 
-    int index() const { return m_index; }
     QSize sizeHint() const override;
 
 protected:

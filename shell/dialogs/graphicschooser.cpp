@@ -4,7 +4,7 @@
 #include "core/pictureset.h"
 #include "fonts.h"
 #include "shell/art/artwork.h"
-#include "shell/twips.h"
+#include "shell/windowlayout.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -62,7 +62,7 @@ GraphicsChooser::GraphicsChooser(const Artwork& art, QWidget* parent)
 
 void GraphicsChooser::setUpWindow()
 {
-    setObjectName(QStringLiteral("Form2"));
+    setObjectName(QLatin1String(layout::graphicsChooser));
     setWindowTitle(tr("X and O Graphics"));
     setFixedSize(fromTwips(9120), fromTwips(6495));
     setFont(dialogFont(QFont::SansSerif, 8.25, false));
@@ -79,7 +79,7 @@ void GraphicsChooser::addCards(const Artwork& art)
         const Mark kind = PictureSet::markShownBy(index);
         const int blockLeft = set <= SetsPerColumn ? 0 : 5880;
         auto* card = new CardView(art, index, this);
-        card->setObjectName(QStringLiteral("card%1").arg(index));
+        card->setObjectName(layout::numberedName(layout::cardPrefix, index));
         card->setAccessibleName(tr("Set %1: %2").arg(set).arg(kindName(kind)));
         card->move(fromTwips(blockLeft + static_cast<int>(kind) * RowPitch),
                    fromTwips(rowTop(set, 5400)));
@@ -91,7 +91,7 @@ void GraphicsChooser::addOptions()
     for (int set = 1; set <= PictureSet::setCount; ++set) {
         const bool left = set <= SetsPerColumn;
         auto* button = new QRadioButton(tr("Option %1").arg(set), this);
-        button->setObjectName(QStringLiteral("Opt%1").arg(set));
+        button->setObjectName(layout::numberedName(layout::setOptionPrefix, set));
         button->setAccessibleName(button->text());
         // Each option reaches to the next column, so that its caption has room.
         const int from = left ? 3360 : 4560;
@@ -105,13 +105,13 @@ void GraphicsChooser::addOptions()
 void GraphicsChooser::addButtons()
 {
     m_ok = new QPushButton(tr("OK"), this);
-    m_ok->setObjectName(QStringLiteral("Command1"));
+    m_ok->setObjectName(QLatin1String(layout::okButton));
     m_ok->setGeometry(twipsRect(3960, 3120, 1215, 375));
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &GraphicsChooser::accept);
 
     m_cancel = new QPushButton(tr("Cancel"), this);
-    m_cancel->setObjectName(QStringLiteral("Command2"));
+    m_cancel->setObjectName(QLatin1String(layout::cancelButton));
     m_cancel->setGeometry(twipsRect(3960, 4200, 1215, 375));
     connect(m_cancel, &QPushButton::clicked, this, &GraphicsChooser::cancel);
 }

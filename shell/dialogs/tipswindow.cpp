@@ -1,7 +1,7 @@
 #include "tipswindow.h"
 
 #include "shell/art/artwork.h"
-#include "shell/twips.h"
+#include "shell/windowlayout.h"
 
 #include <QPushButton>
 
@@ -16,7 +16,7 @@ TipsWindow::TipsWindow(const Artwork& art, QWidget* parent)
 
 void TipsWindow::setUpWindow()
 {
-    setObjectName(QStringLiteral("Form4"));
+    setObjectName(QLatin1String(layout::tipsWindow));
     setWindowTitle(tr("Tips - Tic Tac Toe"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(fromTwips(4500), fromTwips(3000));
@@ -25,7 +25,7 @@ void TipsWindow::setUpWindow()
 void TipsWindow::addButton()
 {
     auto* ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setObjectName(QLatin1String(layout::okButton));
     ok->setGeometry(twipsRect(3480, 360, 495, 375));
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 }

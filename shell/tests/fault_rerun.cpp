@@ -1,10 +1,11 @@
 #include "fault_rerun.h"
 
 #include <QCoreApplication>
-#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <unistd.h>
@@ -27,14 +28,24 @@ Rerun rerunWithoutRoot()
         return {Rerun::Impossible,
                 QStringLiteral("running as root without setpriv, so permission bits cannot be "
                                "made to apply")};
+    // The child's home, working and temporary folder: one that nobody may write in,
+    // removed with everything the child (and Qt and the font cache on its behalf)
+    // left in it.
+    QTemporaryDir scratch;
+    const QFile::Permissions everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                        QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                        QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    if (!scratch.isValid() || !QFile::setPermissions(scratch.path(), everyone))
+        return {Rerun::Impossible, QStringLiteral("cannot make a scratch folder for nobody")};
     const QString function = QString::fromLatin1(QTest::currentTestFunction());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QString::fromLatin1(childMark), QStringLiteral("1"));
-    environment.insert(QStringLiteral("HOME"), QDir::tempPath());
+    environment.insert(QStringLiteral("HOME"), scratch.path());
+    environment.insert(QStringLiteral("TMPDIR"), scratch.path());
     environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
     QProcess child;
     child.setProcessEnvironment(environment);
-    child.setWorkingDirectory(QDir::tempPath());
+    child.setWorkingDirectory(scratch.path());
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(setpriv, {QStringLiteral("--reuid=%1").arg(QLatin1String(nobody)),
                           QStringLiteral("--regid=%1").arg(QLatin1String(nobody)),

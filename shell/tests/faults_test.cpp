@@ -10,6 +10,8 @@
 #include "shell/cueplayer.h"
 #include "shell/mainwindow.h"
 #include "shell/secondarywindows.h"
+#include "shell/windowlayout.h"
+#include "windowtestbench.h"
 
 #include <QAction>
 #include <QApplication>
@@ -150,7 +152,7 @@ void FaultsTest::start(CueSink& cues)
 QString FaultsTest::startAndTakeMessage(CueSink& cues)
 {
     start(cues);
-    const std::string problem = m_window->startUpFromSettingsFile();
+    const FileProblem problem = m_window->startUpFromSettingsFile();
     m_window->show();
     m_window->greet();
     m_window->warn(problem);
@@ -172,27 +174,32 @@ QString FaultsTest::takeMessage()
 // A two-player game that X wins on the bottom row.
 void FaultsTest::playAGame()
 {
-    QTest::mouseClick(m_window->findChild<QWidget*>(QStringLiteral("formfirstmove0")),
+    QTest::mouseClick(
+        m_window->findChild<QWidget*>(QLatin1String(layout::firstMoveOptions[0].name)),
+        Qt::LeftButton);
+    QTest::mouseClick(m_window->findChild<QWidget*>(QLatin1String(layout::playersOptions[1].name)),
                       Qt::LeftButton);
-    QTest::mouseClick(m_window->findChild<QWidget*>(QStringLiteral("playersonform1")),
+    QTest::mouseClick(m_window->findChild<QWidget*>(QLatin1String(layout::newGameButton.name)),
                       Qt::LeftButton);
-    QTest::mouseClick(m_window->findChild<QWidget*>(QStringLiteral("oneplay")), Qt::LeftButton);
     for (int square : {1, 7, 2, 8, 3})
         QTest::mouseClick(m_window->board()->cell(square), Qt::LeftButton);
     QCOMPARE(m_window->game().match().board().at(3), Mark::X);
     QVERIFY(!m_window->game().match().isPlaying());
-    QCOMPARE(m_window->findChild<QWidget*>(QStringLiteral("result"))->accessibleName(),
-             QStringLiteral("X wins"));
+    QCOMPARE(
+        m_window->findChild<QWidget*>(QLatin1String(layout::resultPicture.name))->accessibleName(),
+        QStringLiteral("X wins"));
 }
 
 void FaultsTest::chooseSet(int set)
 {
-    m_window->findChild<QAction*>(QStringLiteral("graphics"))->trigger();
-    GraphicsChooser* chooser = m_window->secondaryWindows()->chooser();
+    m_window->findChild<QAction*>(QLatin1String(layout::graphicsAction))->trigger();
+    GraphicsChooser* chooser = test::secondaryWindow<GraphicsChooser>(layout::graphicsChooser);
     QVERIFY(chooser && chooser->isVisible());
-    QTest::mouseClick(chooser->findChild<QWidget*>(QStringLiteral("Opt%1").arg(set)),
+    QTest::mouseClick(
+        chooser->findChild<QWidget*>(layout::numberedName(layout::setOptionPrefix, set)),
+        Qt::LeftButton);
+    QTest::mouseClick(chooser->findChild<QWidget*>(QLatin1String(layout::okButton)),
                       Qt::LeftButton);
-    QTest::mouseClick(chooser->findChild<QWidget*>(QStringLiteral("Command1")), Qt::LeftButton);
     QVERIFY(m_window->isEnabled());
     QCOMPARE(m_window->game().options().pictureSet, PictureSet::numbered(set));
 }
@@ -212,7 +219,7 @@ QString FaultsTest::exitAndTakeMessage()
     });
     watcher.start(0);
     QSignalSpy finished(m_window.get(), &MainWindow::shutDownFinished);
-    m_window->findChild<QAction*>(QStringLiteral("exit"))->trigger();
+    m_window->findChild<QAction*>(QLatin1String(layout::exitAction))->trigger();
     watcher.stop();
     [&] { QCOMPARE(finished.count(), 1); }();
     return text;
@@ -277,7 +284,7 @@ void FaultsTest::readOnlyOptionsFile()
     QVERIFY(QFile::setPermissions(QStringLiteral("options.ttt"), QFile::ReadOwner));
     QCOMPARE(startAndTakeMessage(m_cues), QString());
     QCOMPARE(m_window->game().options().level, Level::Unbeatable); // the saved settings
-    m_window->findChild<QAction*>(QStringLiteral("ai1"))->trigger();
+    m_window->findChild<QAction*>(QLatin1String(layout::levelActions[0]))->trigger();
     const QString atExit = exitAndTakeMessage();
     QVERIFY2(atExit.startsWith(QLatin1String("The settings could not be saved")),
              qPrintable(atExit));

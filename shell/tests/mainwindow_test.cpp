@@ -3,7 +3,9 @@
 #include "shell/art/artwork.h"
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
+#include "shell/fileproblemtext.h"
 #include "shell/mainwindow.h"
+#include "shell/windowlayout.h"
 #include "windowtestbench.h"
 
 #include <QAction>
@@ -38,6 +40,10 @@ private slots:
     void cellsTellScreenReadersWhatTheyHold();
     void anyButtonPressesAPictureButtonOnlyLeftClicks_data();
     void anyButtonPressesAPictureButtonOnlyLeftClicks();
+    void spacePressesTheFocusedPictureButton_data();
+    void fileProblemsAreToldInOneSentence_data();
+    void fileProblemsAreToldInOneSentence();
+    void spacePressesTheFocusedPictureButton();
     void doubleClickOnAFreeSquareIsOneMove();
     void sessionEndSavesWithoutFarewell();
     void sessionEndCutsTheFarewellShort();
@@ -90,36 +96,38 @@ void MainWindowTest::firstStartShowsTheDefaults()
 {
     startWith(SettingsRecord{});
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Vemo's Tic Tac Toe "));
-    QVERIFY(action("ai3")->isChecked());
-    QVERIFY(action("first")->isChecked());
-    QVERIFY(!action("firsto")->isChecked());
-    QVERIFY(action("newgame")->isChecked());
-    QVERIFY(action("sounds")->isChecked());
-    QVERIFY(!action("allontop")->isChecked());
-    QVERIFY(action("clearscore")->isEnabled());
-    QCOMPARE(action("turnscore")->text(), QStringLiteral("&Turn Scoring Off"));
-    QVERIFY(!action("taskbar")->isVisible());
-    QVERIFY(!action("taskbar")->isEnabled());
-    QVERIFY(radio("formdiff2")->isChecked());
-    QVERIFY(radio("formfirstmove0")->isChecked());
-    QVERIFY(radio("playersonform0")->isChecked());
-    QCOMPARE(label("totalxdisp")->text(), QStringLiteral(" 0"));
-    QCOMPARE(label("pointnew")->text(), QStringLiteral("^"));
+    QVERIFY(action(layout::levelActions[2])->isChecked());
+    QVERIFY(action(layout::xFirstAction)->isChecked());
+    QVERIFY(!action(layout::oFirstAction)->isChecked());
+    QVERIFY(action(layout::onePlayerAction)->isChecked());
+    QVERIFY(action(layout::soundsAction)->isChecked());
+    QVERIFY(!action(layout::allOnTopAction)->isChecked());
+    QVERIFY(action(layout::clearScoreAction)->isEnabled());
+    QCOMPARE(action(layout::scoringAction)->text(), QStringLiteral("&Turn Scoring Off"));
+    QVERIFY(!action(layout::taskbarAction)->isVisible());
+    QVERIFY(!action(layout::taskbarAction)->isEnabled());
+    QVERIFY(radio(layout::difficultyOptions[2].name)->isChecked());
+    QVERIFY(radio(layout::firstMoveOptions[0].name)->isChecked());
+    QVERIFY(radio(layout::playersOptions[0].name)->isChecked());
+    QCOMPARE(label(layout::xTotal.name)->text(), QStringLiteral(" 0"));
+    QCOMPARE(label(layout::newGamePointer.name)->text(), QStringLiteral("^"));
     QVERIFY(m_bench->cues.played.empty());
 }
 
 void MainWindowTest::twoPlayerGameByClicks()
 {
     startWith({3, 1, 2, 0, 1, 0, 16});
-    QTest::mouseClick(m_window->findChild<QWidget*>(QStringLiteral("oneplay")), Qt::LeftButton);
-    QCOMPARE(label("pointnew")->text(), QString());
+    QTest::mouseClick(m_window->findChild<QWidget*>(QLatin1String(layout::newGameButton.name)),
+                      Qt::LeftButton);
+    QCOMPARE(label(layout::newGamePointer.name)->text(), QString());
     for (int s : {7, 1, 8, 2, 9})
         clickCell(s);
     QCOMPARE(boardText(), QStringLiteral("OO....XXX"));
-    QCOMPARE(label("totalxdisp")->text(), QStringLiteral(" 1"));
-    QCOMPARE(label("pointnew")->text(), QStringLiteral("^"));
-    QCOMPARE(m_window->findChild<QWidget*>(QStringLiteral("result"))->accessibleName(),
-             QStringLiteral("X wins"));
+    QCOMPARE(label(layout::xTotal.name)->text(), QStringLiteral(" 1"));
+    QCOMPARE(label(layout::newGamePointer.name)->text(), QStringLiteral("^"));
+    QCOMPARE(
+        m_window->findChild<QWidget*>(QLatin1String(layout::resultPicture.name))->accessibleName(),
+        QStringLiteral("X wins"));
     QCOMPARE(m_bench->cues.played.size(), size_t(1));
     QVERIFY(QString::fromStdString(m_bench->cues.played[0]).startsWith(QStringLiteral("x2win")));
     clickCell(3); // the game is over: ignored
@@ -138,13 +146,14 @@ void MainWindowTest::onePlayerGameByDigitKeys()
     QCOMPARE(boardText(), QStringLiteral("XX.OO...."));
     QTest::keyClick(board, Qt::Key_3);
     QCOMPARE(boardText(), QStringLiteral("XXXOO...."));
-    QCOMPARE(m_window->findChild<QWidget*>(QStringLiteral("result"))->accessibleName(),
-             QStringLiteral("X wins"));
-    QCOMPARE(label("totalxdisp")->text(), QStringLiteral(" 1"));
+    QCOMPARE(
+        m_window->findChild<QWidget*>(QLatin1String(layout::resultPicture.name))->accessibleName(),
+        QStringLiteral("X wins"));
+    QCOMPARE(label(layout::xTotal.name)->text(), QStringLiteral(" 1"));
     // Digit keys reach the game from an option button too.
-    QTest::keyClick(radio("formdiff0"), Qt::Key_Space);
+    QTest::keyClick(radio(layout::difficultyOptions[0].name), Qt::Key_Space);
     QCOMPARE(boardText(), QStringLiteral("........."));
-    QTest::keyClick(radio("formdiff0"), Qt::Key_7);
+    QTest::keyClick(radio(layout::difficultyOptions[0].name), Qt::Key_7);
     QCOMPARE(m_window->game().match().board().at(7), Mark::X);
 }
 
@@ -164,7 +173,8 @@ void MainWindowTest::quitButton_savesTheSettings()
 {
     startWith({4, 2, 2, 1, 1, 0, 34});
     QSignalSpy finished(m_window, &MainWindow::shutDownFinished);
-    QTest::mouseClick(m_window->findChild<QWidget*>(QStringLiteral("playstop")), Qt::LeftButton);
+    QTest::mouseClick(m_window->findChild<QWidget*>(QLatin1String(layout::quitButton.name)),
+                      Qt::LeftButton);
     QCOMPARE(finished.count(), 1);
     QCOMPARE(m_bench->cues.played.size(), size_t(1));
     QVERIFY(QString::fromStdString(m_bench->cues.played[0]).startsWith(QStringLiteral("end")));
@@ -176,10 +186,10 @@ void MainWindowTest::quitButton_savesTheSettings()
 void MainWindowTest::exitAndCloseBoxSaveTheSameRecord()
 {
     startWith(SettingsRecord{});
-    action("firsto")->trigger();
-    action("twoplayer")->trigger();
-    action("sounds")->trigger();
-    action("exit")->trigger();
+    action(layout::oFirstAction)->trigger();
+    action(layout::twoPlayerAction)->trigger();
+    action(layout::soundsAction)->trigger();
+    action(layout::exitAction)->trigger();
     QFile file(QStringLiteral("options.ttt"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray byExit = file.readAll();
@@ -189,9 +199,9 @@ void MainWindowTest::exitAndCloseBoxSaveTheSameRecord()
     m_bench->makeWindow();
     m_window = m_bench->window.get();
     startWith(SettingsRecord{});
-    action("firsto")->trigger();
-    action("twoplayer")->trigger();
-    action("sounds")->trigger();
+    action(layout::oFirstAction)->trigger();
+    action(layout::twoPlayerAction)->trigger();
+    action(layout::soundsAction)->trigger();
     m_window->close();
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), byExit);
@@ -201,52 +211,52 @@ void MainWindowTest::firstMoveMenuLeavesTheButtons()
 {
     startWith(SettingsRecord{});
     QTest::keyClick(m_window->board(), Qt::Key_P);
-    action("firsto")->trigger();
-    QVERIFY(action("firsto")->isChecked());
-    QVERIFY(!action("first")->isChecked());
-    QVERIFY(radio("formfirstmove0")->isChecked());
-    QCOMPARE(label("pointnew")->text(), QStringLiteral("^"));
+    action(layout::oFirstAction)->trigger();
+    QVERIFY(action(layout::oFirstAction)->isChecked());
+    QVERIFY(!action(layout::xFirstAction)->isChecked());
+    QVERIFY(radio(layout::firstMoveOptions[0].name)->isChecked());
+    QCOMPARE(label(layout::newGamePointer.name)->text(), QStringLiteral("^"));
     // The option button updates the menu.
-    QTest::mouseClick(radio("formfirstmove0"), Qt::LeftButton);
-    QVERIFY(action("first")->isChecked());
-    QVERIFY(!action("firsto")->isChecked());
+    QTest::mouseClick(radio(layout::firstMoveOptions[0].name), Qt::LeftButton);
+    QVERIFY(action(layout::xFirstAction)->isChecked());
+    QVERIFY(!action(layout::oFirstAction)->isChecked());
 }
 
 void MainWindowTest::difficultyMenuSelectsTheButton()
 {
     startWith(SettingsRecord{});
     QTest::keyClick(m_window->board(), Qt::Key_P);
-    action("ai4")->trigger();
-    QVERIFY(radio("formdiff3")->isChecked());
-    QVERIFY(action("ai4")->isChecked());
-    QVERIFY(!action("ai3")->isChecked());
+    action(layout::levelActions[3])->trigger();
+    QVERIFY(radio(layout::difficultyOptions[3].name)->isChecked());
+    QVERIFY(action(layout::levelActions[3])->isChecked());
+    QVERIFY(!action(layout::levelActions[2])->isChecked());
     QCOMPARE(m_bench->cues.played, (std::vector<std::string>{"brain.wav", "brain.wav"}));
-    QCOMPARE(label("pointnew")->text(), QString()); // the game goes on
-    action("ai4")->trigger();                       // already checked: nothing
-    QVERIFY(action("ai4")->isChecked());
+    QCOMPARE(label(layout::newGamePointer.name)->text(), QString()); // the game goes on
+    action(layout::levelActions[3])->trigger();                      // already checked: nothing
+    QVERIFY(action(layout::levelActions[3])->isChecked());
     QCOMPARE(m_bench->cues.played.size(), size_t(2));
-    QTest::mouseClick(radio("formdiff0"), Qt::LeftButton);
-    QVERIFY(action("ai1")->isChecked());
+    QTest::mouseClick(radio(layout::difficultyOptions[0].name), Qt::LeftButton);
+    QVERIFY(action(layout::levelActions[0])->isChecked());
     QCOMPARE(m_bench->cues.played.size(), size_t(3));
 }
 
 void MainWindowTest::playersButtonChecksTheMenu()
 {
     startWith(SettingsRecord{});
-    QTest::mouseClick(radio("playersonform1"), Qt::LeftButton);
-    QVERIFY(action("twoplayer")->isChecked());
-    QVERIFY(!action("newgame")->isChecked());
-    action("newgame")->trigger();
-    QVERIFY(radio("playersonform0")->isChecked());
+    QTest::mouseClick(radio(layout::playersOptions[1].name), Qt::LeftButton);
+    QVERIFY(action(layout::twoPlayerAction)->isChecked());
+    QVERIFY(!action(layout::onePlayerAction)->isChecked());
+    action(layout::onePlayerAction)->trigger();
+    QVERIFY(radio(layout::playersOptions[0].name)->isChecked());
 }
 
 void MainWindowTest::scoringSwitchShowsDashesAndDisablesClear()
 {
     startWith(SettingsRecord{});
-    action("turnscore")->trigger();
-    QCOMPARE(action("turnscore")->text(), QStringLiteral("&Turn Scoring On"));
-    QVERIFY(!action("clearscore")->isEnabled());
-    for (const char* name : {"totalxdisp", "totalodisp", "totalnwdisp"})
+    action(layout::scoringAction)->trigger();
+    QCOMPARE(action(layout::scoringAction)->text(), QStringLiteral("&Turn Scoring On"));
+    QVERIFY(!action(layout::clearScoreAction)->isEnabled());
+    for (const char* name : {layout::xTotal.name, layout::oTotal.name, layout::noWinnerTotal.name})
         QCOMPARE(label(name)->text(), QStringLiteral(" -"));
     QCOMPARE(m_bench->cues.played, std::vector<std::string>{"score.wav"});
 }
@@ -276,13 +286,13 @@ void MainWindowTest::anyButtonPressesAPictureButtonOnlyLeftClicks()
     QFETCH(Qt::MouseButton, button);
     QFETCH(int, clicks);
     startWith(SettingsRecord{});
-    for (const char* name : {"oneplay", "playstop"}) {
+    for (const char* name : {layout::newGameButton.name, layout::quitButton.name}) {
         auto* picture = m_window->findChild<QAbstractButton*>(QString::fromLatin1(name));
         // The quit button would end the game: only its face is looked at.
         QSignalSpy clicked(picture, &QAbstractButton::clicked);
         QTest::mousePress(picture, button);
         QVERIFY2(picture->isDown(), name);
-        if (clicks == 1 && picture->objectName() == QStringLiteral("playstop")) {
+        if (clicks == 1 && picture->objectName() == QLatin1String(layout::quitButton.name)) {
             QTest::mouseMove(picture, QPoint(-5, -5)); // let go outside: no click
             QTest::mouseRelease(picture, button, {}, QPoint(-5, -5));
             QCOMPARE(clicked.count(), 0);
@@ -292,6 +302,58 @@ void MainWindowTest::anyButtonPressesAPictureButtonOnlyLeftClicks()
         }
         QVERIFY(!picture->isDown());
     }
+}
+
+void MainWindowTest::spacePressesTheFocusedPictureButton_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("New Game") << QString::fromLatin1(layout::newGameButton.name);
+    QTest::newRow("Quit") << QString::fromLatin1(layout::quitButton.name);
+}
+
+void MainWindowTest::spacePressesTheFocusedPictureButton()
+{
+    QFETCH(QString, name);
+    startWith(SettingsRecord{});
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    auto* picture = m_window->findChild<QAbstractButton*>(name);
+    picture->setFocus(Qt::TabFocusReason);
+    QVERIFY(picture->hasFocus());
+    QSignalSpy clicked(picture, &QAbstractButton::clicked);
+    QTest::keyClick(picture, Qt::Key_Space);
+    QCOMPARE(clicked.count(), 1);
+}
+
+void MainWindowTest::fileProblemsAreToldInOneSentence_data()
+{
+    using Kind = FileProblem::Kind;
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("text");
+    const auto row = [](const char* name, Kind kind, const char* text) {
+        QTest::newRow(name) << static_cast<int>(kind) << QString::fromUtf8(text);
+    };
+    row("none", Kind::None, "");
+    row("unreadable", Kind::Unreadable,
+        "The settings file f.ttt could not be read (why), so the default settings are used.");
+    row("not created", Kind::NotCreated,
+        "The settings file f.ttt could not be created (why), so the default settings are used.");
+    row("partly read", Kind::PartlyRead,
+        "Some settings in f.ttt could not be read, so their default values are used.");
+    row("not saved", Kind::NotSaved, "The settings could not be saved to f.ttt (why).");
+    row("unreadable, not saved", Kind::UnreadableNotSaved,
+        "The settings could not be saved to f.ttt (why): the file could not be read at start-up.");
+    row("picture set not saved", Kind::PictureSetNotSaved,
+        "The picture set could not be saved to f.ttt (why).");
+}
+
+void MainWindowTest::fileProblemsAreToldInOneSentence()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, text);
+    const FileProblem problem{static_cast<FileProblem::Kind>(kind), "f.ttt",
+                              kind == static_cast<int>(FileProblem::Kind::PartlyRead) ? "" : "why"};
+    QCOMPARE(fileProblemText(problem), text);
 }
 
 void MainWindowTest::doubleClickOnAFreeSquareIsOneMove()
@@ -319,7 +381,7 @@ void MainWindowTest::doubleClickOnAFreeSquareIsOneMove()
 void MainWindowTest::sessionEndSavesWithoutFarewell()
 {
     startWith(SettingsRecord{});
-    action("ai1")->trigger();
+    action(layout::levelActions[0])->trigger();
     m_bench->cues.played.clear();
     QSignalSpy finished(m_window, &MainWindow::shutDownFinished);
     m_window->endSession();

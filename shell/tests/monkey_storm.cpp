@@ -4,6 +4,8 @@
 #include "shell/cellview.h"
 #include "shell/mainwindow.h"
 #include "shell/secondarywindows.h"
+#include "shell/windowlayout.h"
+#include "windowtestbench.h"
 
 #include <QAction>
 #include <QRadioButton>
@@ -15,24 +17,34 @@ namespace ttt::test {
 namespace {
 
 // Every menu command but Exit, which is one of the rarer ways out (see quit()).
-const char* const menuNames[] = {"newgamemenu", "clearscore", "allontop",  "taskbar",   "ai1",
-                                 "ai2",         "ai3",        "ai4",       "graphics",  "first",
-                                 "firsto",      "newgame",    "twoplayer", "turnscore", "sounds",
-                                 "tips",        "about"};
+const char* const menuNames[] = {
+    layout::newGameAction,   layout::clearScoreAction, layout::allOnTopAction,
+    layout::taskbarAction,   layout::levelActions[0],  layout::levelActions[1],
+    layout::levelActions[2], layout::levelActions[3],  layout::graphicsAction,
+    layout::xFirstAction,    layout::oFirstAction,     layout::onePlayerAction,
+    layout::twoPlayerAction, layout::scoringAction,    layout::soundsAction,
+    layout::tipsAction,      layout::aboutAction};
 
-const char* const optionNames[] = {"playersonform0", "playersonform1", "formfirstmove0",
-                                   "formfirstmove1", "formdiff0",      "formdiff1",
-                                   "formdiff2",      "formdiff3"};
+const char* const optionNames[] = {
+    layout::playersOptions[0].name,    layout::playersOptions[1].name,
+    layout::firstMoveOptions[0].name,  layout::firstMoveOptions[1].name,
+    layout::difficultyOptions[0].name, layout::difficultyOptions[1].name,
+    layout::difficultyOptions[2].name, layout::difficultyOptions[3].name};
 
 // Digits, letters other than "S" and "s", and the space bar.
 const char keys[] = "0123456789 abcdefghijklmnopqrtuvwxyzABCDEFGHIJKLMNOPQRTUVWXYZ";
 
+template <typename T> T* child(const QObject* parent, const QString& name)
+{
+    T* found = parent->findChild<T*>(name);
+    if (!found)
+        qFatal("the storm cannot find %s", qPrintable(name));
+    return found;
+}
+
 template <typename T> T* child(const QObject* parent, const char* name)
 {
-    T* found = parent->findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("the storm cannot find %s", name);
-    return found;
+    return child<T>(parent, QString::fromLatin1(name));
 }
 
 bool isOpen(const QWidget* window)
@@ -44,14 +56,13 @@ bool isOpen(const QWidget* window)
 
 StormEvent MonkeyStorm::next(MainWindow& window)
 {
-    const SecondaryWindows* windows = window.secondaryWindows();
     const bool mainBlocked = !window.isEnabled();
-    if (isOpen(windows->chooser()))
-        return pick(4) == 0 ? blockedClick(window) : onChooser(window);
-    if (isOpen(windows->about()))
-        return pick(4) == 0 ? blockedClick(window) : onAbout(window);
-    if (isOpen(windows->tips()))
-        return pick(4) == 0 ? blockedClick(window) : onTips(window);
+    if (isOpen(secondaryWindow(layout::graphicsChooser)))
+        return pick(4) == 0 ? blockedClick(window) : onChooser();
+    if (isOpen(secondaryWindow(layout::aboutWindow)))
+        return pick(4) == 0 ? blockedClick(window) : onAbout();
+    if (isOpen(secondaryWindow(layout::tipsWindow)))
+        return pick(4) == 0 ? blockedClick(window) : onTips();
     if (mainBlocked)
         return blockedClick(window); // the watcher reports a window left disabled
     return onMainWindow(window);
@@ -61,19 +72,20 @@ StormEvent MonkeyStorm::onMainWindow(MainWindow& window)
 {
     const int roll = pick(1000);
     if (roll < 300) {
-        const int square = pick(9) + 1;
+        const int square = pick(layout::squareCount) + 1;
         QTest::mouseClick(window.board()->cell(square), Qt::LeftButton);
         return {StormKind::Square, QStringLiteral("click square %1").arg(square), {}};
     }
     if (roll < 450) {
-        const int square = pick(9) + 1;
+        const int square = pick(layout::squareCount) + 1;
         QTest::keyClick(window.board(), char('0' + square));
         return {StormKind::Square, QStringLiteral("key %1 on the board").arg(square), {}};
     }
     if (roll < 530) {
-        QWidget* targets[] = {
-            window.board(), window.centralWidget(), child<QWidget>(&window, "oneplay"),
-            child<QWidget>(&window, "playstop"), child<QWidget>(&window, optionNames[pick(8)])};
+        QWidget* targets[] = {window.board(), window.centralWidget(),
+                              child<QWidget>(&window, layout::newGameButton.name),
+                              child<QWidget>(&window, layout::quitButton.name),
+                              child<QWidget>(&window, optionNames[pick(8)])};
         QWidget* target = targets[pick(5)];
         return keyPress(target, target->objectName());
     }
@@ -82,8 +94,8 @@ StormEvent MonkeyStorm::onMainWindow(MainWindow& window)
     if (roll < 880)
         return optionButton(window);
     if (roll < 920) {
-        QTest::mouseClick(child<QWidget>(&window, "oneplay"), Qt::LeftButton);
-        return {StormKind::NewGameButton, QStringLiteral("click oneplay"), {}};
+        QTest::mouseClick(child<QWidget>(&window, layout::newGameButton.name), Qt::LeftButton);
+        return {StormKind::NewGameButton, QStringLiteral("click New Game"), {}};
     }
     if (roll < 994) {
         QTest::mouseClick(window.centralWidget(), Qt::LeftButton, {}, QPoint(3, 3));
@@ -120,11 +132,12 @@ StormEvent MonkeyStorm::quit(MainWindow& window)
 {
     switch (pick(3)) {
     case 0:
-        child<QAction>(&window, "exit")->trigger();
-        return {StormKind::Quit, QStringLiteral("menu exit"), QStringLiteral("exit")};
+        child<QAction>(&window, layout::exitAction)->trigger();
+        return {StormKind::Quit, QStringLiteral("menu exit"), QLatin1String(layout::exitAction)};
     case 1:
-        QTest::mouseClick(child<QWidget>(&window, "playstop"), Qt::LeftButton);
-        return {StormKind::Quit, QStringLiteral("click playstop"), QStringLiteral("playstop")};
+        QTest::mouseClick(child<QWidget>(&window, layout::quitButton.name), Qt::LeftButton);
+        return {StormKind::Quit, QStringLiteral("click Quit"),
+                QLatin1String(layout::quitButton.name)};
     default:
         return closeByFrame(&window, QStringLiteral("the main window"));
     }
@@ -146,34 +159,35 @@ StormEvent MonkeyStorm::blockedClick(MainWindow& window)
         return closeByFrame(&window, QStringLiteral("the main window"));
     QWidget* target = nullptr;
     if (roll < 50)
-        target = window.board()->cell(pick(9) + 1);
+        target = window.board()->cell(pick(layout::squareCount) + 1);
     else if (roll < 80)
         target = child<QWidget>(&window, optionNames[pick(8)]);
     else
-        target = child<QWidget>(&window, pick(2) ? "oneplay" : "playstop");
+        target =
+            child<QWidget>(&window, pick(2) ? layout::newGameButton.name : layout::quitButton.name);
     QTest::mouseClick(target, Qt::LeftButton);
     const QString name =
         target->objectName().isEmpty() ? QStringLiteral("a cell") : target->objectName();
     return {StormKind::Blocked, QStringLiteral("click %1 behind a secondary window").arg(name), {}};
 }
 
-StormEvent MonkeyStorm::onChooser(MainWindow& window)
+StormEvent MonkeyStorm::onChooser()
 {
-    QWidget* chooser = window.secondaryWindows()->chooser();
+    QWidget* chooser = secondaryWindow(layout::graphicsChooser);
     const int roll = pick(100);
     if (roll < 45) {
         const int set = pick(12) + 1;
         QTest::mouseClick(
-            child<QWidget>(chooser, QStringLiteral("Opt%1").arg(set).toLatin1().constData()),
+            child<QWidget>(chooser, layout::numberedName(layout::setOptionPrefix, set)),
             Qt::LeftButton);
         return {StormKind::Secondary, QStringLiteral("chooser: pick Option %1").arg(set), {}};
     }
     if (roll < 70) {
-        QTest::mouseClick(child<QWidget>(chooser, "Command1"), Qt::LeftButton);
+        QTest::mouseClick(child<QWidget>(chooser, layout::okButton), Qt::LeftButton);
         return {StormKind::Secondary, QStringLiteral("chooser: OK"), {}};
     }
     if (roll < 80) {
-        QTest::mouseClick(child<QWidget>(chooser, "Command2"), Qt::LeftButton);
+        QTest::mouseClick(child<QWidget>(chooser, layout::cancelButton), Qt::LeftButton);
         return {StormKind::Secondary, QStringLiteral("chooser: Cancel"), {}};
     }
     if (roll < 90)
@@ -188,16 +202,16 @@ StormEvent MonkeyStorm::onChooser(MainWindow& window)
             {}};
 }
 
-StormEvent MonkeyStorm::onAbout(MainWindow& window)
+StormEvent MonkeyStorm::onAbout()
 {
-    QWidget* about = window.secondaryWindows()->about();
+    QWidget* about = secondaryWindow(layout::aboutWindow);
     const int roll = pick(100);
     if (roll < 40) {
-        QTest::mouseClick(child<QWidget>(about, "Command1"), Qt::LeftButton);
+        QTest::mouseClick(child<QWidget>(about, layout::okButton), Qt::LeftButton);
         return {StormKind::Secondary, QStringLiteral("about: Thank you"), {}};
     }
     if (roll < 70) {
-        QTest::mouseDClick(child<QWidget>(about, "Image1"), Qt::LeftButton);
+        QTest::mouseDClick(child<QWidget>(about, layout::slideHotspot), Qt::LeftButton);
         return {StormKind::Secondary, QStringLiteral("about: double-click the hotspot"), {}};
     }
     if (roll < 90)
@@ -206,12 +220,12 @@ StormEvent MonkeyStorm::onAbout(MainWindow& window)
     return {StormKind::Secondary, QStringLiteral("about: Escape"), {}};
 }
 
-StormEvent MonkeyStorm::onTips(MainWindow& window)
+StormEvent MonkeyStorm::onTips()
 {
-    QWidget* tips = window.secondaryWindows()->tips();
+    QWidget* tips = secondaryWindow(layout::tipsWindow);
     const int roll = pick(100);
     if (roll < 50) {
-        QTest::mouseClick(child<QWidget>(tips, "Command1"), Qt::LeftButton);
+        QTest::mouseClick(child<QWidget>(tips, layout::okButton), Qt::LeftButton);
         return {StormKind::Secondary, QStringLiteral("tips: OK"), {}};
     }
     if (roll < 90)

@@ -44,9 +44,9 @@ public:
 
 private:
     StormEvent onMainWindow(MainWindow& window);
-    StormEvent onChooser(MainWindow& window);
-    StormEvent onAbout(MainWindow& window);
-    StormEvent onTips(MainWindow& window);
+    StormEvent onChooser();
+    StormEvent onAbout();
+    StormEvent onTips();
     StormEvent blockedClick(MainWindow& window);
     StormEvent menuCommand(MainWindow& window);
     StormEvent optionButton(MainWindow& window);

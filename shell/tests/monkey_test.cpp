@@ -108,8 +108,8 @@ void MonkeyTest::startWindow()
     connect(m_window.get(), &MainWindow::quitNowRequested, this, [this] { m_quitNow = true; });
     connect(m_window->secondaryWindows(), &SecondaryWindows::pictureSetAccepted, this,
             [this] { m_watch.notePictureSetAccepted(); });
-    const std::string problem = m_window->startUpFromSettingsFile();
-    QCOMPARE(QString::fromStdString(problem), QString());
+    const FileProblem problem = m_window->startUpFromSettingsFile();
+    QVERIFY2(!problem, problem.reason.c_str());
     m_window->show();
     m_window->greet();
     m_watch.attach(*m_window);

@@ -8,6 +8,8 @@
 #include "shell/mainwindow.h"
 #include "shell/picturelabel.h"
 #include "shell/secondarywindows.h"
+#include "shell/windowlayout.h"
+#include "windowtestbench.h"
 
 #include <QAction>
 #include <QApplication>
@@ -64,12 +66,13 @@ int onlyChecked(const MainWindow* window, std::initializer_list<const char*> act
     return found;
 }
 
-int onlySelected(const MainWindow* window, const QString& stem, int count)
+template <std::size_t N>
+int onlySelected(const MainWindow* window, const std::array<layout::Control, N>& buttons)
 {
     int found = -1;
-    for (int i = 0; i < count; ++i) {
-        if (selected(window, stem + QString::number(i)))
-            found = found == -1 ? i : -2;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (selected(window, QLatin1String(buttons[i].name)))
+            found = found == -1 ? static_cast<int>(i) : -2;
     }
     return found;
 }
@@ -92,21 +95,23 @@ void MonkeyWatch::attach(MainWindow& window)
 QString MonkeyWatch::exitLineShown() const
 {
     const Game& game = m_window->game();
-    const QString caption = m_window->findChild<QAction*>(QStringLiteral("turnscore"))->text();
+    const QString caption =
+        m_window->findChild<QAction*>(QLatin1String(layout::scoringAction))->text();
     return QStringLiteral("%1,%2,%3,%4,%5,%6,%7\r\n")
-        .arg(onlyChecked(m_window, {"ai1", "ai2", "ai3", "ai4"}))
-        .arg(checked(m_window, "firsto") ? 2 : 1)
-        .arg(checked(m_window, "twoplayer") ? 2 : 1)
+        .arg(onlyChecked(m_window, {layout::levelActions[0], layout::levelActions[1],
+                                    layout::levelActions[2], layout::levelActions[3]}))
+        .arg(checked(m_window, layout::oFirstAction) ? 2 : 1)
+        .arg(checked(m_window, layout::twoPlayerAction) ? 2 : 1)
         .arg(caption == QLatin1String("&Turn Scoring On") ? 1 : 0)
-        .arg(checked(m_window, "sounds") ? 1 : 0)
-        .arg(checked(m_window, "allontop") ? 1 : 0)
+        .arg(checked(m_window, layout::soundsAction) ? 1 : 0)
+        .arg(checked(m_window, layout::allOnTopAction) ? 1 : 0)
         .arg(game.options().pictureSet.firstPicture());
 }
 
 QString MonkeyWatch::optionsShown() const
 {
     QString text = exitLineShown().trimmed();
-    for (const char* action : {"first", "newgame"})
+    for (const char* action : {layout::xFirstAction, layout::onePlayerAction})
         text += checked(m_window, action) ? QStringLiteral(" +") : QStringLiteral(" -");
     return text;
 }
@@ -118,16 +123,18 @@ void MonkeyWatch::before()
     m_playing = game.match().isPlaying();
     m_soundsOn = game.options().sounds.isOn();
     m_finished = finished(m_board);
-    m_firstMoveButtons = {selected(m_window, QStringLiteral("formfirstmove0")),
-                          selected(m_window, QStringLiteral("formfirstmove1"))};
+    m_firstMoveButtons = {selected(m_window, QLatin1String(layout::firstMoveOptions[0].name)),
+                          selected(m_window, QLatin1String(layout::firstMoveOptions[1].name))};
     m_exitLine = exitLineShown();
     m_options = optionsShown();
     m_everything = m_options + textOf(m_board) + QString::number(m_playing) +
-                   labelText(m_window, "totalxdisp") + labelText(m_window, "totalodisp") +
-                   labelText(m_window, "totalnwdisp") + labelText(m_window, "pointnew");
-    m_everything += QString::number(onlySelected(m_window, QStringLiteral("playersonform"), 2)) +
-                    QString::number(onlySelected(m_window, QStringLiteral("formfirstmove"), 2)) +
-                    QString::number(onlySelected(m_window, QStringLiteral("formdiff"), 4));
+                   labelText(m_window, layout::xTotal.name) +
+                   labelText(m_window, layout::oTotal.name) +
+                   labelText(m_window, layout::noWinnerTotal.name) +
+                   labelText(m_window, layout::newGamePointer.name);
+    m_everything += QString::number(onlySelected(m_window, layout::playersOptions)) +
+                    QString::number(onlySelected(m_window, layout::firstMoveOptions)) +
+                    QString::number(onlySelected(m_window, layout::difficultyOptions));
 }
 
 QString MonkeyWatch::after(const StormEvent& event, const std::vector<std::string>& cues)
@@ -147,9 +154,9 @@ QString MonkeyWatch::after(const StormEvent& event, const std::vector<std::strin
 
 void MonkeyWatch::countScore(const StormEvent& event)
 {
-    if (event.target == QLatin1String("turnscore"))
+    if (event.target == QLatin1String(layout::scoringAction))
         m_score = {!m_score.on, 0, 0, 0};
-    else if (event.target == QLatin1String("clearscore") && m_score.on)
+    else if (event.target == QLatin1String(layout::clearScoreAction) && m_score.on)
         m_score = {true, 0, 0, 0};
     const Board& board = m_window->game().match().board();
     if (m_finished || !finished(board) || !m_score.on)
@@ -196,7 +203,7 @@ QString MonkeyWatch::checkOutcome() const
 {
     const Board& board = m_window->game().match().board();
     const bool idle = !m_window->game().match().isPlaying();
-    const QString pointer = labelText(m_window, "pointnew");
+    const QString pointer = labelText(m_window, layout::newGamePointer.name);
     if (pointer != (idle ? QStringLiteral("^") : QString()))
         return QStringLiteral("the game is %1 but the pointer reads \"%2\"")
             .arg(idle ? QStringLiteral("idle") : QStringLiteral("being played"))
@@ -214,7 +221,8 @@ QString MonkeyWatch::checkOutcome() const
     // and a running game always shows the blank one.
     if (outcome == Artwork::Picture::BlankResult && idle)
         return {};
-    if (m_window->findChild<PictureLabel*>(QStringLiteral("result"))->picture() != outcome)
+    if (m_window->findChild<PictureLabel*>(QLatin1String(layout::resultPicture.name))->picture() !=
+        outcome)
         return QStringLiteral("the outcome picture does not match the board %1 (idle %2)")
             .arg(textOf(board))
             .arg(idle);
@@ -225,9 +233,9 @@ QString MonkeyWatch::checkScore() const
 {
     const Scoreboard& score = m_window->game().scoreboard();
     const bool scoring = m_window->game().options().scoring;
-    const QString shown = labelText(m_window, "totalxdisp") + QLatin1Char('|') +
-                          labelText(m_window, "totalodisp") + QLatin1Char('|') +
-                          labelText(m_window, "totalnwdisp");
+    const QString shown = labelText(m_window, layout::xTotal.name) + QLatin1Char('|') +
+                          labelText(m_window, layout::oTotal.name) + QLatin1Char('|') +
+                          labelText(m_window, layout::noWinnerTotal.name);
     const QString expected = shownTotal(m_score.on, m_score.x) + QLatin1Char('|') +
                              shownTotal(m_score.on, m_score.o) + QLatin1Char('|') +
                              shownTotal(m_score.on, m_score.nw);
@@ -243,7 +251,7 @@ QString MonkeyWatch::checkScore() const
             .arg(scoring)
             .arg(expected);
     const bool clearEnabled =
-        m_window->findChild<QAction*>(QStringLiteral("clearscore"))->isEnabled();
+        m_window->findChild<QAction*>(QLatin1String(layout::clearScoreAction))->isEnabled();
     if (clearEnabled != m_score.on)
         return QStringLiteral("Clear Score is %1 while scoring is %2")
             .arg(clearEnabled ? QStringLiteral("enabled") : QStringLiteral("disabled"))
@@ -254,25 +262,28 @@ QString MonkeyWatch::checkScore() const
 QString MonkeyWatch::checkMenusAndButtons(const StormEvent& event) const
 {
     const int difficulty = levelNumber(m_window->game().options().level);
-    const int level = onlyChecked(m_window, {"ai1", "ai2", "ai3", "ai4"});
-    const int levelButton = onlySelected(m_window, QStringLiteral("formdiff"), 4);
+    const int level = onlyChecked(m_window, {layout::levelActions[0], layout::levelActions[1],
+                                             layout::levelActions[2], layout::levelActions[3]});
+    const int levelButton = onlySelected(m_window, layout::difficultyOptions);
     if (level != difficulty || levelButton != difficulty - 1)
         return QStringLiteral("difficulty %1, menu check %2, option button %3")
             .arg(difficulty)
             .arg(level)
             .arg(levelButton);
-    const int players = onlyChecked(m_window, {"newgame", "twoplayer"});
-    const int playersButton = onlySelected(m_window, QStringLiteral("playersonform"), 2);
+    const int players = onlyChecked(m_window, {layout::onePlayerAction, layout::twoPlayerAction});
+    const int playersButton = onlySelected(m_window, layout::playersOptions);
     if (players < 1 || playersButton != players - 1)
         return QStringLiteral("players menu check %1, option button %2")
             .arg(players)
             .arg(playersButton);
-    const int first = onlyChecked(m_window, {"first", "firsto"});
+    const int first = onlyChecked(m_window, {layout::xFirstAction, layout::oFirstAction});
     if (first < 1)
         return QStringLiteral("first-move menu check %1").arg(first);
-    const std::array<bool, 2> buttons = {selected(m_window, QStringLiteral("formfirstmove0")),
-                                         selected(m_window, QStringLiteral("formfirstmove1"))};
-    const bool buttonClicked = event.target.startsWith(QLatin1String("formfirstmove"));
+    const std::array<bool, 2> buttons = {
+        selected(m_window, QLatin1String(layout::firstMoveOptions[0].name)),
+        selected(m_window, QLatin1String(layout::firstMoveOptions[1].name))};
+    const bool buttonClicked = event.target == QLatin1String(layout::firstMoveOptions[0].name) ||
+                               event.target == QLatin1String(layout::firstMoveOptions[1].name);
     // The first-move buttons drive the menu; nothing else moves them.
     if (buttonClicked && !(buttons[first - 1] && !buttons[2 - first]))
         return QStringLiteral("first-move button clicked, but the menu check is %1").arg(first);
@@ -284,8 +295,9 @@ QString MonkeyWatch::checkMenusAndButtons(const StormEvent& event) const
 QString MonkeyWatch::checkEnabled() const
 {
     const SecondaryWindows* windows = m_window->secondaryWindows();
-    const bool open =
-        visible(windows->chooser()) || visible(windows->about()) || visible(windows->tips());
+    const bool open = visible(secondaryWindow(layout::graphicsChooser)) ||
+                      visible(secondaryWindow(layout::aboutWindow)) ||
+                      visible(secondaryWindow(layout::tipsWindow));
     if (open != windows->anyOpen())
         return QStringLiteral("a secondary window is %1 but counted as %2")
             .arg(open ? QStringLiteral("open") : QStringLiteral("closed"))

@@ -9,6 +9,7 @@
 #include "shell/dialogs/tipswindow.h"
 #include "shell/mainwindow.h"
 #include "shell/secondarywindows.h"
+#include "shell/windowlayout.h"
 #include "windowtestbench.h"
 
 #include <QAction>
@@ -61,15 +62,23 @@ private:
     }
     void start()
     {
-        QVERIFY(m_window->startUpFromSettingsFile().empty());
+        QVERIFY(!m_window->startUpFromSettingsFile());
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
         m_bench->cues.played.clear();
     }
-    GraphicsChooser* chooser() const { return m_window->secondaryWindows()->chooser(); }
+    GraphicsChooser* chooser() const
+    {
+        return test::secondaryWindow<GraphicsChooser>(layout::graphicsChooser);
+    }
+    template <typename Button = QPushButton>
+    Button* child(QWidget* parent, const QString& name) const
+    {
+        return parent->findChild<Button*>(name);
+    }
     template <typename Button = QPushButton> Button* child(QWidget* parent, const char* name) const
     {
-        return parent->findChild<Button*>(QString::fromLatin1(name));
+        return child<Button>(parent, QString::fromLatin1(name));
     }
 
     std::unique_ptr<test::WindowTestBench> m_bench;
@@ -91,7 +100,7 @@ void SecondaryWindowsTest::firstStartWritesTheDefaultLine()
 {
     start();
     QCOMPARE(fileText("options.ttt"), QByteArray("3,1,1,0,1,0,16\r\n"));
-    QVERIFY(action("ai3")->isChecked());
+    QVERIFY(action(layout::levelActions[2])->isChecked());
     QCOMPARE(m_window->board()->cell(1)->picture().cacheKey(),
              m_bench->artwork.card(16, m_window->devicePixelRatioF()).cacheKey());
     m_window->close();
@@ -103,12 +112,12 @@ void SecondaryWindowsTest::savedRecordIsRestored()
     writeFile("options.ttt", "4,2,2,1,0,1,34\r\n");
     start();
     QCOMPARE(fileText("options.ttt"), QByteArray("4,2,2,1,0,1,34\r\n3,1,1,0,1,0,16\r\n"));
-    QVERIFY(action("ai4")->isChecked());
-    QVERIFY(action("firsto")->isChecked());
-    QVERIFY(action("twoplayer")->isChecked());
-    QCOMPARE(action("turnscore")->text(), QStringLiteral("&Turn Scoring On"));
-    QVERIFY(!action("sounds")->isChecked());
-    QVERIFY(action("allontop")->isChecked());
+    QVERIFY(action(layout::levelActions[3])->isChecked());
+    QVERIFY(action(layout::oFirstAction)->isChecked());
+    QVERIFY(action(layout::twoPlayerAction)->isChecked());
+    QCOMPARE(action(layout::scoringAction)->text(), QStringLiteral("&Turn Scoring On"));
+    QVERIFY(!action(layout::soundsAction)->isChecked());
+    QVERIFY(action(layout::allOnTopAction)->isChecked());
     QVERIFY(StayOnTop::isOnTop(m_window));
     QCOMPARE(m_window->game().options().pictureSet.firstPicture(), 34);
     QVERIFY(m_bench->cues.played.empty());
@@ -132,21 +141,23 @@ void SecondaryWindowsTest::chooserOkChangesTheSetAndStopsTheGame()
     start();
     QTest::keyClick(m_window->board(), Qt::Key_P);
     QTest::keyClick(m_window->board(), Qt::Key_5);
-    action("graphics")->trigger();
+    action(layout::graphicsAction)->trigger();
     QVERIFY(chooser()->isVisible());
     QVERIFY(!m_window->isEnabled());
-    QVERIFY(child<QRadioButton>(chooser(), "Opt6")->isChecked()); // the set in use
+    QVERIFY(child<QRadioButton>(chooser(), layout::numberedName(layout::setOptionPrefix, 6))
+                ->isChecked()); // the set in use
     QTest::mouseClick(
-        child<QRadioButton>(chooser(), QStringLiteral("Opt%1").arg(option).toLatin1().constData()),
+        child<QRadioButton>(chooser(), layout::numberedName(layout::setOptionPrefix, option)),
         Qt::LeftButton);
-    QTest::mouseClick(child(chooser(), "Command1"), Qt::LeftButton);
+    QTest::mouseClick(child(chooser(), layout::okButton), Qt::LeftButton);
     QVERIFY(!chooser()->isVisible());
     QVERIFY(m_window->isEnabled());
     QCOMPARE(m_window->game().options().pictureSet.firstPicture(), firstPicture);
-    for (int s = 1; s <= 9; ++s)
+    for (int s = 1; s <= layout::squareCount; ++s)
         QCOMPARE(m_window->board()->cell(s)->picture().cacheKey(),
                  m_bench->artwork.card(firstPicture, m_window->devicePixelRatioF()).cacheKey());
-    QCOMPARE(m_window->findChild<QLabel*>(QStringLiteral("pointnew"))->text(), QStringLiteral("^"));
+    QCOMPARE(m_window->findChild<QLabel*>(QLatin1String(layout::newGamePointer.name))->text(),
+             QStringLiteral("^"));
     QCOMPARE(fileText("cardset.ttt"), QByteArray::number(firstPicture) + "\r\n");
     m_window->close();
     QVERIFY(fileText("options.ttt").endsWith("," + QByteArray::number(firstPicture) + "\r\n"));
@@ -155,15 +166,18 @@ void SecondaryWindowsTest::chooserOkChangesTheSetAndStopsTheGame()
 void SecondaryWindowsTest::chooserCancelAndFrameCloseChangeNothing()
 {
     start();
-    action("graphics")->trigger();
-    QTest::mouseClick(child<QRadioButton>(chooser(), "Opt2"), Qt::LeftButton);
-    QTest::mouseClick(child(chooser(), "Command2"), Qt::LeftButton);
+    action(layout::graphicsAction)->trigger();
+    QTest::mouseClick(
+        child<QRadioButton>(chooser(), layout::numberedName(layout::setOptionPrefix, 2)),
+        Qt::LeftButton);
+    QTest::mouseClick(child(chooser(), layout::cancelButton), Qt::LeftButton);
     QVERIFY(m_window->isEnabled());
     QCOMPARE(m_window->game().options().pictureSet.firstPicture(), 16);
     QVERIFY(!QFile::exists(QStringLiteral("cardset.ttt")));
 
-    action("graphics")->trigger();
-    QVERIFY(child<QRadioButton>(chooser(), "Opt2")->isChecked()); // as it was left
+    action(layout::graphicsAction)->trigger();
+    QVERIFY(child<QRadioButton>(chooser(), layout::numberedName(layout::setOptionPrefix, 2))
+                ->isChecked()); // as it was left
     chooser()->close();
     QVERIFY(!chooser()->isVisible());
     QVERIFY(m_window->isEnabled());
@@ -173,17 +187,17 @@ void SecondaryWindowsTest::chooserCancelAndFrameCloseChangeNothing()
 void SecondaryWindowsTest::aboutPlaysItsCueAndKeepsItsHeight()
 {
     start();
-    action("about")->trigger();
+    action(layout::aboutAction)->trigger();
     QCOMPARE(m_bench->cues.played, std::vector<std::string>{"s-question.wav"});
-    AboutWindow* about = m_window->secondaryWindows()->about();
+    AboutWindow* about = test::secondaryWindow<AboutWindow>(layout::aboutWindow);
     QVERIFY(about->isVisible());
     QVERIFY(!m_window->isEnabled());
     const int first = about->height();
-    QTest::mouseDClick(child<QWidget>(about, "Image1"), Qt::LeftButton);
-    QCOMPARE(about->height(), first + 20);
-    QTest::mouseClick(child(about, "Command1"), Qt::LeftButton);
+    QTest::mouseDClick(child<QWidget>(about, layout::slideHotspot), Qt::LeftButton);
+    QTRY_COMPARE(about->height(), first + 20);
+    QTest::mouseClick(child(about, layout::okButton), Qt::LeftButton);
     QVERIFY(m_window->isEnabled());
-    action("about")->trigger();
+    action(layout::aboutAction)->trigger();
     QCOMPARE(about->height(), first + 20);
     about->close(); // the frame acts as "Thank you"
     QVERIFY(m_window->isEnabled());
@@ -193,28 +207,28 @@ void SecondaryWindowsTest::aboutPlaysItsCueAndKeepsItsHeight()
 void SecondaryWindowsTest::tipsIsMadeAnewEachTime()
 {
     start();
-    action("tips")->trigger();
-    QPointer<TipsWindow> tips = m_window->secondaryWindows()->tips();
+    action(layout::tipsAction)->trigger();
+    QPointer<TipsWindow> tips = test::secondaryWindow<TipsWindow>(layout::tipsWindow);
     QVERIFY(tips && tips->isVisible());
     QVERIFY(!m_window->isEnabled());
     QVERIFY(m_bench->cues.played.empty());
-    QTest::mouseClick(child(tips, "Command1"), Qt::LeftButton);
+    QTest::mouseClick(child(tips, layout::okButton), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(tips.isNull());
     QVERIFY(m_window->isEnabled());
-    action("tips")->trigger();
-    QVERIFY(m_window->secondaryWindows()->tips());
-    m_window->secondaryWindows()->tips()->close();
+    action(layout::tipsAction)->trigger();
+    QVERIFY(test::secondaryWindow(layout::tipsWindow));
+    test::secondaryWindow(layout::tipsWindow)->close();
     QVERIFY(m_window->isEnabled());
 }
 
 void SecondaryWindowsTest::exitWhileAboutIsOpenClosesEveryWindow()
 {
     start();
-    action("about")->trigger();
+    action(layout::aboutAction)->trigger();
     m_window->close(); // the main window's frame, while About waits in front
     QVERIFY(!m_window->isVisible());
-    QVERIFY(!m_window->secondaryWindows()->about()->isVisible());
+    QVERIFY(!test::secondaryWindow(layout::aboutWindow)->isVisible());
     QCOMPARE(fileText("options.ttt"), QByteArray("3,1,1,0,1,0,16\r\n"));
 }
 
@@ -224,14 +238,14 @@ void SecondaryWindowsTest::alwaysOnTopTwiceEndsOff()
     // The state changes on the window as it is: it is never made anew, which
     // would flicker and give it a new taskbar entry.
     const WId native = m_window->winId();
-    action("allontop")->trigger();
+    action(layout::allOnTopAction)->trigger();
     QVERIFY(StayOnTop::isOnTop(m_window));
     QVERIFY(m_window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(m_window->isVisible());
-    action("allontop")->trigger();
+    action(layout::allOnTopAction)->trigger();
     QVERIFY(!StayOnTop::isOnTop(m_window));
     QVERIFY(!m_window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
-    QVERIFY(!action("allontop")->isChecked());
+    QVERIFY(!action(layout::allOnTopAction)->isChecked());
     QVERIFY(m_window->isVisible());
     QCOMPARE(m_window->winId(), native);
 }
@@ -239,9 +253,9 @@ void SecondaryWindowsTest::alwaysOnTopTwiceEndsOff()
 void SecondaryWindowsTest::secondaryWindowsAreDialogsCentredOverTheGame_data()
 {
     QTest::addColumn<QString>("menuItem");
-    QTest::newRow("chooser") << QStringLiteral("graphics");
-    QTest::newRow("About") << QStringLiteral("about");
-    QTest::newRow("Tips") << QStringLiteral("tips");
+    QTest::newRow("chooser") << QString::fromLatin1(layout::graphicsAction);
+    QTest::newRow("About") << QString::fromLatin1(layout::aboutAction);
+    QTest::newRow("Tips") << QString::fromLatin1(layout::tipsAction);
 }
 
 void SecondaryWindowsTest::secondaryWindowsAreDialogsCentredOverTheGame()
@@ -266,12 +280,12 @@ void SecondaryWindowsTest::secondaryWindowsAreDialogsCentredOverTheGame()
 void SecondaryWindowsTest::secondaryWindowTakesTheTopBand()
 {
     start();
-    action("allontop")->trigger();
-    action("about")->trigger();
-    AboutWindow* about = m_window->secondaryWindows()->about();
+    action(layout::allOnTopAction)->trigger();
+    action(layout::aboutAction)->trigger();
+    AboutWindow* about = test::secondaryWindow<AboutWindow>(layout::aboutWindow);
     QVERIFY(StayOnTop::isOnTop(about));
     QVERIFY(!StayOnTop::isOnTop(m_window));
-    QTest::mouseClick(child(about, "Command1"), Qt::LeftButton);
+    QTest::mouseClick(child(about, layout::okButton), Qt::LeftButton);
     QVERIFY(!StayOnTop::isOnTop(about));
     QVERIFY(StayOnTop::isOnTop(m_window));
 }

@@ -5,12 +5,29 @@
 #include "shell/art/artwork.h"
 #include "shell/mainwindow.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 
 #include <memory>
 
 namespace ttt::test {
+
+// The secondary window of this name (see shell/windowlayout.h) as the desktop has
+// it: the one shown, else one kept hidden, else none.
+template <typename Window = QWidget> Window* secondaryWindow(const char* name)
+{
+    Window* hidden = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* window = qobject_cast<Window*>(widget);
+        if (!window || window->objectName() != QLatin1String(name))
+            continue;
+        if (window->isVisible())
+            return window;
+        hidden = window;
+    }
+    return hidden;
+}
 
 // A main window on scripted draws and a cue recorder, in a fresh working
 // directory of its own, with no farewell hold at exit.

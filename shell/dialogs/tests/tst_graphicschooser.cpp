@@ -2,16 +2,16 @@
 #include "shell/art/artwork.h"
 #include "shell/dialogs/cardview.h"
 #include "shell/dialogs/graphicschooser.h"
+#include "shell/windowlayout.h"
 
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 
-#include <algorithm>
-
 using ttt::GraphicsChooser;
 using ttt::PictureSet;
+namespace layout = ttt::layout;
 
 class TestGraphicsChooser : public QObject
 {
@@ -37,7 +37,7 @@ private slots:
 private:
     QRadioButton* option(GraphicsChooser& chooser, int set)
     {
-        return chooser.findChild<QRadioButton*>(QStringLiteral("Opt%1").arg(set));
+        return chooser.findChild<QRadioButton*>(layout::numberedName(layout::setOptionPrefix, set));
     }
     QPushButton* button(GraphicsChooser& chooser, const char* name)
     {
@@ -50,7 +50,7 @@ private:
 void TestGraphicsChooser::startsWithNothingSelected()
 {
     GraphicsChooser chooser(m_art);
-    QCOMPARE(chooser.objectName(), QStringLiteral("Form2"));
+    QCOMPARE(chooser.objectName(), QLatin1String(layout::graphicsChooser));
     QCOMPARE(chooser.windowTitle(), QStringLiteral("X and O Graphics"));
     QCOMPARE(chooser.size(), QSize(608, 433));
     QCOMPARE(chooser.palette().color(QPalette::Window), QColor(0, 255, 255));
@@ -68,7 +68,7 @@ void TestGraphicsChooser::okWithoutSelectionDoesNothing()
     GraphicsChooser chooser(m_art);
     chooser.show();
     QSignalSpy accepted(&chooser, &GraphicsChooser::accepted);
-    QTest::mouseClick(button(chooser, "Command1"), Qt::LeftButton);
+    QTest::mouseClick(button(chooser, layout::okButton), Qt::LeftButton);
     QCOMPARE(accepted.count(), 0);
     QVERIFY(chooser.isVisible());
 }
@@ -92,7 +92,7 @@ void TestGraphicsChooser::okGivesFirstPicture()
     QSignalSpy accepted(&chooser, &GraphicsChooser::accepted);
     QSignalSpy cancelled(&chooser, &GraphicsChooser::cancelled);
     QTest::mouseClick(option(chooser, set), Qt::LeftButton);
-    QTest::mouseClick(button(chooser, "Command1"), Qt::LeftButton);
+    QTest::mouseClick(button(chooser, layout::okButton), Qt::LeftButton);
     QCOMPARE(accepted.count(), 1);
     QCOMPARE(accepted.at(0).at(0).toInt(), firstPicture);
     QCOMPARE(cancelled.count(), 0);
@@ -106,7 +106,7 @@ void TestGraphicsChooser::cancelKeepsSetButHides()
     QSignalSpy accepted(&chooser, &GraphicsChooser::accepted);
     QSignalSpy cancelled(&chooser, &GraphicsChooser::cancelled);
     QTest::mouseClick(option(chooser, 5), Qt::LeftButton);
-    QTest::mouseClick(button(chooser, "Command2"), Qt::LeftButton);
+    QTest::mouseClick(button(chooser, layout::cancelButton), Qt::LeftButton);
     QCOMPARE(cancelled.count(), 1);
     QCOMPARE(accepted.count(), 0);
     QVERIFY(!chooser.isVisible());
@@ -141,7 +141,7 @@ void TestGraphicsChooser::openForKeepsUserSelection()
     GraphicsChooser chooser(m_art);
     chooser.openFor(16);
     QTest::mouseClick(option(chooser, 3), Qt::LeftButton);
-    QTest::mouseClick(button(chooser, "Command1"), Qt::LeftButton);
+    QTest::mouseClick(button(chooser, layout::okButton), Qt::LeftButton);
     chooser.openFor(34);
     QVERIFY(option(chooser, 3)->isChecked());
     QVERIFY(!option(chooser, 12)->isChecked());
@@ -152,7 +152,7 @@ void TestGraphicsChooser::selectionSurvivesCancel()
     GraphicsChooser chooser(m_art);
     chooser.openFor(1);
     QTest::mouseClick(option(chooser, 9), Qt::LeftButton);
-    QTest::mouseClick(button(chooser, "Command2"), Qt::LeftButton);
+    QTest::mouseClick(button(chooser, layout::cancelButton), Qt::LeftButton);
     chooser.openFor(1);
     QVERIFY(option(chooser, 9)->isChecked());
     QVERIFY(!option(chooser, 1)->isChecked());
@@ -179,9 +179,8 @@ void TestGraphicsChooser::picturesSitInTheirRows()
     QFETCH(QPoint, topLeft);
     QFETCH(QString, accessibleName);
     GraphicsChooser chooser(m_art);
-    auto* card = chooser.findChild<ttt::CardView*>(QStringLiteral("card%1").arg(index));
+    auto* card = chooser.findChild<ttt::CardView*>(layout::numberedName(layout::cardPrefix, index));
     QVERIFY(card);
-    QCOMPARE(card->index(), index);
     QCOMPARE(card->geometry(), QRect(topLeft, QSize(73, 73)));
     QCOMPARE(card->accessibleName(), accessibleName);
 }
@@ -189,20 +188,16 @@ void TestGraphicsChooser::picturesSitInTheirRows()
 void TestGraphicsChooser::everyPictureIsPresent()
 {
     GraphicsChooser chooser(m_art);
-    const QList<ttt::CardView*> cards = chooser.findChildren<ttt::CardView*>();
-    QCOMPARE(cards.size(), 36);
+    QCOMPARE(chooser.findChildren<ttt::CardView*>().size(), 36);
     QSet<QPoint> corners;
-    QSet<int> indices;
-    for (const ttt::CardView* card : cards) {
+    for (int index = 1; index <= 36; ++index) {
+        const auto* card =
+            chooser.findChild<ttt::CardView*>(layout::numberedName(layout::cardPrefix, index));
+        QVERIFY2(card, qPrintable(QString::number(index)));
         QCOMPARE(card->size(), QSize(73, 73));
-        QCOMPARE(card->objectName(), QStringLiteral("card%1").arg(card->index()));
         corners.insert(card->pos());
-        indices.insert(card->index());
     }
     QCOMPARE(corners.size(), 36);
-    QCOMPARE(indices.size(), 36);
-    QCOMPARE(*std::min_element(indices.begin(), indices.end()), 1);
-    QCOMPARE(*std::max_element(indices.begin(), indices.end()), 36);
 }
 
 void TestGraphicsChooser::optionsSitBesideTheirRows()
@@ -216,8 +211,8 @@ void TestGraphicsChooser::optionsSitBesideTheirRows()
         QRadioButton* opt = option(chooser, set);
         QVERIFY2(opt->sizeHint().width() <= opt->width(), qPrintable(opt->text()));
     }
-    QCOMPARE(button(chooser, "Command1")->geometry(), QRect(264, 208, 81, 25));
-    QCOMPARE(button(chooser, "Command2")->geometry(), QRect(264, 280, 81, 25));
+    QCOMPARE(button(chooser, layout::okButton)->geometry(), QRect(264, 208, 81, 25));
+    QCOMPARE(button(chooser, layout::cancelButton)->geometry(), QRect(264, 280, 81, 25));
 }
 
 void TestGraphicsChooser::arrowsMoveBetweenOptions()
@@ -232,9 +227,9 @@ void TestGraphicsChooser::arrowsMoveBetweenOptions()
     QCOMPARE(QApplication::focusWidget(), option(chooser, 8));
     QVERIFY(option(chooser, 8)->isChecked());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), button(chooser, "Command1"));
+    QCOMPARE(QApplication::focusWidget(), button(chooser, layout::okButton));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), button(chooser, "Command2"));
+    QCOMPARE(QApplication::focusWidget(), button(chooser, layout::cancelButton));
 }
 
 void TestGraphicsChooser::enterAndEscape()
@@ -256,8 +251,8 @@ void TestGraphicsChooser::enterAndEscape()
 
     // Enter on the focused Cancel button cancels rather than accepts.
     chooser.openFor(22);
-    button(chooser, "Command2")->setFocus();
-    QTest::keyClick(button(chooser, "Command2"), Qt::Key_Enter);
+    button(chooser, layout::cancelButton)->setFocus();
+    QTest::keyClick(button(chooser, layout::cancelButton), Qt::Key_Enter);
     QCOMPARE(cancelled.count(), 2);
     QCOMPARE(accepted.count(), 1);
 }

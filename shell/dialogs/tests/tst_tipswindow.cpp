@@ -1,5 +1,6 @@
 #include "shell/art/artwork.h"
 #include "shell/dialogs/tipswindow.h"
+#include "shell/windowlayout.h"
 
 #include <QPointer>
 #include <QPushButton>
@@ -7,6 +8,7 @@
 #include <QTest>
 
 using ttt::TipsWindow;
+namespace layout = ttt::layout;
 
 class TestTipsWindow : public QObject
 {
@@ -24,10 +26,10 @@ private:
 void TestTipsWindow::layout()
 {
     TipsWindow tips(m_art);
-    QCOMPARE(tips.objectName(), QStringLiteral("Form4"));
+    QCOMPARE(tips.objectName(), QLatin1String(layout::tipsWindow));
     QCOMPARE(tips.windowTitle(), QStringLiteral("Tips - Tic Tac Toe"));
     QCOMPARE(tips.size(), QSize(300, 200));
-    auto* ok = tips.findChild<QPushButton*>(QStringLiteral("Command1"));
+    auto* ok = tips.findChild<QPushButton*>(QLatin1String(layout::okButton));
     QVERIFY(ok);
     QCOMPARE(ok->text(), QStringLiteral("OK"));
     QCOMPARE(ok->geometry(), QRect(232, 24, 33, 25));
@@ -48,7 +50,7 @@ void TestTipsWindow::closesAndDeletesItself()
     tips->show();
     QSignalSpy closed(tips.data(), &TipsWindow::closed);
     if (how == QLatin1String("ok"))
-        QTest::mouseClick(tips->findChild<QPushButton*>(QStringLiteral("Command1")),
+        QTest::mouseClick(tips->findChild<QPushButton*>(QLatin1String(layout::okButton)),
                           Qt::LeftButton);
     else if (how == QLatin1String("frame"))
         tips->close();

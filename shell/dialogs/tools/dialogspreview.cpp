@@ -5,10 +5,13 @@
 #include "shell/dialogs/graphicschooser.h"
 #include "shell/dialogs/hotspot.h"
 #include "shell/dialogs/tipswindow.h"
+#include "shell/windowlayout.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTextStream>
+
+namespace layout = ttt::layout;
 
 namespace {
 
@@ -35,7 +38,10 @@ int main(int argc, char* argv[])
 
     ttt::AboutWindow about(art);
     save(about, dir, QStringLiteral("about"));
-    emit about.findChild<ttt::Hotspot*>(QStringLiteral("Image1"))->doubleClicked();
+    const int shutHeight = about.height();
+    emit about.findChild<ttt::Hotspot*>(QLatin1String(layout::slideHotspot))->doubleClicked();
+    while (about.height() != shutHeight + ttt::AboutWindow::SlideDistance)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     save(about, dir, QStringLiteral("about-open"));
 
     auto* tips = new ttt::TipsWindow(art);

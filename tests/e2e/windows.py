@@ -1,0 +1,172 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The installed game's windows under a real window manager, each case on a
+desktop of its own: python3 windows.py CASE, CASE one of the functions below."""
+
+import sys
+import time
+
+from desktop import (RATE, Desktop, Game, audible_span, check, describe, run_cases, scratch_folder,
+                     wait_for)
+
+# Menu access keys that open each secondary window.
+SECONDARY = (("chooser", "o", "g"), ("About", "h", "a"), ("Tips", "h", "t"))
+
+
+def centre(geometry):
+    x, y, width, height = geometry
+    return x + width / 2, y + height / 2
+
+
+def inside(point, geometry):
+    x, y, width, height = geometry
+    return x <= point[0] < x + width and y <= point[1] < y + height
+
+
+def settled_geometry(desktop, window):
+    """The window's place once the window manager and the game stop moving it."""
+    last = [None]
+
+    def steady():
+        now = desktop.geometry(window)
+        same, last[0] = now == last[0], now
+        return now if same else None
+
+    return wait_for("the window to settle", steady, interval=0.2)
+
+
+def stays_true(predicate, seconds):
+    """Watches predicate for a while; False as soon as it fails."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        if not predicate():
+            return False
+        time.sleep(0.05)
+    return True
+
+
+def secondary_windows_belong_to_main(name):
+    """The chooser, About and Tips are dialogs of the main window: transient for it,
+    centred over it, and kept above it when the main window is clicked."""
+    with Desktop(scratch_folder(name)) as desktop:
+        game = Game(desktop)
+        try:
+            # Away from the middle of the screen, where a new window lands anyway, yet
+            # with room around it for the chooser, which is larger.
+            desktop.x("xdotool", "windowmove", "--sync", str(game.window), "300", "250")
+            main = settled_geometry(desktop, game.window)
+            for window, menu_key, item_key in SECONDARY:
+                game.menu(menu_key, item_key)
+                dialog = wait_for(f"the {window} window", lambda: next(
+                    (w for w in game.windows() if w != game.window), None))
+                place = settled_geometry(desktop, dialog)
+                owner = desktop.prop(dialog, "WM_TRANSIENT_FOR")
+                offset = [round(a - b) for a, b in zip(centre(place), centre(main))]
+                print(f"{window}: {owner or 'no WM_TRANSIENT_FOR'}; at {place}, main window at "
+                      f"{main}: centres {offset} apart")
+                check(owner.endswith(f"# {hex(game.window)}"),
+                      f"{window} is not transient for the main window {hex(game.window)}")
+                check(max(abs(d) for d in offset) <= 6, f"{window} is not centred over the "
+                      "main window")
+
+                # A click on an uncovered corner of the (disabled) main window.
+                corners = ((x, y) for x in (2, main[2] - 3) for y in (2, main[3] - 3))
+                spot = next(((x, y) for x, y in corners
+                             if not inside((main[0] + x, main[1] + y), place)), None)
+                if spot:
+                    game.click(*spot)
+                on_top = stays_true(lambda: game.windows()[-1:] == [dialog], 1.0)
+                check(on_top, f"{window} went under the main window")
+                desktop.x("wmctrl", "-i", "-c", hex(dialog))
+                wait_for(f"the {window} window to close", lambda: dialog not in game.windows())
+        finally:
+            game.close()
+
+
+def always_on_top_keeps_window(name):
+    """Always on Top switches the keep-above state of the same X window, on and off,
+    and opening a secondary window meanwhile does not replace the window either."""
+    with Desktop(scratch_folder(name)) as desktop:
+        game = Game(desktop)
+        try:
+            window = game.window
+
+            def above():
+                return "_NET_WM_STATE_ABOVE" in desktop.prop(window, "_NET_WM_STATE")
+
+            def after(step, wanted):
+                # Waits until the window is kept above as wanted or was replaced.
+                windows = wait_for(f"the window after {step}", lambda: (
+                    lambda ws: ws if ws and (ws != [window] or above() == wanted) else None)(
+                        game.windows()))
+                print(f"after {step}: windows {[hex(w) for w in windows]}, above {above()}")
+                check(windows == [window], f"{step} replaced the main window {hex(window)}")
+                check(above() == wanted, f"{step} left _NET_WM_STATE_ABOVE "
+                      f"{'unset' if wanted else 'set'}")
+
+            check(not above(), "the window starts kept above")
+            game.menu("f", "w")
+            after("switching Always on Top on", True)
+            game.menu("h", "a")
+            about = wait_for("the About window", lambda: next(
+                (w for w in game.windows() if w != window), None))
+            desktop.x("wmctrl", "-i", "-c", hex(about))
+            wait_for("the About window to close", lambda: about not in game.windows())
+            after("opening and closing About", True)
+            game.menu("f", "w")
+            after("switching Always on Top off", False)
+        finally:
+            game.close()
+
+
+# The board's nine squares, 73 pixels each, in steps of 80 from (16, 64) of the
+# play area; square 7 is at the top left, as on a numeric keypad.
+def square_rect(origin, square):
+    row, column = 2 - (square - 1) // 3, (square - 1) % 3
+    return origin[0] + 16 + 80 * column, origin[1] + 64 + 80 * row, 73, 73
+
+
+def crop(shot, rect):
+    width, _, pixels = shot
+    x, y, w, h = rect
+    return b"".join(pixels[3 * ((y + row) * width + x):3 * ((y + row) * width + x + w)]
+                    for row in range(h))
+
+
+def double_click_one_move(name):
+    """A double-click on a free square is one click: one X, the computer's one O,
+    and no error cue."""
+    with Desktop(scratch_folder(name)) as desktop:
+        game = Game(desktop)  # one player, X moves first
+        try:
+            desktop.recorder.wait_quiet(game.mark)
+            desktop.key("p")  # New Game
+            origin = game.play_area_origin()
+            empty = desktop.screenshot(game.window)
+            mark = desktop.recorder.count()
+            x, y, w, h = square_rect(origin, 5)
+            game.click(x + w // 2, y + h // 2, "--repeat", "2", "--delay", "50")
+
+            def changed():
+                shot = desktop.screenshot(game.window)
+                return [s for s in range(1, 10) if crop(shot, square_rect(origin, s)) !=
+                        crop(empty, square_rect(origin, s))]
+
+            wait_for("the computer's reply", lambda: len(changed()) >= 2)
+            # An error cue would start at the second press; a second more is plenty.
+            until = desktop.recorder.count() + RATE
+            wait_for("a second of recording", lambda: desktop.recorder.count() > until)
+            samples = desktop.recorder.samples()
+            heard = audible_span(samples, mark)
+            marked = changed()
+            print(f"squares changed: {marked}; heard after the double-click: "
+                  f"{describe(samples, heard)}")
+            check(5 in marked and len(marked) == 2, "the board does not show one X on square 5 "
+                  "and one O")
+            check(heard is None, "a cue was heard after the double-click")
+        finally:
+            game.close()
+
+
+if __name__ == "__main__":
+    sys.exit(run_cases({f.__name__: f for f in (
+        secondary_windows_belong_to_main, always_on_top_keeps_window, double_click_one_move)}))
