@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace ttt::test {
 namespace {
 
@@ -208,20 +210,27 @@ TEST(Scoring, SwitchingOffAndOnDropsTheTotals)
 
 TEST(Sounds, OffSilencesEveryCueAndDrawsNothing)
 {
+    // Each plays a cue while sounds are on.
+    const std::function<void(GameBench&)> cueing[] = {
+        [](GameBench& b) { b.game.playStartCue(); },
+        [](GameBench& b) { b.game.chooseLevel(Level::Easy); },
+        [](GameBench& b) { b.game.clickLevelButton(Level::Hard); },
+        [](GameBench& b) { b.game.toggleScoring(); },
+        [](GameBench& b) { b.game.clearScore(); },
+        [](GameBench& b) { b.game.announceAbout(); },
+        [](GameBench& b) {
+            b.game.choosePlayers(Players::Two);
+            b.playXWinsBottomRow(); // the win
+            b.game.newGame();
+            b.click({5, 5}); // the refusal
+        },
+        [](GameBench& b) { EXPECT_FALSE(b.game.beginShutDown()); },
+    };
     GameBench bench;
     bench.game.toggleSounds();
     EXPECT_FALSE(bench.game.options().sounds.isOn());
-    bench.game.playStartCue();
-    bench.game.chooseLevel(Level::Easy);
-    bench.game.clickLevelButton(Level::Hard);
-    bench.game.toggleScoring();
-    bench.game.clearScore();
-    bench.game.announceAbout();
-    bench.game.choosePlayers(Players::Two);
-    bench.playXWinsBottomRow();
-    bench.game.newGame();
-    bench.click({5, 5});
-    EXPECT_FALSE(bench.game.beginShutDown());
+    for (const auto& action : cueing)
+        action(bench);
     EXPECT_TRUE(bench.cues.played.empty());
     EXPECT_EQ(bench.random.draws, 0); // a silent cue draws no file
     bench.game.toggleSounds();
