@@ -2,8 +2,8 @@
 // the next painted frame of the board, with the computer's reply in between. The
 // game runs in the real main window on the offscreen platform.
 //
-//     ttt-movecycle-bench [--cycles N]   times N clicks and prints the median
-//     ttt-movecycle-bench --smoke        three clicks, checks they are played
+//     movecycle_bench [--cycles N]   times N clicks and prints the median
+//     movecycle_bench --smoke        three clicks, checks they are played
 #include "paintwatch.h"
 
 #include "game/clockrandom.h"

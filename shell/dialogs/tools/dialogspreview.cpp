@@ -1,5 +1,5 @@
 // Shows each secondary window and saves a picture of it, for checking the
-// layouts by eye:  QT_QPA_PLATFORM=offscreen dialogs-preview [output folder]
+// layouts by eye:  QT_QPA_PLATFORM=offscreen ttt-dialogs-preview [output folder]
 #include "shell/art/artwork.h"
 #include "shell/dialogs/aboutwindow.h"
 #include "shell/dialogs/graphicschooser.h"

@@ -258,4 +258,4 @@ void TestGraphicsChooser::enterAndEscape()
 }
 
 QTEST_MAIN(TestGraphicsChooser)
-#include "tst_graphicschooser.moc"
+#include "graphicschooser_test.moc"

@@ -82,4 +82,4 @@ void TestWindowHelpers::sameFlagLeavesNativeWindowAlone()
 }
 
 QTEST_MAIN(TestWindowHelpers)
-#include "tst_windowhelpers.moc"
+#include "windowhelpers_test.moc"

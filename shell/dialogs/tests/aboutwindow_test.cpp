@@ -177,4 +177,4 @@ void TestAboutWindow::frameCloseActsAsThankYou()
 }
 
 QTEST_MAIN(TestAboutWindow)
-#include "tst_aboutwindow.moc"
+#include "aboutwindow_test.moc"

@@ -62,4 +62,4 @@ void TestTipsWindow::closesAndDeletesItself()
 }
 
 QTEST_MAIN(TestTipsWindow)
-#include "tst_tipswindow.moc"
+#include "tipswindow_test.moc"

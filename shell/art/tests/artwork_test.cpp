@@ -215,4 +215,4 @@ void TestArtwork::pointersAndIconAreThere()
 }
 
 QTEST_MAIN(TestArtwork)
-#include "tst_artwork.moc"
+#include "artwork_test.moc"
