@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tic Tac Toe: one player against the computer, or two players on one board.
 #include "assets/assetpaths.h"
 #include "game/clockrandom.h"

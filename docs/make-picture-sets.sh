@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the contact sheet of the twelve cell picture sets into docs/picture-sets.png.
 # Usage: docs/make-picture-sets.sh [BUILD_DIR] [DEVICE_PIXEL_RATIO]
 set -eu

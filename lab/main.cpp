@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tictactoe-lab: shows and measures, from the command line, what the game's
 // computer opponent does and what the game reads from a settings file.
 #include "quoting.h"

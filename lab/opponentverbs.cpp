@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lab's opponent verbs: what each level's rules choose, where the computer's
 // reply lands, and how strong each level plays over whole games.
 #include "boardarg.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // settings FILE: the seven settings the game would start with if "options.ttt" held
 // FILE's content. FILE itself is only read.
 #include "quoting.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the game's start-up: the least a Qt Widgets program does to
 // put a window on the screen, an empty widget, shown.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and reports how long it takes to put its first window on the
 // screen: wall time and the program's CPU time from exec until the X server maps
 // a top-level window, then its peak resident memory a moment later. The program

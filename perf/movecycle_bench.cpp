@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the move cycle as the player feels it: from a click on a board cell to
 // the next painted frame of the board, with the computer's reply in between. The
 // game runs in the real main window on the offscreen platform.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A file-size limit makes writes fail; it must never kill the game. Under a limit
 # of 20 bytes the start-up append to a 16-byte "options.ttt" fails (a warning),
 # the game runs on, and a SIGTERM still saves its one 16-byte line.

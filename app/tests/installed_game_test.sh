@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the whole game into a scratch prefix and starts the installed copy, in
 # a fresh working directory, long enough to play its start cue: it must find its
 # sound system plugin beside it (no "No sound:" on its error output).

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the data component into a scratch prefix and checks that every file
 # lands where desktops look for it.
 # Usage: install_layout_test.sh CMAKE BUILD_DIR SCRATCH_DIR APP_ID SOUNDS_SUBDIR DATADIR

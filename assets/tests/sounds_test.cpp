@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks every wave file the sound cues name: present, playable 16-bit PCM,
 // audible without clipping, evenly loud and short.
 #include "wavfile.h"

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Validates the launcher entry and the software-centre metadata with the desktop's
 # own checkers. Exits 77 (counted as skipped) when a checker is not installed.
 # Usage: validate_desktop_files.sh FILE.desktop FILE.metainfo.xml

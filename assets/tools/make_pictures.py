@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes every picture of the game as SVG into assets/pictures/.
 
 The pictures are plain vector drawings, so the game can render them crisply at

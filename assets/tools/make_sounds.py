@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Makes every sound cue of the game from text and parameters.
 
 Each wave file is a short musical sting (notes synthesised by sox), an optional

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the application icon's SVG to square PNG files of the given sizes, for
 // the desktop icon theme: render_icon ICON.svg OUTPUT_DIR NAME SIZE... writes
 // OUTPUT_DIR/<size>x<size>/apps/NAME.png for every size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One selector call per level, cycling through every board the computer can be
 // asked to reply on, and the whole strength table of the lab.
 #include "opponent/gameodds.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rule notation: terms, "and"/"," binding tighter than "or", brackets.
 #include "boardmarks.h"
 #include "opponent/rule.h"

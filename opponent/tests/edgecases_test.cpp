@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The behaviours the three levels are known for, one row each: the board, the
 // draws tried, and the square every one of those draws must give.
 #include "boardmarks.h"

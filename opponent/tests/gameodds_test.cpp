@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-game odds, from the human's side.
 #include "opponent/gameodds.h"
 

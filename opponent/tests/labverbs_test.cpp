@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lab's opponent verbs, run as the installed program would be.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The win and block sequences are line rules: two of one mark in a line, the third
 // square free and chosen, all 24 pairs of line and free square once each.
 #include "core/board.h"

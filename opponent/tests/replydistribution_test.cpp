@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the computer's reply lands, with the redrawing of taken squares.
 #include "boardmarks.h"
 #include "opponent/replyboards.h"

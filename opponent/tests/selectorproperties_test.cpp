@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What holds for every board a game can put in front of the computer.
 #include "opponent/linerules.h"
 #include "opponent/replyboards.h"

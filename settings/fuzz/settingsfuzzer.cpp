@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the settings reader and loader and stops at the first input
 // that breaks what must always hold (see checkSettingsInput).
 #include "settingsinputcheck.h"

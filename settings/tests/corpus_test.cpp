@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every input in the fuzzer's seed corpus (and every crash it ever found, once added
 // there) must pass the same checks the fuzzer applies.
 #include "settings/fuzz/settingsinputcheck.h"

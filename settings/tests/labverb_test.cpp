@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs "tictactoe-lab settings FILE" as a user would.
 #include "scratchfolder.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's pictures are SVG drawings compiled into the program (see
 // assets/pictures). Each is rendered on first use at the device pixel ratio it
 // is asked for and kept, so later requests cost a hash lookup.

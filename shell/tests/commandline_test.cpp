@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game makes of its command line, before any window exists.
 #include "shell/commandline.h"
 

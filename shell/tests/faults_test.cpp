@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game under faults of its surroundings: settings that cannot be read or saved,
 // a full disk, no sound files and no sound device. In each it starts, plays, tells
 // the player what could not be saved, exits, and never loses a settings file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the real main window: clicks, keys, menus and option buttons.
 #include "core/boardtext.h"
 #include "shell/art/artwork.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A seeded storm of random player actions on the real main window, with every
 // promise of the game checked after each one. MONKEY_SEED replays a storm and
 // MONKEY_EVENTS sets its length (20,000 events unless told otherwise).

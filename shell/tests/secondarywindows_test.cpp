@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window with its secondary windows, start-up from the settings file and
 // the always-on-top band.
 #include "shell/art/artwork.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pieces that let the window come up before anything heavy: the held sound
 // system, the first-frame hook, the deferred menu-bar arrow and the font warm-up.
 #include "shell/cueplayer.h"

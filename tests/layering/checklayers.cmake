@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a file includes a header of a layer above its own. The layers, lowest
 # first: core; opponent, results, settings; game; the shell with the pictures of
 # assets; app and perf on top. The lab stands beside the game on the layers below it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Listens to what the game really plays: its cue player hands the cues to a real
 // sound server with a null sink, and the sink's monitor is recorded and measured.
 #include "audiblespan.h"

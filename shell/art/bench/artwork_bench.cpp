@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the pictures take the first time they are needed (rendering the SVG)
 // and afterwards (from the cache). The game draws the board's nine cells, the
 // board, the window background and the title at start-up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks that every picture the game asks for is there, renders to its logical
 // size at any scale, comes from the cache on later requests, and that the twelve
 // cell sets are distinct sets whose X and O differ in shape.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws contact sheets of the game's pictures for looking them over and for the
 // documentation: artsheet OUTPUT_DIR [DEVICE_PIXEL_RATIO]
 // writes picture-sets.png (the twelve cell sets), window-pictures.png (all other

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/art/artwork.h"
 #include "shell/dialogs/tipswindow.h"
 #include "shell/windowlayout.h"

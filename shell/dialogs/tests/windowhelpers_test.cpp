@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/art/artwork.h"
 #include "shell/dialogs/stayontop.h"
 #include "shell/dialogs/trayicon.h"

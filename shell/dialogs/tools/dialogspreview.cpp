@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows each secondary window and saves a picture of it, for checking the
 // layouts by eye:  QT_QPA_PLATFORM=offscreen ttt-dialogs-preview [output folder]
 #include "shell/art/artwork.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound output never holds the game up, whatever the sound server does.
 #include "shell/sound/pulseoutput.h"
 

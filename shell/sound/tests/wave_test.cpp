@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wave files reach the game from its working directory as well as its own sound
 // folder, so the reader must cope with anything; these are the shapes it meets.
 #include "shell/sound/wave.h"
