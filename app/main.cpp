@@ -20,6 +20,7 @@
 #include <csignal>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -31,12 +32,10 @@ QStringList argumentsOf(int argc, char* argv[])
     return arguments;
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// Help, version and a refused command line are answered before any window system is
+// touched; returns the exit status then, or nothing when the game should start.
+std::optional<int> answerCommandLine(const ttt::CommandLineRequest& request)
 {
-    const QStringList arguments = argumentsOf(argc, argv);
-    const ttt::CommandLineRequest request = ttt::readCommandLine(arguments);
     switch (request.action) {
     case ttt::CommandLineRequest::Action::ShowHelp:
     case ttt::CommandLineRequest::Action::ShowVersion:
@@ -48,6 +47,43 @@ int main(int argc, char* argv[])
     case ttt::CommandLineRequest::Action::Play:
         break;
     }
+    return std::nullopt;
+}
+
+void setUpApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Tic Tac Toe"));
+    // Names the window after the game's desktop entry (the Wayland app id), so that
+    // docks and task switchers show it with the entry's icon and name.
+    QGuiApplication::setDesktopFileName(ttt::assets::desktopEntryName());
+    QApplication::setStyle(new ttt::GameStyle);
+    // The game ends when its exit has run, not when its last window closes: the
+    // farewell is still sounding then.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+// Every way the game ends: "S" at once, with nothing saved and no farewell; Exit after
+// its farewell; the desktop session ending, or a terminal's signal, saved with no
+// farewell.
+void connectEndings(QApplication& app, ttt::MainWindow& window, ttt::EndSignals& endSignals)
+{
+    QObject::connect(&window, &ttt::MainWindow::quitNowRequested, &app,
+                     [] { QCoreApplication::exit(0); });
+    QObject::connect(&window, &ttt::MainWindow::shutDownFinished, &app,
+                     [] { QCoreApplication::exit(0); });
+    QObject::connect(&endSignals, &ttt::EndSignals::endRequested, &window,
+                     &ttt::MainWindow::endSession);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { window.endSession(); });
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const QStringList arguments = argumentsOf(argc, argv);
+    if (const std::optional<int> status = answerCommandLine(ttt::readCommandLine(arguments)))
+        return *status;
     // A write the system refuses (a file-size limit) is a failed write to report,
     // not a reason to end the game.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -59,32 +95,15 @@ int main(int argc, char* argv[])
     auto displayCheck = std::make_unique<ttt::DisplayCheck>();
     QApplication app(argc, argv);
     displayCheck.reset();
-    QApplication::setApplicationName(QStringLiteral("Tic Tac Toe"));
-    // Names the window after the game's desktop entry (the Wayland app id), so that
-    // docks and task switchers show it with the entry's icon and name.
-    QGuiApplication::setDesktopFileName(ttt::assets::desktopEntryName());
-    QApplication::setStyle(new ttt::GameStyle);
-    // The game ends when its exit has run, not when its last window closes: the
-    // farewell is still sounding then.
-    QApplication::setQuitOnLastWindowClosed(false);
-
+    setUpApplication();
     fonts.finish();
 
     ttt::ClockRandom random;
     ttt::CuePlayer cues;
     ttt::Artwork artwork;
     ttt::MainWindow window(random, cues, artwork);
-    // "S" ends the program at once: nothing is saved and no farewell plays.
-    QObject::connect(&window, &ttt::MainWindow::quitNowRequested, &app,
-                     [] { QCoreApplication::exit(0); });
-    QObject::connect(&window, &ttt::MainWindow::shutDownFinished, &app,
-                     [] { QCoreApplication::exit(0); });
-    // The desktop session ending, or a terminal's signal: save and end, no farewell.
     ttt::EndSignals endSignals;
-    QObject::connect(&endSignals, &ttt::EndSignals::endRequested, &window,
-                     &ttt::MainWindow::endSession);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
-                     [&window](QSessionManager&) { window.endSession(); });
+    connectEndings(app, window, endSignals);
 
     const ttt::FileProblem problem = window.startUpFromSettingsFile();
     // The window comes first; its icon and the sound system follow as soon as it is
