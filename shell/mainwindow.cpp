@@ -231,7 +231,7 @@ void MainWindow::connectMenus()
         checked ? m_tray->add(m_artwork.appIcon()) : m_tray->remove();
     });
     connect(m_menus.graphics, &QAction::triggered, this, [this] {
-        setStacking();
+        handOverTopBand();
         m_windows->openChooser(m_game.options().pictureSet.firstPicture());
     });
     connect(m_menus.about, &QAction::triggered, this, [this] {
@@ -301,15 +301,14 @@ void MainWindow::newGame()
 
 void MainWindow::openSecondary(void (SecondaryWindows::*open)())
 {
-    setStacking();
+    handOverTopBand();
     (m_windows->*open)();
 }
 
-void MainWindow::setStacking()
+void MainWindow::handOverTopBand()
 {
     // Without a top band there is nothing to hand over between the windows.
-    const bool onTop = m_onTopAvailable && m_game.options().onTop;
-    m_windows->setStacking(onTop, onTop);
+    m_windows->setOnTop(m_onTopAvailable && m_game.options().onTop);
 }
 
 void MainWindow::acceptPictureSet(int firstPicture)

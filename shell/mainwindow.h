@@ -80,7 +80,7 @@ private:
     FileProblem saveOnExit();
     void hideWindows();
     void openSecondary(void (SecondaryWindows::*open)());
-    void setStacking();
+    void handOverTopBand();
     void acceptPictureSet(int firstPicture);
 
     void render();

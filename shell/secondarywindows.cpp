@@ -19,12 +19,6 @@ SecondaryWindows::~SecondaryWindows()
     delete m_tips;
 }
 
-void SecondaryWindows::setStacking(bool mainOnTop, bool onTop)
-{
-    m_mainOnTop = mainOnTop;
-    m_onTop = onTop;
-}
-
 void SecondaryWindows::openChooser(int firstPicture)
 {
     if (!m_chooser) {
@@ -73,10 +67,10 @@ void SecondaryWindows::open(QWidget* window)
 {
     m_open = window;
     m_main->setEnabled(false);
-    if (m_mainOnTop)
+    if (m_onTop) {
         StayOnTop::apply(m_main, false);
-    if (m_onTop)
         StayOnTop::apply(window, true);
+    }
     window->show();
     window->raise();
     window->activateWindow();
@@ -100,10 +94,11 @@ void SecondaryWindows::close()
     m_open = nullptr;
     m_main->show();
     m_main->setEnabled(true);
-    if (window && m_onTop)
-        StayOnTop::apply(window, false);
-    if (m_mainOnTop)
+    if (m_onTop) {
+        if (window)
+            StayOnTop::apply(window, false);
         StayOnTop::apply(m_main, true);
+    }
     m_main->activateWindow();
     emit closed();
 }

@@ -25,8 +25,9 @@ public:
     SecondaryWindows(QWidget* mainWindow, const Artwork& artwork);
     ~SecondaryWindows() override;
 
-    // The stacking the windows follow, read when one opens or closes.
-    void setStacking(bool mainOnTop, bool onTop);
+    // Whether the main window is kept on top: while a window is open it takes the
+    // main window's place in the top band. Read when one opens or closes.
+    void setOnTop(bool onTop) { m_onTop = onTop; }
 
     void openChooser(int firstPicture);
     void openAbout();
@@ -47,7 +48,6 @@ private:
 
     QWidget* m_main;
     const Artwork& m_artwork;
-    bool m_mainOnTop = false;
     bool m_onTop = false;
     QPointer<QWidget> m_open;
     QPointer<GraphicsChooser> m_chooser;
