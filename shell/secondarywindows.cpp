@@ -29,8 +29,7 @@ void SecondaryWindows::openChooser(int firstPicture)
         });
         connect(m_chooser, &GraphicsChooser::cancelled, this, &SecondaryWindows::close);
     }
-    belongToMainWindow(m_chooser); // before openFor() shows it
-    m_chooser->openFor(firstPicture);
+    m_chooser->prepareFor(firstPicture);
     open(m_chooser);
 }
 
@@ -40,7 +39,6 @@ void SecondaryWindows::openAbout()
         m_about = new AboutWindow(m_artwork);
         connect(m_about, &AboutWindow::closed, this, &SecondaryWindows::close);
     }
-    belongToMainWindow(m_about);
     open(m_about);
 }
 
@@ -48,7 +46,6 @@ void SecondaryWindows::openTips()
 {
     m_tips = new TipsWindow(m_artwork);
     connect(m_tips, &TipsWindow::closed, this, &SecondaryWindows::close);
-    belongToMainWindow(m_tips);
     open(m_tips);
 }
 
@@ -66,6 +63,7 @@ void SecondaryWindows::hideAll()
 void SecondaryWindows::open(QWidget* window)
 {
     m_open = window;
+    belongToMainWindow(window); // before it is first shown
     m_main->setEnabled(false);
     if (m_onTop) {
         StayOnTop::apply(m_main, false);

@@ -133,15 +133,20 @@ QRadioButton* GraphicsChooser::option(int set) const
     return static_cast<QRadioButton*>(m_options->button(set));
 }
 
-void GraphicsChooser::openFor(int firstPicture)
+void GraphicsChooser::prepareFor(int firstPicture)
 {
     if (selectedSet() == 0)
         selectSet(PictureSet::holding(firstPicture).number());
+    if (QAbstractButton* checked = m_options->checkedButton())
+        checked->setFocus();
+}
+
+void GraphicsChooser::openFor(int firstPicture)
+{
+    prepareFor(firstPicture);
     show();
     raise();
     activateWindow();
-    if (QAbstractButton* checked = m_options->checkedButton())
-        checked->setFocus();
 }
 
 int GraphicsChooser::selectedSet() const

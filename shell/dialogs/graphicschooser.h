@@ -22,9 +22,11 @@ public:
     // `art` must outlive the chooser.
     explicit GraphicsChooser(const Artwork& art, QWidget* parent = nullptr);
 
-    // Shows the chooser. If no set has been picked yet, the option of the set
-    // in use (named by its first picture, see PictureSet) is selected first, so
-    // OK always yields a valid set.
+    // Readies the chooser to be shown: if no set has been picked yet, the option
+    // of the set in use (named by its first picture, see PictureSet) is selected,
+    // so OK always yields a valid set, and the selected option has the focus.
+    void prepareFor(int firstPicture);
+    // prepareFor(), then shows the chooser on its own.
     void openFor(int firstPicture);
 
     // Index of the selected set's empty-cell picture (1, 4, ..., 34), or 0

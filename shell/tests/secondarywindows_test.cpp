@@ -168,6 +168,9 @@ void SecondaryWindowsTest::chooserCancelAndFrameCloseChangeNothing()
 {
     start();
     action(layout::graphicsAction)->trigger();
+    // The set in use is selected and has the keyboard focus.
+    QCOMPARE(chooser()->focusWidget(),
+             child<QRadioButton>(chooser(), layout::numberedName(layout::setOptionPrefix, 6)));
     QTest::mouseClick(
         child<QRadioButton>(chooser(), layout::numberedName(layout::setOptionPrefix, 2)),
         Qt::LeftButton);
