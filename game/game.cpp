@@ -34,9 +34,11 @@ void Game::newGame()
     }
 }
 
-void Game::clickSquare(Square square)
+Match::Move Game::clickSquare(Square square)
 {
-    finish(m_match.click(square, m_options, m_random));
+    const Match::Move move = m_match.click(square, m_options, m_random);
+    finish(move);
+    return move;
 }
 
 Game::KeyResult Game::pressKey(char32_t key)
@@ -45,16 +47,15 @@ Game::KeyResult Game::pressKey(char32_t key)
     switch (command.kind) {
     case KeyCommand::NewGame:
         newGame();
-        return KeyResult::Handled;
+        return {KeyResult::Kind::Handled, {}};
     case KeyCommand::PlaySquare:
-        clickSquare(command.square);
-        return KeyResult::Handled;
+        return {KeyResult::Kind::Handled, clickSquare(command.square)};
     case KeyCommand::QuitNow:
-        return KeyResult::QuitNow;
+        return {KeyResult::Kind::QuitNow, {}};
     case KeyCommand::Nothing:
         break;
     }
-    return KeyResult::Ignored;
+    return {};
 }
 
 // Switching scoring either way starts the totals from zero.

@@ -19,7 +19,14 @@ class RandomSource;
 class Game
 {
 public:
-    enum class KeyResult { Ignored, Handled, QuitNow };
+    // What a key did: nothing, a game action (with what a digit did on the board), or
+    // the request to end the program at once.
+    struct KeyResult
+    {
+        enum class Kind { Ignored, Handled, QuitNow };
+        Kind kind = Kind::Ignored;
+        Match::Move move;
+    };
 
     Game(RandomSource& random, CueSink& cues);
 
@@ -31,7 +38,7 @@ public:
 
     // Play.
     void newGame();
-    void clickSquare(Square square);
+    Match::Move clickSquare(Square square);
     KeyResult pressKey(char32_t key);
 
     // Match options from the menus and from the option buttons (see OptionControls).

@@ -40,7 +40,7 @@ Match::Move Match::click(Square square, const Options& options, RandomSource& ra
         return {};
     random.reseed();
     if (!m_board.isFree(square))
-        return {Move::Kind::Refused, Outcome::Open, Cue::Error};
+        return {Move::Kind::Refused, Outcome::Open, Cue::Error, square};
     const Move human = place(square, options.players);
     if (!computerToMove(options))
         return human;
@@ -56,17 +56,20 @@ Match::Move Match::computerTurn(const Options& options, RandomSource& random)
 {
     const auto draw = [&random] { return drawOneOf(random, Board::squareCount); };
     const auto rules = [&](Square drawn) { return selectMove(options.level, m_board, drawn); };
-    return place(replySquare(m_board, draw, rules), options.players);
+    const Move reply = place(replySquare(m_board, draw, rules), options.players);
+    m_computerSquare = reply.square;
+    return reply;
 }
 
 Match::Move Match::place(Square square, Players players)
 {
     m_board.place(square, m_next);
     m_next = otherMark(m_next);
+    m_computerSquare.reset();
     m_outcome = outcomeOf(m_board);
     if (m_outcome != Outcome::Open)
         m_status = Status::Idle;
-    return {Move::Kind::Played, m_outcome, outcomeCue(m_outcome, players)};
+    return {Move::Kind::Played, m_outcome, outcomeCue(m_outcome, players), square};
 }
 
 } // namespace ttt

@@ -26,6 +26,7 @@ public:
         Kind kind = Kind::Ignored;
         Outcome outcome = Outcome::Open; // after the click's last mark
         std::optional<Cue> cue;
+        Square square = 0; // the square refused, or the one the last mark went on
     };
 
     // Idle on an empty board, before the first New Game.
@@ -52,6 +53,8 @@ public:
     Mark nextMark() const { return m_next; }
     // How the last finished game ended; Open from New Game until the game ends.
     Outcome outcome() const { return m_outcome; }
+    // The square of the computer's latest mark, until the next mark or New Game.
+    std::optional<Square> computerSquare() const { return m_computerSquare; }
 
 private:
     enum class Status { Idle, Playing };
@@ -62,6 +65,7 @@ private:
     Status m_status = Status::Idle;
     Mark m_next = Mark::X;
     Outcome m_outcome = Outcome::Open;
+    std::optional<Square> m_computerSquare;
 };
 
 } // namespace ttt

@@ -3,9 +3,13 @@
 
 #include "art/artwork.h"
 #include "cellview.h"
+#include "focusring.h"
 #include "shell/windowlayout.h"
+#include "winninglines.h"
 
 #include <QPainter>
+
+#include <cmath>
 
 namespace ttt {
 
@@ -14,7 +18,6 @@ BoardWidget::BoardWidget(const Artwork& artwork, QWidget* parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Board"));
-    setAccessibleDescription(tr("Keys 1 to 9 play the squares as on a numeric keypad"));
     for (Square square : Board::squares) {
         const int row = 2 - (square - 1) / 3; // square 7 is on the top row
         const int column = (square - 1) % 3;
@@ -25,23 +28,47 @@ BoardWidget::BoardWidget(const Artwork& artwork, QWidget* parent)
         connect(cell, &CellView::clicked, this, &BoardWidget::cellClicked);
         m_cells[square - 1] = cell;
     }
+    m_winningLines = new WinningLines(this);
+    m_winningLines->setGeometry(layout::board.rect().translated(-layout::board.rect().topLeft()));
+    m_winningLines->hide();
 }
 
 void BoardWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(104, 217, 95));
-    painter.drawPixmap(QPoint(1, 1),
-                       m_artwork.picture(Artwork::Picture::Board, devicePixelRatioF()));
-    if (hasFocus()) {
-        painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+    // The picture leaves a one-pixel green edge at the first size, and as much more
+    // as the board has grown.
+    const int edge = static_cast<int>(std::lround(width() / qreal(layout::board.rect().width())));
+    const QRect picture = rect().adjusted(edge, edge, -edge, -edge);
+    painter.drawPixmap(
+        picture, m_artwork.picture(Artwork::Picture::Board, picture.size(), devicePixelRatioF()));
+    if (hasFocus())
+        paintFocusRing(painter, rect());
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent*)
 {
     setFocus(Qt::MouseFocusReason);
+}
+
+void BoardWidget::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    showNumbers(true);
+}
+
+void BoardWidget::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    showNumbers(false);
+}
+
+void BoardWidget::showNumbers(bool shown)
+{
+    for (CellView* cell : m_cells)
+        cell->setNumberShown(shown);
+    update();
 }
 
 } // namespace ttt

@@ -2,14 +2,24 @@
 #include "cellview.h"
 
 #include "art/artwork.h"
+#include "focusring.h"
 #include "shell/windowlayout.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include <utility>
 
 namespace ttt {
+
+namespace {
+
+// Three flashes, on and off, in a little over half a second.
+constexpr int FlashSteps = 6;
+constexpr int FlashStepMilliseconds = 90;
+
+} // namespace
 
 CellView::CellView(const Artwork& artwork, int square, QWidget* parent)
     : QWidget(parent), m_artwork(artwork), m_square(square)
@@ -27,13 +37,91 @@ void CellView::setCard(int card)
 
 QPixmap CellView::picture() const
 {
-    return m_artwork.card(m_card, devicePixelRatioF());
+    return m_artwork.card(m_card, size(), devicePixelRatioF());
+}
+
+void CellView::setMarkedAsLatest(bool marked)
+{
+    if (std::exchange(m_markedAsLatest, marked) != marked)
+        update();
+}
+
+void CellView::setNumberShown(bool shown)
+{
+    if (std::exchange(m_numberShown, shown) != shown)
+        update();
+}
+
+void CellView::setEmpty(bool empty)
+{
+    if (std::exchange(m_empty, empty) != empty)
+        update();
+}
+
+void CellView::flash()
+{
+    if (!m_flash) {
+        m_flash = new QTimer(this);
+        m_flash->setInterval(FlashStepMilliseconds);
+        connect(m_flash, &QTimer::timeout, this, [this] {
+            if (--m_flashStepsLeft <= 0)
+                m_flash->stop();
+            update();
+        });
+    }
+    m_flashStepsLeft = FlashSteps;
+    m_flash->start();
+    update();
+}
+
+bool CellView::isFlashing() const
+{
+    return m_flashStepsLeft > 0;
 }
 
 void CellView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(rect(), picture());
+    if (m_markedAsLatest)
+        paintLatestRing(painter);
+    if (isNumberShown())
+        paintNumber(painter);
+    if (m_flashStepsLeft % 2 == 0 && m_flashStepsLeft > 0)
+        painter.fillRect(rect(), QColor(255, 255, 255, 150));
+    if (hasFocus())
+        paintFocusRing(painter, rect());
+}
+
+// A soft glow just inside the square's edge: there, but quieter than the marks.
+void CellView::paintLatestRing(QPainter& painter) const
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    const qreal unit = width() / 73.0;
+    const QRectF inner = QRectF(rect()).adjusted(4 * unit, 4 * unit, -4 * unit, -4 * unit);
+    painter.setPen(QPen(QColor(255, 240, 140, 90), 6 * unit));
+    painter.drawRoundedRect(inner, 9 * unit, 9 * unit);
+    painter.setPen(QPen(QColor(255, 236, 120, 230), 2 * unit));
+    painter.drawRoundedRect(inner, 9 * unit, 9 * unit);
+    painter.restore();
+}
+
+// The square's number, small and faint in the top left corner.
+void CellView::paintNumber(QPainter& painter) const
+{
+    painter.save();
+    QFont font = this->font();
+    font.setPixelSize(qMax(8, height() / 6));
+    painter.setFont(font);
+    const QRect corner = rect().adjusted(height() / 9, height() / 14, 0, 0);
+    const QString digit = QString::number(m_square);
+    painter.setPen(QColor(0, 0, 0, 140));
+    painter.drawText(corner.translated(1, 1), Qt::AlignLeft | Qt::AlignTop, digit);
+    painter.setPen(QColor(255, 255, 255, 200));
+    painter.drawText(corner, Qt::AlignLeft | Qt::AlignTop, digit);
+    painter.restore();
 }
 
 void CellView::mouseDoubleClickEvent(QMouseEvent* event)

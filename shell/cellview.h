@@ -4,11 +4,16 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QTimer;
+
 namespace ttt {
 
 class Artwork;
 
 // One square of the board: shows a picture of the current set and reports clicks.
+// Over the picture it can show a soft ring (the computer's latest mark), a brief
+// flash (a refused move), the square's number (a hint for the digit keys) and the
+// focus ring.
 class CellView : public QWidget
 {
     Q_OBJECT
@@ -20,6 +25,16 @@ public:
     void setCard(int card);
     QPixmap picture() const;
 
+    void setMarkedAsLatest(bool marked);
+    bool isMarkedAsLatest() const { return m_markedAsLatest; }
+    // The square's number in a corner, shown while `shown` on empty squares only.
+    void setNumberShown(bool shown);
+    void setEmpty(bool empty);
+    bool isNumberShown() const { return m_numberShown && m_empty; }
+    // Flashes the square a few times, for a move it refused.
+    void flash();
+    bool isFlashing() const;
+
 signals:
     void clicked(int square);
 
@@ -29,10 +44,18 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void paintLatestRing(QPainter& painter) const;
+    void paintNumber(QPainter& painter) const;
+
     const Artwork& m_artwork;
     int m_square;
     int m_card = 0;
     bool m_inDoubleClick = false;
+    bool m_markedAsLatest = false;
+    bool m_numberShown = false;
+    bool m_empty = true;
+    QTimer* m_flash = nullptr;
+    int m_flashStepsLeft = 0;
 };
 
 } // namespace ttt

@@ -1,9 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gamestyle.h"
 
+#include "focusring.h"
+#include "scaledcanvas.h"
+
 #include <QIconEngine>
 #include <QPainter>
 #include <QPointer>
+#include <QRadioButton>
+#include <QStyleOption>
+
+#include <cmath>
 
 namespace ttt {
 
@@ -68,6 +75,34 @@ QIcon GameStyle::standardIcon(StandardPixmap which, const QStyleOption* option,
     if (which == SP_ToolBarHorizontalExtensionButton || which == SP_ToolBarVerticalExtensionButton)
         return QIcon(new DeferredIconEngine(baseStyle(), which));
     return QProxyStyle::standardIcon(which, option, widget);
+}
+
+void GameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                              QPainter* painter, const QWidget* widget) const
+{
+    if (element != PE_FrameFocusRect || !widget) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    // An option button is ringed whole, round mark and caption, not just its caption.
+    const QRect ring = qobject_cast<const QRadioButton*>(widget) ? widget->rect() : option->rect;
+    paintFocusRing(*painter, ring);
+}
+
+int GameStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                           const QWidget* widget) const
+{
+    const int base = QProxyStyle::pixelMetric(metric, option, widget);
+    switch (metric) {
+    case PM_ExclusiveIndicatorWidth:
+    case PM_ExclusiveIndicatorHeight:
+    case PM_IndicatorWidth:
+    case PM_IndicatorHeight:
+    case PM_RadioButtonLabelSpacing:
+        return static_cast<int>(std::lround(base * ScaledCanvas::scaleOf(widget)));
+    default:
+        return base;
+    }
 }
 
 } // namespace ttt

@@ -5,7 +5,8 @@
 
 namespace ttt {
 
-// The game's look: Fusion, on every desktop. A menu bar asks for its overflow
+// The game's look: Fusion, on every desktop, with the game's own focus ring, and
+// option buttons whose round marks grow with the window. A menu bar asks for its overflow
 // arrow as it is made, though one as short as the game's never shows it; that
 // arrow is looked up when first drawn instead, which keeps the image readers out
 // of start-up.
@@ -18,6 +19,10 @@ public:
 
     QIcon standardIcon(StandardPixmap which, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+                    const QWidget* widget = nullptr) const override;
 };
 
 } // namespace ttt

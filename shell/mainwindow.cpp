@@ -12,21 +12,25 @@
 #include "picturebutton.h"
 #include "picturelabel.h"
 #include "platformchoice.h"
+#include "scaledcanvas.h"
 #include "scorepanel.h"
 #include "secondarywindows.h"
 #include "settings/settingsfile.h"
 #include "shell/twips.h"
 #include "shell/windowlayout.h"
+#include "statustext.h"
+#include "winninglines.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTimer>
+
+#include <vector>
 
 namespace ttt {
 
@@ -82,6 +86,20 @@ QString markName(Mark mark)
                              : MainWindow::tr("empty");
 }
 
+// The lines of three of the winning mark, drawn through when a game is won.
+std::vector<Line> linesOf(const Board& board, Outcome outcome)
+{
+    std::vector<Line> lines;
+    if (outcome != Outcome::XWins && outcome != Outcome::OWins)
+        return lines;
+    const Mark winner = outcome == Outcome::XWins ? Mark::X : Mark::O;
+    for (const Line& line : boardLines) {
+        if (lineHolds(board, line, winner))
+            lines.push_back(line);
+    }
+    return lines;
+}
+
 // Option-button indices: the first button is one player, X and Easy.
 int buttonIndex(Players players)
 {
@@ -106,6 +124,7 @@ MainWindow::MainWindow(RandomSource& random, CueSink& cues, const Artwork& artwo
     m_tray = new TrayIcon(this);
     connectMenus();
     connectControls();
+    m_canvas->takeDesign();
     if (!m_onTopAvailable) {
         // The item keeps its place and caption, shown unavailable with the reason.
         const QString reason = tr("This desktop does not let programs keep their window on top");
@@ -120,9 +139,9 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildWindow()
 {
     m_menus = GameMenus::build(menuBar());
-    auto* area = new QWidget(this);
+    auto* area = new ScaledCanvas(layout::clientSize, this);
+    m_canvas = area;
     area->setObjectName(QLatin1String(layout::clientArea));
-    area->setFixedSize(354, 374);
     QPalette palette = area->palette();
     palette.setColor(QPalette::Window, windowColour);
     area->setPalette(palette);
@@ -134,14 +153,13 @@ void MainWindow::buildWindow()
     setCentralWidget(area);
     buildControls(area);
     buildOptionFrames(area);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void MainWindow::buildControls(QWidget* area)
 {
     // Pictures are drawn when first painted, so building the window renders nothing.
     auto* background = new PictureLabel(m_artwork, Artwork::Picture::Background, area);
-    background->setGeometry(0, 0, 354, 374);
+    background->setGeometry(QRect(QPoint(0, 0), layout::clientSize));
 
     auto* title = new PictureLabel(m_artwork, Artwork::Picture::Title, area);
     place(title, layout::title);
@@ -172,6 +190,18 @@ void MainWindow::buildControls(QWidget* area)
 
     m_result = new PictureLabel(m_artwork, Artwork::Picture::BlankResult, area);
     place(m_result, layout::resultPicture);
+
+    // Quieter than the outcome pictures: plain weight, a pale blue on their dark ground.
+    m_status = new QLabel(area);
+    place(m_status, layout::statusLine);
+    m_status->setAlignment(Qt::AlignCenter);
+    QFont statusFont = m_status->font();
+    statusFont.setBold(false);
+    statusFont.setPointSizeF(8.25);
+    m_status->setFont(statusFont);
+    QPalette pale = m_status->palette();
+    pale.setColor(QPalette::WindowText, QColor(196, 204, 255));
+    m_status->setPalette(pale);
 }
 
 void MainWindow::buildOptionFrames(QWidget* area)
@@ -332,8 +362,14 @@ void MainWindow::warn(const FileProblem& problem)
 void MainWindow::playSquare(int square)
 {
     m_board->setFocus(Qt::MouseFocusReason);
-    m_game.clickSquare(square);
+    showRefusal(m_game.clickSquare(square));
     render();
+}
+
+void MainWindow::showRefusal(const Match::Move& move)
+{
+    if (move.kind == Match::Move::Kind::Refused)
+        m_board->cell(move.square)->flash();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -350,15 +386,17 @@ bool MainWindow::handleKey(QKeyEvent* event)
 {
     if (event->text().isEmpty() || (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier)))
         return false;
-    switch (m_game.pressKey(event->text().toUcs4().value(0))) {
-    case Game::KeyResult::QuitNow:
+    const Game::KeyResult result = m_game.pressKey(event->text().toUcs4().value(0));
+    switch (result.kind) {
+    case Game::KeyResult::Kind::QuitNow:
         emit quitNowRequested();
         return true;
-    case Game::KeyResult::Handled:
+    case Game::KeyResult::Kind::Handled:
         m_board->setFocus(Qt::OtherFocusReason);
+        showRefusal(result.move);
         render();
         return true;
-    case Game::KeyResult::Ignored:
+    case Game::KeyResult::Kind::Ignored:
         break;
     }
     return false;
@@ -439,13 +477,19 @@ void MainWindow::renderCells()
     const QCursor cursor = !match.isPlaying()            ? QCursor(Qt::ArrowCursor)
                            : match.nextMark() == Mark::O ? m_artwork.oCursor()
                                                          : m_artwork.xCursor();
+    const std::optional<Square> latest = match.computerSquare();
+    Board shownBoard;
     for (Square square : Board::squares) {
         CellView* cell = m_board->cell(square);
         const Mark shown = m_game.shownMark(square);
+        shownBoard.place(square, shown);
         cell->setCard(m_game.options().pictureSet.picture(shown));
+        cell->setEmpty(shown == Mark::Free);
+        cell->setMarkedAsLatest(latest == square && shown != Mark::Free);
         cell->setAccessibleName(squareName(square) + QStringLiteral(", ") + markName(shown));
         cell->setCursor(cursor);
     }
+    m_board->winningLines()->setLines(linesOf(shownBoard, match.outcome()));
 }
 
 void MainWindow::renderResult()
@@ -465,6 +509,13 @@ void MainWindow::renderResult()
     const Shown& shown = results[static_cast<int>(m_game.match().outcome())];
     m_result->setPicture(shown.picture);
     m_result->setAccessibleName(tr(shown.name));
+    const QString status = statusText(m_game.match(), m_game.options().players);
+    m_status->setText(status);
+    m_status->setVisible(!status.isEmpty());
+    // A screen reader hears from the board what the line under it shows.
+    const QString description = status.isEmpty() ? tr(shown.name) : status;
+    if (m_board->accessibleDescription() != description)
+        m_board->setAccessibleDescription(description);
     const bool idle = !m_game.match().isPlaying();
     m_newGamePointer->setText(idle ? QStringLiteral("^") : QString());
     m_newGamePointer->setAccessibleName(idle ? tr("Start a new game") : QString());

@@ -21,6 +21,7 @@ class BoardWidget;
 class OptionGroup;
 class PictureButton;
 class PictureLabel;
+class ScaledCanvas;
 class ScorePanel;
 class SecondaryWindows;
 class TrayIcon;
@@ -75,6 +76,7 @@ private:
     void act(const std::function<void()>& operation);
     void newGame();
     void playSquare(int square);
+    void showRefusal(const Match::Move& move);
     bool handleKey(QKeyEvent* event);
     void shutDown();
     FileProblem saveOnExit();
@@ -99,6 +101,8 @@ private:
     PictureButton* m_quitButton = nullptr;
     QLabel* m_newGamePointer = nullptr;
     PictureLabel* m_result = nullptr;
+    QLabel* m_status = nullptr;
+    ScaledCanvas* m_canvas = nullptr;
     ScorePanel* m_scores = nullptr;
     OptionGroup* m_players = nullptr;
     OptionGroup* m_firstMove = nullptr;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picturebutton.h"
 
+#include "focusring.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -21,11 +23,10 @@ QSize PictureButton::sizeHint() const
 void PictureButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(rect(), m_artwork.picture(isDown() ? m_down : m_up, devicePixelRatioF()));
-    if (hasFocus()) {
-        painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+    painter.drawPixmap(rect(),
+                       m_artwork.picture(isDown() ? m_down : m_up, size(), devicePixelRatioF()));
+    if (hasFocus())
+        paintFocusRing(painter, rect());
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* event)

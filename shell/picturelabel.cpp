@@ -21,7 +21,7 @@ void PictureLabel::setPicture(Artwork::Picture picture)
 void PictureLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(QPoint(0, 0), m_artwork.picture(m_picture, devicePixelRatioF()));
+    painter.drawPixmap(QPoint(0, 0), m_artwork.picture(m_picture, size(), devicePixelRatioF()));
 }
 
 } // namespace ttt

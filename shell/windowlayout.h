@@ -9,6 +9,7 @@
 #include "shell/twips.h"
 
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <array>
@@ -40,6 +41,10 @@ inline constexpr Control quitButton{"quitButton", 600, 240, 330, 270};
 inline constexpr Control newGamePointer{"newGamePointer", 340, 530, 135, 135};
 inline constexpr Control board{"board", 120, 840, 3735, 3735};
 inline constexpr Control resultPicture{"resultPicture", 960, 4800, 3255, 615};
+// Written over the empty outcome picture while no outcome is shown.
+inline constexpr Control statusLine{"statusLine", 1080, 4830, 3015, 555};
+// The client area, in logical pixels at the window's first size.
+inline constexpr QSize clientSize{354, 374};
 
 // The squares inside the board, square 7 top left; see squareName.
 inline constexpr std::array<int, 3> squareOrigins{120, 1320, 2520};

@@ -257,14 +257,14 @@ TEST(PictureSet, AcceptingASetHidesTheMarksAndStopsTheGame)
 TEST(Keys, PlayAWholeGameFromTheKeyboard)
 {
     GameBench bench(twoPlayers());
-    EXPECT_EQ(bench.game.pressKey(U'p'), Game::KeyResult::Handled);
+    EXPECT_EQ(bench.game.pressKey(U'p').kind, Game::KeyResult::Kind::Handled);
     for (char32_t key : {U'7', U'1', U'8', U'2', U'9'})
         bench.game.pressKey(key);
     EXPECT_EQ(bench.board(), "OO....XXX");
     EXPECT_EQ(bench.game.match().outcome(), Outcome::XWins);
-    EXPECT_EQ(bench.game.pressKey(U'x'), Game::KeyResult::Ignored);
-    EXPECT_EQ(bench.game.pressKey(U'S'), Game::KeyResult::QuitNow);
-    EXPECT_EQ(bench.game.pressKey(U' '), Game::KeyResult::Handled);
+    EXPECT_EQ(bench.game.pressKey(U'x').kind, Game::KeyResult::Kind::Ignored);
+    EXPECT_EQ(bench.game.pressKey(U'S').kind, Game::KeyResult::Kind::QuitNow);
+    EXPECT_EQ(bench.game.pressKey(U' ').kind, Game::KeyResult::Kind::Handled);
     EXPECT_EQ(bench.board(), ".........");
 }
 

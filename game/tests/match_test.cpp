@@ -72,6 +72,26 @@ TEST(Match, EachRowGivesItsBoardCueAndOutcome)
     }
 }
 
+TEST(Match, TheComputersLatestSquareIsKnownUntilTheNextMark)
+{
+    ScriptedRandom random;
+    const Options onePlayer{.level = Level::Easy};
+    Match match(*boardFromText("XX..O...."), Mark::X);
+    random.queueSquares({9});
+    EXPECT_EQ(match.click(4, onePlayer, random).square, 9);
+    EXPECT_EQ(match.computerSquare(), 9);
+    const Match::Move refused = match.click(9, onePlayer, random);
+    EXPECT_EQ(refused.kind, Kind::Refused);
+    EXPECT_EQ(refused.square, 9);
+    EXPECT_EQ(match.computerSquare(), 9) << "a refused click places nothing";
+    match.click(3, onePlayer, random); // X's winning line: no reply
+    EXPECT_EQ(match.computerSquare(), std::nullopt);
+
+    Match twoPlayers(Board(), Mark::X);
+    twoPlayers.click(5, {.players = Players::Two}, random);
+    EXPECT_EQ(twoPlayers.computerSquare(), std::nullopt);
+}
+
 TEST(Match, ClicksAreIgnoredWhileIdleAndOffTheBoard)
 {
     ScriptedRandom random;

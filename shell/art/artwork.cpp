@@ -93,12 +93,22 @@ QSize Artwork::logicalSize(Picture which)
 
 QPixmap Artwork::card(int index, qreal devicePixelRatio) const
 {
-    return rendered(assets::cardPath(index), {CardSize, CardSize}, devicePixelRatio);
+    return card(index, {CardSize, CardSize}, devicePixelRatio);
+}
+
+QPixmap Artwork::card(int index, QSize logical, qreal devicePixelRatio) const
+{
+    return rendered(assets::cardPath(index), logical, devicePixelRatio);
 }
 
 QPixmap Artwork::picture(Picture which, qreal devicePixelRatio) const
 {
-    return rendered(assets::picturePath(pictureName(which)), logicalSize(which), devicePixelRatio);
+    return picture(which, logicalSize(which), devicePixelRatio);
+}
+
+QPixmap Artwork::picture(Picture which, QSize logical, qreal devicePixelRatio) const
+{
+    return rendered(assets::picturePath(pictureName(which)), logical, devicePixelRatio);
 }
 
 QCursor Artwork::xCursor() const
@@ -130,12 +140,13 @@ QPixmap Artwork::rendered(const QString& path, QSize logical, qreal devicePixelR
                             .arg(logical.width())
                             .arg(logical.height())
                             .arg(devicePixelRatio);
-    auto cached = m_cache.constFind(key);
-    if (cached != m_cache.constEnd())
+    if (const QPixmap* cached = m_cache.object(key))
         return *cached;
     QPixmap pixmap = renderSvg(path, logical, devicePixelRatio);
-    if (!pixmap.isNull())
-        m_cache.insert(key, pixmap);
+    if (!pixmap.isNull()) {
+        const qint64 bytes = qint64(pixmap.width()) * pixmap.height() * 4;
+        m_cache.insert(key, new QPixmap(pixmap), int(qMax<qint64>(1, bytes / 1024)));
+    }
     return pixmap;
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCache>
 #include <QCursor>
-#include <QHash>
 #include <QIcon>
 #include <QPixmap>
 #include <QSize>
@@ -32,9 +32,12 @@ public:
 
     static constexpr int CardSize = 73;
 
-    // The cell picture `index`, numbered as PictureSet numbers them.
+    // The cell picture `index`, numbered as PictureSet numbers them, CardSize square
+    // or at the size given: the drawings are vector art and stay crisp at any size.
     QPixmap card(int index, qreal devicePixelRatio) const;
+    QPixmap card(int index, QSize logical, qreal devicePixelRatio) const;
     QPixmap picture(Picture which, qreal devicePixelRatio) const;
+    QPixmap picture(Picture which, QSize logical, qreal devicePixelRatio) const;
     static QSize logicalSize(Picture which);
 
     // Pointers shown over the cells while X or O is about to be placed.
@@ -49,7 +52,10 @@ private:
     QPixmap rendered(const QString& path, QSize logical, qreal devicePixelRatio) const;
     static QPixmap renderSvg(const QString& path, QSize logical, qreal devicePixelRatio);
 
-    mutable QHash<QString, QPixmap> m_cache;
+    // Every size is drawn once; a window resized through many sizes lets the
+    // least recently used ones go.
+    mutable QCache<QString, QPixmap> m_cache{CacheKilobytes};
+    static constexpr int CacheKilobytes = 96 * 1024;
 };
 
 } // namespace ttt

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+
+#include <vector>
+
+namespace ttt {
+
+// A client area drawn up at one size that grows and shrinks with its window as a
+// whole: every control keeps its place, size and font in proportion, by the one
+// factor that fits the area without changing the drawing's shape. The drawing is
+// centred; what is left over shows the area's own colour.
+class ScaledCanvas : public QWidget
+{
+    Q_OBJECT
+
+public:
+    ScaledCanvas(QSize designSize, QWidget* parent = nullptr);
+
+    // Takes the places and fonts of every control as they are now as the drawing at
+    // factor 1. Call it once, when the controls have been built.
+    void takeDesign();
+    qreal scale() const { return m_scale; }
+    // The factor of the canvas `widget` is drawn on, 1 outside any canvas.
+    static qreal scaleOf(const QWidget* widget);
+
+    QSize sizeHint() const override { return m_designSize; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    struct Placed
+    {
+        QPointer<QWidget> widget;
+        QRect rect;
+        qreal pointSize; // 0 where the font comes from the parent
+    };
+
+    void applyScale();
+
+    QSize m_designSize;
+    std::vector<Placed> m_design;
+    qreal m_scale = 1.0;
+};
+
+} // namespace ttt
