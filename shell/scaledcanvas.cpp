@@ -37,6 +37,7 @@ ScaledCanvas::ScaledCanvas(QSize designSize, QWidget* parent)
 void ScaledCanvas::takeDesign()
 {
     m_design.clear();
+    m_pointSize = font().pointSizeF();
     for (QWidget* widget : findChildren<QWidget*>()) {
         const qreal pointSize =
             widget->testAttribute(Qt::WA_SetFont) ? widget->font().pointSizeF() : 0.0;
@@ -69,6 +70,9 @@ void ScaledCanvas::applyScale()
         std::min(qreal(width()) / m_designSize.width(), qreal(height()) / m_designSize.height());
     const QPoint origin((width() - scaled(m_designSize.width(), m_scale)) / 2,
                         (height() - scaled(m_designSize.height(), m_scale)) / 2);
+    QFont canvasFont = font();
+    canvasFont.setPointSizeF(m_pointSize * m_scale);
+    setFont(canvasFont);
     for (const Placed& placed : m_design) {
         if (!placed.widget)
             continue;

@@ -44,6 +44,7 @@ private:
 
     QSize m_designSize;
     std::vector<Placed> m_design;
+    qreal m_pointSize = 0; // of the canvas's own font, which its controls inherit
     qreal m_scale = 1.0;
 };
 

@@ -1,0 +1,256 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the window shows about the game beyond the marks: the status line, the
+// computer's latest square, the winning line, a refused square's flash, and the
+// whole layout at a larger size.
+#include "core/board.h"
+#include "shell/boardwidget.h"
+#include "shell/cellview.h"
+#include "shell/mainwindow.h"
+#include "shell/windowlayout.h"
+#include "shell/winninglines.h"
+#include "windowtestbench.h"
+
+#include <QLabel>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace ttt;
+
+class BoardViewTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void statusLineSaysWhatComesNext_data();
+    void statusLineSaysWhatComesNext();
+    void computersLatestSquareIsRingedUntilTheNextMove();
+    void winningLineIsDrawn_data();
+    void winningLineIsDrawn();
+    void refusedSquareFlashes();
+    void layoutScalesWithTheWindow_data();
+    void layoutScalesWithTheWindow();
+
+private:
+    void startWith(const SettingsRecord& settings)
+    {
+        m_window->startUp(settings);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    }
+    void type(const QString& keys)
+    {
+        for (QChar key : keys)
+            QTest::keyClick(m_window->board(), key.toLatin1());
+    }
+    QLabel* statusLine() const
+    {
+        return m_window->findChild<QLabel*>(QLatin1String(layout::statusLine.name));
+    }
+    std::vector<Square> ringedSquares() const
+    {
+        std::vector<Square> ringed;
+        for (Square square : Board::squares) {
+            if (m_window->board()->cell(square)->isMarkedAsLatest())
+                ringed.push_back(square);
+        }
+        return ringed;
+    }
+
+    std::unique_ptr<test::WindowTestBench> m_bench;
+    MainWindow* m_window = nullptr;
+};
+
+void BoardViewTest::init()
+{
+    m_bench = std::make_unique<test::WindowTestBench>();
+    m_window = m_bench->window.get();
+}
+
+void BoardViewTest::cleanup()
+{
+    m_bench.reset();
+}
+
+void BoardViewTest::statusLineSaysWhatComesNext_data()
+{
+    QTest::addColumn<int>("players");
+    QTest::addColumn<int>("firstMover");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("boardDescription");
+
+    const QString idle = QStringLiteral("Press P or the green button to play");
+    QTest::newRow("before the first game") << 1 << 1 << "" << idle << idle;
+    QTest::newRow("one player") << 1 << 1 << "p5"
+                                << "Your move"
+                                << "Your move";
+    QTest::newRow("two players, X first") << 2 << 1 << "p"
+                                          << "X to move"
+                                          << "X to move";
+    QTest::newRow("two players after X") << 2 << 1 << "p5"
+                                         << "O to move"
+                                         << "O to move";
+    QTest::newRow("two players, O first") << 2 << 2 << "p"
+                                          << "O to move"
+                                          << "O to move";
+    QTest::newRow("X wins") << 2 << 1 << "p71829"
+                            << ""
+                            << "X wins";
+    QTest::newRow("O wins") << 2 << 2 << "p71829"
+                            << ""
+                            << "O wins";
+    QTest::newRow("no winner") << 2 << 1 << "p123546978"
+                               << ""
+                               << "No winner";
+    QTest::newRow("a new game after a win") << 2 << 1 << "p71829p"
+                                            << "X to move"
+                                            << "X to move";
+}
+
+void BoardViewTest::statusLineSaysWhatComesNext()
+{
+    QFETCH(int, players);
+    QFETCH(int, firstMover);
+    QFETCH(QString, keys);
+    QFETCH(QString, status);
+    QFETCH(QString, boardDescription);
+    startWith({3, firstMover, players, 0, 1, 0, 16});
+    type(keys);
+    QCOMPARE(statusLine()->isVisible(), !status.isEmpty());
+    if (!status.isEmpty())
+        QCOMPARE(statusLine()->text(), status);
+    QCOMPARE(m_window->board()->accessibleDescription(), boardDescription);
+}
+
+void BoardViewTest::computersLatestSquareIsRingedUntilTheNextMove()
+{
+    startWith({1, 1, 1, 0, 1, 0, 16}); // Easy: the computer plays its draws
+    m_bench->random.queueSquares({9, 3});
+    type(QStringLiteral("p5"));
+    QCOMPARE(ringedSquares(), std::vector<Square>{9});
+    type(QStringLiteral("9")); // refused: nothing moves, the ring stays
+    QCOMPARE(ringedSquares(), std::vector<Square>{9});
+    type(QStringLiteral("1"));
+    QCOMPARE(ringedSquares(), std::vector<Square>{3});
+    type(QStringLiteral("p"));
+    QVERIFY(ringedSquares().empty());
+
+    m_window->startUp({3, 1, 2, 0, 1, 0, 16}); // two players: no computer
+    type(QStringLiteral("p51"));
+    QVERIFY(ringedSquares().empty());
+}
+
+void BoardViewTest::winningLineIsDrawn_data()
+{
+    QTest::addColumn<int>("lineIndex");
+    for (std::size_t i = 0; i < boardLines.size(); ++i) {
+        const Line& line = boardLines[i];
+        QTest::addRow("%d-%d-%d", line[0], line[1], line[2]) << static_cast<int>(i);
+    }
+}
+
+void BoardViewTest::winningLineIsDrawn()
+{
+    QFETCH(int, lineIndex);
+    const Line line = boardLines[static_cast<std::size_t>(lineIndex)];
+    // X takes the line; O takes the first two squares off it, which never make a line.
+    std::vector<Square> elsewhere;
+    for (Square square : Board::squares) {
+        if (std::find(line.begin(), line.end(), square) == line.end())
+            elsewhere.push_back(square);
+    }
+    startWith({3, 1, 2, 0, 1, 0, 16});
+    QString keys = QStringLiteral("p");
+    for (Square square : {line[0], elsewhere[0], line[1], elsewhere[1], line[2]})
+        keys += QString::number(square);
+    type(keys.left(keys.size() - 1));
+    QVERIFY(!m_window->board()->winningLines()->isVisible());
+    type(keys.right(1));
+    QCOMPARE(m_window->board()->winningLines()->lines(), std::vector<Line>{line});
+    QVERIFY(m_window->board()->winningLines()->isVisible());
+    type(QStringLiteral("p"));
+    QVERIFY(!m_window->board()->winningLines()->isVisible());
+}
+
+void BoardViewTest::refusedSquareFlashes()
+{
+    startWith({3, 1, 2, 0, 1, 0, 16});
+    CellView* taken = m_window->board()->cell(5);
+    type(QStringLiteral("p5"));
+    QVERIFY(!taken->isFlashing());
+    QTest::mouseClick(taken, Qt::LeftButton);
+    QVERIFY(taken->isFlashing());
+    QTRY_VERIFY(!taken->isFlashing());
+    type(QStringLiteral("5")); // the digit key is refused the same way
+    QVERIFY(taken->isFlashing());
+    QVERIFY(!m_window->board()->cell(4)->isFlashing());
+}
+
+void BoardViewTest::layoutScalesWithTheWindow_data()
+{
+    QTest::addColumn<double>("factor");
+    QTest::newRow("1.5x") << 1.5;
+    QTest::newRow("2x") << 2.0;
+}
+
+// Every control's rectangle in the client area.
+static std::map<QWidget*, QRect> controlRects(QWidget* area)
+{
+    std::map<QWidget*, QRect> rects;
+    for (QWidget* widget : area->findChildren<QWidget*>())
+        rects[widget] = QRect(widget->mapTo(area, QPoint(0, 0)), widget->size());
+    return rects;
+}
+
+void BoardViewTest::layoutScalesWithTheWindow()
+{
+    QFETCH(double, factor);
+    startWith({3, 1, 2, 0, 1, 0, 16});
+    QWidget* area = m_window->centralWidget();
+    QCOMPARE(area->size(), layout::clientSize);
+    QCOMPARE(area->minimumSize(), layout::clientSize);
+    const std::map<QWidget*, QRect> before = controlRects(area);
+    const qreal fontBefore = statusLine()->font().pointSizeF();
+
+    const QSize grown = (QSizeF(layout::clientSize) * factor).toSize();
+    m_window->resize(m_window->size() + (grown - area->size()));
+    QTRY_COMPARE(area->size(), grown);
+
+    const std::map<QWidget*, QRect> after = controlRects(area);
+    QCOMPARE(after.size(), before.size());
+    QVERIFY(after.size() >= 35); // the board, its squares, the panels and their buttons
+    const auto near = [](int actual, qreal expected) { return std::abs(actual - expected) <= 1.0; };
+    for (const auto& [widget, rect] : before) {
+        const QRect scaled = after.at(widget);
+        const QString name = widget->objectName() + QLatin1Char(' ') +
+                             QLatin1String(widget->metaObject()->className());
+        const bool kept = near(scaled.left(), rect.left() * factor) &&
+                          near(scaled.top(), rect.top() * factor) &&
+                          near(scaled.width(), rect.width() * factor) &&
+                          near(scaled.height(), rect.height() * factor);
+        QVERIFY2(kept, qPrintable(QStringLiteral("%1: %2,%3 %4x%5 became %6,%7 %8x%9")
+                                      .arg(name)
+                                      .arg(rect.x())
+                                      .arg(rect.y())
+                                      .arg(rect.width())
+                                      .arg(rect.height())
+                                      .arg(scaled.x())
+                                      .arg(scaled.y())
+                                      .arg(scaled.width())
+                                      .arg(scaled.height())));
+    }
+    QCOMPARE(statusLine()->font().pointSizeF(), fontBefore * factor);
+    QCOMPARE(m_window->findChild<QWidget*>(QLatin1String(layout::difficultyPanel.name))
+                 ->font()
+                 .pointSizeF(),
+             area->font().pointSizeF());
+    QCOMPARE(area->font().pointSizeF(), 8.25 * factor);
+}
+
+QTEST_MAIN(BoardViewTest)
+#include "boardview_test.moc"
