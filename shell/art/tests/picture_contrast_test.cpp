@@ -10,6 +10,7 @@
 #include <QSvgRenderer>
 #include <QtTest>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -35,11 +36,14 @@ constexpr double XOApart = 0.25;
 // of the board, its green and its white lines: another colour, not a shade of them.
 constexpr double BoardDistance = 30;
 
+// The picture at `path` as the game draws it at 1x; a null image when it is missing.
 QImage render(const QString& path, QSize size)
 {
+    QSvgRenderer svg(path);
+    if (!svg.isValid())
+        return {};
     QImage img(size, QImage::Format_ARGB32);
     img.fill(Qt::black);
-    QSvgRenderer svg(path);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     svg.render(&p, QRectF(QPointF(0, 0), size));
@@ -52,7 +56,8 @@ int channelSum(QRgb a, QRgb b)
 }
 
 // A colour bin: its share of the pixels counted and their mean colour.
-struct Colour {
+struct Colour
+{
     double share = 0;
     std::array<double, 3> rgb{};
 };
@@ -119,6 +124,8 @@ double markDistance(const QImage& mark, const QImage& empty)
         return channelSum(mark.pixel(x, y), empty.pixel(x, y)) > Visible;
     };
     const auto ground = colours(empty, [&](int x, int y) { return !changed(x, y); });
+    if (ground.isEmpty())
+        return 0;
     double sum = 0;
     int count = 0;
     for (int y = 0; y < mark.height(); ++y)
@@ -127,7 +134,7 @@ double markDistance(const QImage& mark, const QImage& empty)
                 sum += distance(colourOf(mark.pixel(x, y)), ground.first());
                 ++count;
             }
-    return count && !ground.isEmpty() ? sum / count : 0;
+    return count ? sum / count : 0;
 }
 
 double shareApart(const QImage& a, const QImage& b)
@@ -169,6 +176,7 @@ void TestPictureContrast::everySetReadsAtAGlance()
 
     // Every colour that covers at least 2 % of the board: its green and its white lines.
     const QImage board = render(ttt::assets::picturePath(QStringLiteral("board")), {247, 247});
+    QVERIFY(!board.isNull());
     const Colour square = colours(empty, [](int, int) { return true; }).first();
     double nearest = 1000;
     for (const Colour& c : colours(board, [](int, int) { return true; }))
