@@ -113,7 +113,7 @@ def set_chalk():
     # strokes, then a few narrow, broken passes that roughen its edges.
     def chalky(draw, colour):
         out = draw(0, 0, 6.5, colour, 0.9, "40 1.2")
-        for i in range(4):
+        for _ in range(4):
             dx, dy = rng.uniform(-1.8, 1.8), rng.uniform(-1.8, 1.8)
             dash = f"{rng.randint(6, 14)} {rng.uniform(0.6, 1.8):.1f}"
             out += draw(dx, dy, rng.uniform(1.8, 2.8), colour, rng.uniform(0.4, 0.7), dash)
@@ -357,9 +357,10 @@ def set_garden():
         bx, by = ((t, 3.5), (t, 70), (3, t), (70, t))[side]
         dx, dy = ((0, 1), (0, -1), (1, 0), (-1, 0))[side]
         length = rng.uniform(2.5, 4.5)
-        empty += (f'<line x1="{bx:.1f}" y1="{by:.1f}" x2="{bx + dx * length + rng.uniform(-1, 1):.1f}" '
-                  f'y2="{by + dy * length + rng.uniform(-1, 1):.1f}" stroke="#4f9e38" '
-                  'stroke-width="1" stroke-linecap="round"/>\n')
+        ex = bx + dx * length + rng.uniform(-1, 1)
+        ey = by + dy * length + rng.uniform(-1, 1)
+        empty += (f'<line x1="{bx:.1f}" y1="{by:.1f}" x2="{ex:.1f}" y2="{ey:.1f}" '
+                  'stroke="#4f9e38" stroke-width="1" stroke-linecap="round"/>\n')
 
     def leaf(cx, cy, angle, colour="#6cc04a", size=4.2):
         return (f'<ellipse cx="{cx:.1f}" cy="{cy:.1f}" rx="{size}" ry="{size * 0.45:.2f}" '
