@@ -109,28 +109,30 @@ def set_chalk():
              '<rect x="0.5" y="0.5" width="72" height="72" fill="none" stroke="#1a2221" '
              'stroke-width="1"/>\n')
 
+    # A broad stick of chalk laid flat: one solid pass as wide as the bold sets'
+    # strokes, then a few narrow, broken passes that roughen its edges.
     def chalky(draw, colour):
-        out = ""
-        for i in range(6):
-            dx, dy = rng.uniform(-1.2, 1.2), rng.uniform(-1.2, 1.2)
+        out = draw(0, 0, 6.5, colour, 0.9, "40 1.2")
+        for _ in range(4):
+            dx, dy = rng.uniform(-1.8, 1.8), rng.uniform(-1.8, 1.8)
             dash = f"{rng.randint(6, 14)} {rng.uniform(0.6, 1.8):.1f}"
-            out += draw(dx, dy, rng.uniform(1.6, 3.2), colour, rng.uniform(0.35, 0.7), dash)
+            out += draw(dx, dy, rng.uniform(1.8, 2.8), colour, rng.uniform(0.4, 0.7), dash)
         return out
 
     def x_stroke(dx, dy, w, c, o, dash):
         return (f'<g transform="translate({dx:.2f},{dy:.2f})">'
-                + x_lines(15, f"{w:.2f}", stroke=c, stroke_opacity=f"{o:.2f}",
+                + x_lines(16, f"{w:.2f}", stroke=c, stroke_opacity=f"{o:.2f}",
                           stroke_linecap="round", stroke_dasharray=dash) + "</g>\n")
 
     def o_stroke(dx, dy, w, c, o, dash):
-        return (f'<ellipse cx="{MID + dx:.2f}" cy="{MID + dy:.2f}" rx="{21 + dx:.2f}" '
-                f'ry="{21 - dy:.2f}" fill="none" stroke="{c}" stroke-width="{w:.2f}" '
+        return (f'<ellipse cx="{MID + dx:.2f}" cy="{MID + dy:.2f}" rx="{20 + dx:.2f}" '
+                f'ry="{20 - dy:.2f}" fill="none" stroke="{c}" stroke-width="{w:.2f}" '
                 f'stroke-opacity="{o:.2f}" stroke-dasharray="{dash}"/>\n')
 
-    x = chalky(x_stroke, "#f4f4ef") + dots(rng, 25, "#ffffff", 0.2, 0.5, 0.2, 0.4,
-                                           (14, 14, 45, 45))
-    o = chalky(o_stroke, "#f6e58d") + dots(rng, 25, "#f6e58d", 0.2, 0.5, 0.2, 0.4,
-                                           (14, 14, 45, 45))
+    # Slate showing through where the chalk skipped.
+    grit = "#2c3837"
+    x = (chalky(x_stroke, "#f4f4ef") + dots(rng, 40, grit, 0.3, 0.6, 0.3, 0.6, (15, 15, 43, 43)))
+    o = (chalky(o_stroke, "#f6e58d") + dots(rng, 40, grit, 0.3, 0.6, 0.3, 0.6, (13, 13, 47, 47)))
     return defs, empty, x, o
 
 
@@ -158,9 +160,9 @@ def set_neon():
 
 def set_wood():
     rng = random.Random(3)
-    defs = (linear("woodbase", [(0, "#d39a5c"), (0.5, "#c0844a"), (1, "#a96d36")], 0, 0, 1, 1)
-            + linear("walnut", [(0, "#7a4a24"), (0.5, "#4e2c12"), (1, "#2e1707")], 0, 0, 1, 1)
-            + linear("maple", [(0, "#fff1cf"), (0.6, "#eccb8c"), (1, "#c99a55")], 0, 0, 1, 1))
+    defs = (linear("woodbase", [(0, "#cf8d40"), (0.5, "#b9752e"), (1, "#9c5c20")], 0, 0, 1, 1)
+            + linear("walnut", [(0, "#4e2a12"), (0.5, "#301808"), (1, "#1a0a02")], 0, 0, 1, 1)
+            + linear("maple", [(0, "#fffdf4"), (0.6, "#fbedcc"), (1, "#eed3a0")], 0, 0, 1, 1))
     grain = ""
     for i in range(9):
         y = 4 + i * 8 + rng.uniform(-2, 2)
@@ -176,68 +178,83 @@ def set_wood():
     x = (f'<path d="{xs}" fill="#3a2210" fill-opacity="0.35" transform="translate(1.5,1.5)"/>\n'
          f'<path d="{xs}" fill="url(#walnut)" stroke="#24110400" stroke-width="0"/>\n'
          f'<path d="{xs}" fill="none" stroke="#2a1406" stroke-width="1"/>\n'
-         + x_lines(19, 1, stroke="#b07a48", stroke_opacity="0.6"))
+         + x_lines(19, 1, stroke="#7a4a24", stroke_opacity="0.6"))
     rp = ring_path(MID, MID, 23, 12)
     o = (f'<path d="{rp}" fill="#3a2210" fill-opacity="0.35" fill-rule="evenodd" '
          'transform="translate(1.5,1.5)"/>\n'
-         f'<path d="{rp}" fill="url(#maple)" fill-rule="evenodd" stroke="#8a5a28" '
-         'stroke-width="1"/>\n'
+         f'<path d="{rp}" fill="url(#maple)" fill-rule="evenodd" stroke="#4a2a10" '
+         'stroke-width="1.5"/>\n'
          f'<circle cx="{MID}" cy="{MID}" r="17.5" fill="none" stroke="#b98447" '
-         'stroke-width="0.8" stroke-opacity="0.6"/>\n')
+         'stroke-width="0.8" stroke-opacity="0.35"/>\n')
     return defs, empty, x, o
 
 
 def set_paper():
     rng = random.Random(4)
-    lines = "".join(f'<line x1="0" y1="{y}" x2="73" y2="{y}" stroke="#9cc3e6" '
-                    'stroke-width="0.8"/>\n' for y in range(10, 73, 9))
-    empty = ('<rect width="73" height="73" fill="#fbf8ee"/>\n' + lines
-             + '<line x1="10" y1="0" x2="10" y2="73" stroke="#e58a8a" stroke-width="1"/>\n'
-             '<rect x="0.5" y="0.5" width="72" height="72" fill="none" stroke="#d9d2bd"/>\n')
+    # A sheet off a yellow legal pad: it stays a page of paper next to the board's white
+    # lines instead of melting into them.
+    defs = linear("pad", [(0, "#fbe98c"), (1, "#f3d868")])
+    lines = "".join(f'<line x1="0" y1="{y}" x2="73" y2="{y}" stroke="#6f9fd0" '
+                    'stroke-width="0.8" stroke-opacity="0.8"/>\n' for y in range(10, 73, 9))
+    empty = ('<rect width="73" height="73" fill="url(#pad)"/>\n' + lines
+             + '<line x1="10" y1="0" x2="10" y2="73" stroke="#d8544f" stroke-width="1"/>\n'
+             '<rect x="1" y="1" width="71" height="71" fill="none" stroke="#b89a3a" '
+             'stroke-width="2"/>\n')
 
+    # A soft pencil gone over twice, the second stroke narrower and a little off.
     def sketch(x1, y1, x2, y2):
         out = ""
         for i in range(2):
-            j = [rng.uniform(-1.5, 1.5) for _ in range(6)]
+            j = [rng.uniform(-1.2, 1.2) for _ in range(6)]
             out += (f'<path d="M{x1 + j[0]:.1f},{y1 + j[1]:.1f} Q{(x1 + x2) / 2 + j[2]:.1f},'
                     f'{(y1 + y2) / 2 + j[3]:.1f} {x2 + j[4]:.1f},{y2 + j[5]:.1f}" fill="none" '
-                    f'stroke="#3a3a3a" stroke-width="{4.2 - 1.4 * i:.1f}" stroke-opacity="0.85" '
-                    'stroke-linecap="round"/>\n')
+                    f'stroke="#2a2a2e" stroke-width="{7 - 2.5 * i:.1f}" '
+                    f'stroke-opacity="{0.92 - 0.2 * i:.2f}" stroke-linecap="round"/>\n')
         return out
 
     x = sketch(18, 16, 56, 57) + sketch(55, 15, 17, 56)
-    # A ballpoint circle that overshoots where it started, as a hand draws it.
+    # A felt-tip circle that overshoots where it started, as a hand draws it.
     pts = []
     for i in range(0, 401, 8):
         a = math.radians(i - 100)
-        r = 20 + 1.8 * math.sin(math.radians(i) * 1.3) + (i / 400) * 1.5
+        r = 19.5 + 1.5 * math.sin(math.radians(i) * 1.3) + (i / 400) * 1.5
         pts.append(f"{MID + r * math.cos(a):.1f},{MID + 1 + r * 0.94 * math.sin(a):.1f}")
-    o = (f'<polyline points="{" ".join(pts)}" fill="none" stroke="#1f3fbf" stroke-width="3.2" '
-         'stroke-linecap="round" stroke-linejoin="round" stroke-opacity="0.9"/>\n')
-    return "", empty, x, o
+    o = (f'<polyline points="{" ".join(pts)}" fill="none" stroke="#1f3fbf" stroke-width="7" '
+         'stroke-linecap="round" stroke-linejoin="round"/>\n')
+    return defs, empty, x, o
 
 
 def set_pixel():
-    def px(cells, colour):
-        return "".join(f'<rect x="{c * 8}" y="{r * 8}" width="8" height="8" fill="{colour}"/>\n'
-                       for c, r in cells)
+    def px(cells, colour, shift=0):
+        return "".join(f'<rect x="{c * 8 + shift}" y="{r * 8 + shift}" width="8" height="8" '
+                       f'fill="{colour}"/>\n' for c, r in cells)
 
-    base = []
-    for r in range(9):
-        for c in range(9):
-            base.append(((c, r), "#2b2d5c" if (c + r) % 2 else "#33366e"))
-    empty = '<rect width="73" height="73" fill="#1b1c3d"/>\n'
-    empty += "".join(px([cell], colour) for cell, colour in base)
+    def cells(rows):
+        return [(c + 1, r + 1) for r, row in enumerate(rows) for c, ch in enumerate(row)
+                if ch == "#"]
+
+    empty = '<rect width="73" height="73" fill="#2d2f66"/>\n'
+    empty += px([(c, r) for r in range(1, 8) for c in range(1, 8) if (c + r) % 2], "#30336c")
     empty += px([(c, 0) for c in range(9)] + [(0, r) for r in range(9)], "#4a4e9a")
-    empty += px([(c, 8) for c in range(1, 9)] + [(8, r) for r in range(1, 9)], "#15163a")
-    diagonals = sorted({(i, i) for i in range(2, 7)} | {(8 - i, i) for i in range(2, 7)})
-    shadow = [(c + 1, r + 1) for c, r in diagonals if (c + 1, r + 1) not in diagonals]
-    x = px(shadow, "#5a0f1a") + px(diagonals, "#e8333a") + px([(2, 2), (6, 2)], "#ff8a80")
-    ocells = [(3, 2), (4, 2), (5, 2), (2, 3), (6, 3), (2, 4), (6, 4), (2, 5), (6, 5),
-              (3, 6), (4, 6), (5, 6)]
-    oshadow = [(c + 1, r + 1) for c, r in ocells if (c + 1, r + 1) not in ocells]
-    o = (px([p for p in oshadow if p != (4, 4)], "#0f2f66")
-         + px(ocells, "#3fb8ff") + px([(6, 5), (5, 6)], "#1d6fc0") + px([(3, 2), (2, 3)], "#b8ecff"))
+    empty += px([(c, 8) for c in range(1, 9)] + [(8, r) for r in range(1, 9)], "#17183e")
+    # Marks two pixels thick, as the other sets' strokes are, with a flat shadow half a
+    # pixel down and right; one colour each so that the shape reads and not the dither.
+    xcells = cells(["##...##",
+                    ".##.##.",
+                    "..###..",
+                    "...#...",
+                    "..###..",
+                    ".##.##.",
+                    "##...##"])
+    ocells = cells(["..###..",
+                    ".#####.",
+                    "##...##",
+                    "##...##",
+                    "##...##",
+                    ".#####.",
+                    "..###.."])
+    x = px(xcells, "#12132e", 4) + px(xcells, "#ff4040") + px([(1, 1), (6, 1)], "#ff9a90")
+    o = px(ocells, "#12132e", 4) + px(ocells, "#3fc0ff") + px([(3, 1), (2, 2)], "#c0f0ff")
     return "", empty, x, o
 
 
@@ -282,25 +299,31 @@ def set_contrast():
 
 def set_candy():
     rng = random.Random(8)
-    empty = '<rect width="73" height="73" fill="#ffd3e6"/>\n'
-    for row in range(5):
-        for col in range(5):
-            cx = col * 16 + (8 if row % 2 else 0) + 4
-            empty += f'<circle cx="{cx}" cy="{row * 16 + 4}" r="2.6" fill="#ffffff" ' \
-                     'fill-opacity="0.7"/>\n'
-    empty += ('<rect x="1" y="1" width="71" height="71" rx="8" fill="none" stroke="#ff8fbf" '
-              'stroke-width="2"/>\n')
+    # A square of milk chocolate strewn with sprinkles, dark enough that the sweets on
+    # it and the board's white lines around it both stand clear.
+    defs = linear("choc", [(0, "#6e402a"), (1, "#4e2b1a")])
+    empty = ('<rect width="73" height="73" fill="url(#choc)"/>\n'
+             '<rect x="1" y="1" width="71" height="71" rx="8" fill="none" stroke="#8a5a3c" '
+             'stroke-width="2"/>\n'
+             '<rect x="4" y="4" width="65" height="65" rx="6" fill="none" stroke="#3a1e10" '
+             'stroke-width="1" stroke-opacity="0.7"/>\n')
+    for _ in range(16):
+        cx, cy = rng.uniform(6, 67), rng.uniform(6, 67)
+        colour = rng.choice(["#ffffff", "#ffe14a", "#5ad1ff", "#ff8fc8", "#b77cff"])
+        empty += (f'<rect x="{cx - 1.8:.1f}" y="{cy - 0.6:.1f}" width="3.6" height="1.2" '
+                  f'rx="0.6" fill="{colour}" fill-opacity="0.55" '
+                  f'transform="rotate({rng.randint(0, 180)} {cx:.1f} {cy:.1f})"/>\n')
     x = ""
     for (x1, y1, x2, y2) in ((16, 16, 57, 57), (57, 16, 16, 57)):
-        x += (bar(x1 + 1.5, y1 + 2, x2 + 1.5, y2 + 2, 12, stroke="#b0306a",
-                  stroke_opacity="0.3", stroke_linecap="round")
+        x += (bar(x1 + 1.5, y1 + 2, x2 + 1.5, y2 + 2, 12, stroke="#1e0c04",
+                  stroke_opacity="0.45", stroke_linecap="round")
               + bar(x1, y1, x2, y2, 14, stroke="#a0142e", stroke_linecap="round"))
     for (x1, y1, x2, y2) in ((16, 16, 57, 57), (57, 16, 16, 57)):
         x += (bar(x1, y1, x2, y2, 11.5, stroke="#ffffff", stroke_linecap="round")
               + bar(x1, y1, x2, y2, 11.5, stroke="#e8203a", stroke_dasharray="4 4"))
-    o = (f'<circle cx="{MID + 1.5}" cy="{MID + 2}" r="19" fill="none" stroke="#b0306a" '
-         'stroke-opacity="0.3" stroke-width="15"/>\n'
-         f'<circle cx="{MID}" cy="{MID}" r="19" fill="none" stroke="#c98a4a" stroke-width="15"/>\n'
+    o = (f'<circle cx="{MID + 1.5}" cy="{MID + 2}" r="19" fill="none" stroke="#1e0c04" '
+         'stroke-opacity="0.45" stroke-width="15"/>\n'
+         f'<circle cx="{MID}" cy="{MID}" r="19" fill="none" stroke="#f0c080" stroke-width="15"/>\n'
          f'<circle cx="{MID}" cy="{MID}" r="19" fill="none" stroke="#ff6fae" stroke-width="11"/>\n'
          f'<circle cx="{MID}" cy="{MID}" r="21" fill="none" stroke="#ffffff" stroke-width="1.2" '
          'stroke-opacity="0.6" stroke-dasharray="10 30"/>\n')
@@ -311,51 +334,68 @@ def set_candy():
         colour = rng.choice(["#ffffff", "#ffe14a", "#5ad1ff", "#7ee06a", "#b77cff"])
         o += (f'<rect x="{cx - 2:.1f}" y="{cy - 0.7:.1f}" width="4" height="1.4" rx="0.7" '
               f'fill="{colour}" transform="rotate({rng.randint(0, 180)} {cx:.1f} {cy:.1f})"/>\n')
-    return "", empty, x, o
+    return defs, empty, x, o
 
 
 def set_garden():
     rng = random.Random(9)
-    defs = linear("lawn", [(0, "#8fd66a"), (1, "#4f9e38")])
-    empty = '<rect width="73" height="73" fill="url(#lawn)"/>\n'
-    for _ in range(40):
-        bx, by = rng.uniform(0, 73), rng.uniform(6, 76)
-        empty += (f'<path d="M{bx:.1f},{by:.1f} q{rng.uniform(-2, 2):.1f},-3 '
-                  f'{rng.uniform(-2.5, 2.5):.1f},-{rng.uniform(4, 7):.1f}" fill="none" '
-                  f'stroke="#2f7a22" stroke-width="0.8" stroke-opacity="0.5"/>\n')
-    empty += '<rect x="0.5" y="0.5" width="72" height="72" fill="none" stroke="#3c7f2c"/>\n'
+    # A bed of dark, freshly dug soil framed by a strip of turf, so that the square
+    # stands off the green board and the green of the marks stands off the square.
+    defs = radial("soil", [(0, "#5a3d27"), (1, "#3b2616")], r=0.75)
+    empty = '<rect width="73" height="73" fill="url(#soil)"/>\n'
+    for _ in range(45):
+        cx, cy = rng.uniform(3, 70), rng.uniform(3, 70)
+        colour = rng.choice(["#2a190d", "#6e4e33", "#7a6a5a"])
+        empty += (f'<ellipse cx="{cx:.1f}" cy="{cy:.1f}" rx="{rng.uniform(0.6, 1.6):.1f}" '
+                  f'ry="{rng.uniform(0.5, 1.1):.1f}" fill="{colour}" '
+                  f'fill-opacity="{rng.uniform(0.5, 0.9):.2f}"/>\n')
+    empty += ('<rect x="1.5" y="1.5" width="70" height="70" rx="3" fill="none" stroke="#2f6e22" '
+              'stroke-width="3"/>\n')
+    for _ in range(26):
+        side = rng.randrange(4)
+        t = rng.uniform(4, 69)
+        bx, by = ((t, 3.5), (t, 70), (3, t), (70, t))[side]
+        dx, dy = ((0, 1), (0, -1), (1, 0), (-1, 0))[side]
+        length = rng.uniform(2.5, 4.5)
+        ex = bx + dx * length + rng.uniform(-1, 1)
+        ey = by + dy * length + rng.uniform(-1, 1)
+        empty += (f'<line x1="{bx:.1f}" y1="{by:.1f}" x2="{ex:.1f}" y2="{ey:.1f}" '
+                  'stroke="#4f9e38" stroke-width="1" stroke-linecap="round"/>\n')
 
-    def leaf(cx, cy, angle, colour="#2e8b2e", size=4.2):
+    def leaf(cx, cy, angle, colour="#6cc04a", size=4.2):
         return (f'<ellipse cx="{cx:.1f}" cy="{cy:.1f}" rx="{size}" ry="{size * 0.45:.2f}" '
-                f'fill="{colour}" stroke="#1c5a1c" stroke-width="0.5" '
+                f'fill="{colour}" stroke="#2c6a1c" stroke-width="0.5" '
                 f'transform="rotate({angle:.0f} {cx:.1f} {cy:.1f})"/>\n')
 
+    # Two pale birch canes crossed, in leaf.
     x = ""
     for (x1, y1, x2, y2) in ((16, 15, 57, 58), (57, 15, 16, 58)):
-        x += bar(x1 + 1, y1 + 1.5, x2 + 1, y2 + 1.5, 6, stroke="#1f4a12",
-                 stroke_opacity="0.35", stroke_linecap="round")
-        x += bar(x1, y1, x2, y2, 6, stroke="#7a4a22", stroke_linecap="round")
-        x += bar(x1, y1, x2, y2, 2, stroke="#a8743f", stroke_linecap="round")
+        x += bar(x1 + 1, y1 + 1.5, x2 + 1, y2 + 1.5, 7, stroke="#160c05",
+                 stroke_opacity="0.5", stroke_linecap="round")
+        x += bar(x1, y1, x2, y2, 7, stroke="#efe6d2", stroke_linecap="round")
+        x += bar(x1, y1, x2, y2, 7, stroke="#4a4038", stroke_dasharray="1.5 7",
+                 stroke_opacity="0.6")
     for t, side in ((0.25, 1), (0.7, -1)):
         for (x1, y1, x2, y2) in ((16, 15, 57, 58), (57, 15, 16, 58)):
             cx, cy = x1 + (x2 - x1) * t, y1 + (y2 - y1) * t
             ang = math.degrees(math.atan2(y2 - y1, x2 - x1)) + 40 * side
-            x += leaf(cx + 4 * side, cy - 3, ang, "#3fa83a")
-    o = (f'<circle cx="{MID}" cy="{MID}" r="20" fill="none" stroke="#2a6b1f" '
-         'stroke-width="5"/>\n')
+            x += leaf(cx + 4 * side, cy - 3, ang, "#7ed957", 4.6)
+    # A wreath of bright leaves set with daisies.
+    o = (f'<circle cx="{MID}" cy="{MID}" r="20" fill="none" stroke="#5fb83e" '
+         'stroke-width="6"/>\n')
     for i in range(16):
         a = i / 16 * 360
         r = math.radians(a)
         cx, cy = MID + 20 * math.cos(r), MID + 20 * math.sin(r)
-        o += leaf(cx, cy, a + 90 + 35, "#3c9a34", 5)
+        o += leaf(cx, cy, a + 90 + 35, "#7ed957", 5)
     for i in range(6):
         r = math.radians(i * 60 + 15)
         cx, cy = MID + 20 * math.cos(r), MID + 20 * math.sin(r)
         for p in range(5):
             pr = math.radians(p * 72)
-            o += (f'<circle cx="{cx + 2.3 * math.cos(pr):.1f}" cy="{cy + 2.3 * math.sin(pr):.1f}" '
-                  'r="1.9" fill="#ffffff" stroke="#d8d8e8" stroke-width="0.3"/>\n')
-        o += f'<circle cx="{cx:.1f}" cy="{cy:.1f}" r="1.5" fill="#ffcc22"/>\n'
+            o += (f'<circle cx="{cx + 2.4 * math.cos(pr):.1f}" cy="{cy + 2.4 * math.sin(pr):.1f}" '
+                  'r="2" fill="#ffffff" stroke="#d8d8e8" stroke-width="0.3"/>\n')
+        o += f'<circle cx="{cx:.1f}" cy="{cy:.1f}" r="1.6" fill="#ffcc22"/>\n'
     return defs, empty, x, o
 
 
@@ -370,48 +410,51 @@ def set_blueprint():
                   f'stroke-width="{w}" stroke-opacity="{op}"/>\n')
     empty += '<rect x="1" y="1" width="71" height="71" fill="none" stroke="#e8f2ff" ' \
              'stroke-width="1" stroke-opacity="0.7"/>\n'
-    ink = "#ffffff"
-    x = (x_lines(17, 3, stroke=ink, stroke_linecap="butt")
-         + '<line x1="14" y1="62" x2="59" y2="62" stroke="#cfe4ff" stroke-width="0.7"/>\n'
-         '<line x1="17" y1="59" x2="17" y2="65" stroke="#cfe4ff" stroke-width="0.7"/>\n'
-         '<line x1="56" y1="59" x2="56" y2="65" stroke="#cfe4ff" stroke-width="0.7"/>\n'
-         + x_lines(10, 0.6, stroke="#cfe4ff", stroke_dasharray="4 2 1 2"))
-    o = (f'<circle cx="{MID}" cy="{MID}" r="19" fill="none" stroke="{ink}" stroke-width="3"/>\n'
-         f'<circle cx="{MID}" cy="{MID}" r="25" fill="none" stroke="#cfe4ff" stroke-width="0.6" '
-         'stroke-dasharray="4 2 1 2"/>\n'
+    # The parts are drawn in the heavy line of visible outlines, as broad as the bold
+    # sets' strokes; the dimension lines stay fine and faint beside them.
+    ink, fine = "#ffffff", "#cfe4ff"
+    x = (x_lines(17, 7, stroke=ink, stroke_linecap="butt")
+         + f'<line x1="14" y1="64" x2="59" y2="64" stroke="{fine}" stroke-width="0.7" '
+         'stroke-opacity="0.8"/>\n'
+         f'<line x1="17" y1="61" x2="17" y2="67" stroke="{fine}" stroke-width="0.7" '
+         'stroke-opacity="0.8"/>\n'
+         f'<line x1="56" y1="61" x2="56" y2="67" stroke="{fine}" stroke-width="0.7" '
+         'stroke-opacity="0.8"/>\n')
+    o = (f'<circle cx="{MID}" cy="{MID}" r="19" fill="none" stroke="{ink}" stroke-width="7"/>\n'
+         f'<circle cx="{MID}" cy="{MID}" r="26" fill="none" stroke="{fine}" stroke-width="0.6" '
+         'stroke-opacity="0.8" stroke-dasharray="4 2 1 2"/>\n'
          # A radius dimension line, kept clear of the centre.
-         f'<line x1="{MID + 4.2:.1f}" y1="{MID - 4.2:.1f}" x2="{MID + 13.4:.1f}" '
-         f'y2="{MID - 13.4:.1f}" stroke="#cfe4ff" stroke-width="0.7"/>\n'
-         f'<path d="M{MID + 13.4:.1f},{MID - 13.4:.1f} l-3.6,0.6 l3,3 Z" fill="#cfe4ff"/>\n')
+         f'<line x1="{MID + 3.5:.1f}" y1="{MID - 3.5:.1f}" x2="{MID + 11:.1f}" '
+         f'y2="{MID - 11:.1f}" stroke="{fine}" stroke-width="0.7"/>\n'
+         f'<path d="M{MID + 11.5:.1f},{MID - 11.5:.1f} l-3.6,0.6 l3,3 Z" fill="{fine}"/>\n')
     return "", empty, x, o
 
 
 def set_stitch():
     step = 6
-    empty = '<rect width="73" height="73" fill="#f1e8d3"/>\n'
+    # Unbleached linen, a shade darker than white so the board's lines frame it.
+    empty = '<rect width="73" height="73" fill="#c4a878"/>\n'
     for r in range(13):
         for c in range(13):
             empty += (f'<rect x="{c * step - 0.6:.1f}" y="{r * step - 0.6:.1f}" width="1.2" '
-                      'height="1.2" fill="#c9b894"/>\n')
-    empty += ('<rect x="1" y="1" width="71" height="71" fill="none" stroke="#b8a27a" '
-              'stroke-width="1" stroke-dasharray="3 2"/>\n')
+                      'height="1.2" fill="#977f56"/>\n')
+    empty += ('<rect x="1" y="1" width="71" height="71" fill="none" stroke="#7d6844" '
+              'stroke-width="1.5" stroke-dasharray="3 2"/>\n')
 
     def stitch(c, r, colour, shade):
-        x0, y0 = c * step + 0.6, r * step + 0.6
-        x1, y1 = x0 + step - 1.2, y0 + step - 1.2
+        x0, y0 = c * step + 0.7, r * step + 0.7
+        x1, y1 = x0 + step - 1.4, y0 + step - 1.4
         return (f'<line x1="{x0:.1f}" y1="{y1:.1f}" x2="{x1:.1f}" y2="{y0:.1f}" stroke="{shade}" '
-                'stroke-width="1.7" stroke-linecap="round"/>\n'
+                'stroke-width="2.2" stroke-linecap="round"/>\n'
                 f'<line x1="{x0:.1f}" y1="{y0:.1f}" x2="{x1:.1f}" y2="{y1:.1f}" '
-                f'stroke="{colour}" stroke-width="1.7" stroke-linecap="round"/>\n')
+                f'stroke="{colour}" stroke-width="2.2" stroke-linecap="round"/>\n')
 
-    x = "".join(stitch(i, i, "#d2232a", "#8e1218") + stitch(11 - i, i, "#d2232a", "#8e1218")
-                for i in range(2, 10))
-    o = ""
-    for r in range(12):
-        for c in range(12):
-            d = math.hypot(c - 5.5, r - 5.5)
-            if abs(d - 4.2) < 0.62:
-                o += stitch(c, r, "#1f5fbf", "#123a78")
+    # The marks are filled in three stitches wide, the breadth of the bold sets' strokes.
+    weave = [(c, r) for r in range(2, 10) for c in range(2, 10)]
+    x = "".join(stitch(c, r, "#d0161e", "#7e0c12") for c, r in weave
+                if abs(c - r) <= 1 or abs(c + r - 11) <= 1)
+    o = "".join(stitch(c, r, "#1a55c0", "#0e2f70") for r in range(12) for c in range(12)
+                if abs(math.hypot(c - 5.5, r - 5.5) - 4) < 1)
     return "", empty, x, o
 
 
