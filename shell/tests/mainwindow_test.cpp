@@ -364,7 +364,8 @@ void MainWindowTest::fileProblemsAreToldInOneSentence()
     QFETCH(QString, text);
     const bool hasReason = kind != static_cast<int>(FileProblem::Kind::PartlyRead);
     const FileProblem problem{static_cast<FileProblem::Kind>(kind), "f.ttt",
-                              hasReason ? FileTrouble{FileTrouble::Cause::Socket} : FileTrouble{}};
+                              hasReason ? FileTrouble{FileTrouble::Cause::Socket, 0, {}}
+                                        : FileTrouble{}};
     QCOMPARE(fileProblemText(problem), text);
 }
 
