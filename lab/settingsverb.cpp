@@ -5,9 +5,11 @@
 #include "verbs.h"
 
 #include "settings/filereading.h"
+#include "settings/filetrouble.h"
 #include "settings/settingsfile.h"
 #include "settings/settingstext.h"
 
+#include <cerrno>
 #include <iostream>
 
 namespace ttt::lab {
@@ -20,10 +22,10 @@ int runSettings(const Args& args)
     }
     const std::string& name = args.front();
     const FileStart start = readFileStart(name, settingsReadLimit);
-    if (start.missing || !start.error.empty()) {
-        const std::string reason = start.missing ? "No such file or directory" : start.error;
+    if (start.missing || start.trouble) {
+        const FileTrouble trouble = start.missing ? systemTrouble(ENOENT) : start.trouble;
         std::cerr << "tictactoe-lab: settings: cannot read " << quotedForMessage(name) << ": "
-                  << reason << '\n';
+                  << englishFileTroubleText(trouble) << '\n';
         return 2;
     }
     const ParsedSettings parsed = readSettingsContent(start.text, start.wholeFile);

@@ -29,18 +29,18 @@ std::string lastByteOf(int fd)
 FileStart readFileStart(const std::filesystem::path& file, std::size_t maxBytes)
 {
     FileStart result;
-    result.error = notRegularPathReason(file.c_str());
-    if (!result.error.empty())
+    result.trouble = notRegularPathTrouble(file.c_str());
+    if (result.trouble)
         return result;
     const FileHandle handle(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!handle.isOpen()) {
         result.missing = errno == ENOENT;
         if (!result.missing)
-            result.error = errorText(errno);
+            result.trouble = systemTrouble(errno);
         return result;
     }
-    result.error = notRegularReason(handle.fd());
-    if (!result.error.empty())
+    result.trouble = notRegularTrouble(handle.fd());
+    if (result.trouble)
         return result;
     // One byte more than asked tells whether the file goes on.
     const std::size_t wanted = maxBytes + 1;
@@ -50,7 +50,7 @@ FileStart readFileStart(const std::filesystem::path& file, std::size_t maxBytes)
         const long more =
             readFully(handle.fd(), result.text.data() + got, result.text.size() - got);
         if (more < 0) {
-            result.error = errorText(errno);
+            result.trouble = systemTrouble(errno);
             result.text.clear();
             return result;
         }
@@ -65,20 +65,20 @@ FileStart readFileStart(const std::filesystem::path& file, std::size_t maxBytes)
     return result;
 }
 
-std::string appendToFile(const std::filesystem::path& file, std::string_view text)
+FileTrouble appendToFile(const std::filesystem::path& file, std::string_view text)
 {
-    if (std::string reason = notRegularPathReason(file.c_str()); !reason.empty())
-        return reason;
+    if (FileTrouble trouble = notRegularPathTrouble(file.c_str()))
+        return trouble;
     FileHandle handle(::open(
         file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
     if (!handle.isOpen())
-        return errorText(errno);
-    if (std::string reason = notRegularReason(handle.fd()); !reason.empty())
-        return reason;
+        return systemTrouble(errno);
+    if (FileTrouble trouble = notRegularTrouble(handle.fd()))
+        return trouble;
     if (!writeFully(handle.fd(), text))
-        return errorText(errno);
+        return systemTrouble(errno);
     if (!handle.close())
-        return errorText(errno);
+        return systemTrouble(errno);
     return {};
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "settings/filetrouble.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <string>
@@ -13,8 +15,8 @@ struct FileStart
 {
     std::string text;      // at most the number of bytes asked for
     bool wholeFile = true; // false when the file goes on past text
-    bool missing = false;  // the file does not exist (text and error are empty)
-    std::string error;     // why the file could not be read; empty when it could
+    bool missing = false;  // the file does not exist (text is empty, trouble none)
+    FileTrouble trouble;   // why the file could not be read; none when it could
     std::string lastByte;  // the file's last byte, even when it lies past text; empty if none
 };
 
@@ -24,7 +26,7 @@ struct FileStart
 FileStart readFileStart(const std::filesystem::path& file, std::size_t maxBytes);
 
 // Appends text to a regular file, creating it if needed; anything else is left alone.
-// Returns why that failed, or an empty string.
-std::string appendToFile(const std::filesystem::path& file, std::string_view text);
+// Returns why that failed, or no trouble.
+FileTrouble appendToFile(const std::filesystem::path& file, std::string_view text);
 
 } // namespace ttt

@@ -26,7 +26,7 @@ namespace fs = std::filesystem;
 struct SaveTarget
 {
     fs::path path;
-    std::string error;
+    FileTrouble trouble;
 };
 
 SaveTarget followLinks(const fs::path& file)
@@ -39,10 +39,10 @@ SaveTarget followLinks(const fs::path& file)
             return {path, {}};
         const fs::path next = fs::read_symlink(path, error);
         if (error)
-            return {path, error.message()};
+            return {path, systemTrouble(error.value())};
         path = next.is_absolute() ? next : path.parent_path() / next;
     }
-    return {path, errorText(ELOOP)};
+    return {path, systemTrouble(ELOOP)};
 }
 
 fs::path folderOf(const fs::path& file)
@@ -125,18 +125,18 @@ bool takeOwnerAndMode(int fd, const struct stat& old)
 // Rewrites a regular file where it is, for when no new file can take its place. The
 // new content goes over the old before the rest is cut off, so that a kill part-way
 // never leaves the file empty.
-std::string rewriteInPlace(const fs::path& file, std::string_view content)
+FileTrouble rewriteInPlace(const fs::path& file, std::string_view content)
 {
     FileHandle handle(
         ::open(file.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!handle.isOpen())
-        return errorText(errno);
-    if (std::string reason = notRegularReason(handle.fd()); !reason.empty())
-        return reason;
+        return systemTrouble(errno);
+    if (FileTrouble trouble = notRegularTrouble(handle.fd()))
+        return trouble;
     if (!writeFully(handle.fd(), content) ||
         ::ftruncate(handle.fd(), static_cast<off_t>(content.size())) != 0 ||
         ::fsync(handle.fd()) != 0 || !handle.close())
-        return errorText(errno);
+        return systemTrouble(errno);
     return {};
 }
 
@@ -154,33 +154,33 @@ void notify(const ReplaceObserver& observer, ReplaceStep step)
         observer(step);
 }
 
-// Writes content into the new file and closes it; returns why that failed, or "".
-std::string writeTemp(FileHandle& handle, std::string_view content)
+// Writes content into the new file and closes it; returns why that failed, or no trouble.
+FileTrouble writeTemp(FileHandle& handle, std::string_view content)
 {
     if (!writeFully(handle.fd(), content) || ::fsync(handle.fd()) != 0)
-        return errorText(errno);
+        return systemTrouble(errno);
     if (!handle.close())
-        return errorText(errno);
+        return systemTrouble(errno);
     return {};
 }
 
 } // namespace
 
-std::string replaceFileContent(const fs::path& file, std::string_view content,
+FileTrouble replaceFileContent(const fs::path& file, std::string_view content,
                                const ReplaceObserver& observer)
 {
     const SaveTarget target = followLinks(file);
-    if (!target.error.empty())
-        return target.error;
+    if (target.trouble)
+        return target.trouble;
     struct stat old = {};
     const bool exists = ::lstat(target.path.c_str(), &old) == 0;
     if (!exists && errno != ENOENT)
-        return errorText(errno);
+        return systemTrouble(errno);
     if (exists) {
-        if (std::string reason = notRegularTypeReason(old.st_mode); !reason.empty())
-            return reason;
+        if (FileTrouble trouble = notRegularTypeTrouble(old.st_mode))
+            return trouble;
         if (::access(target.path.c_str(), W_OK) != 0)
-            return errorText(errno);
+            return systemTrouble(errno);
     }
     fs::path temp;
     FileHandle handle(createTempBeside(target.path, temp));
@@ -189,8 +189,8 @@ std::string replaceFileContent(const fs::path& file, std::string_view content,
         if (exists && folderTakesNoNewFile(failure))
             return rewriteInPlace(target.path, content);
         if (failure == ENOENT && target.path != file)
-            return "it is a link to " + target.path.string() + ", in a folder that does not exist";
-        return errorText(failure);
+            return {FileTrouble::Cause::LinkIntoMissingFolder, 0, target.path};
+        return systemTrouble(failure);
     }
     notify(observer, ReplaceStep::TempCreated);
     if (exists && !takeOwnerAndMode(handle.fd(), old)) {
@@ -198,13 +198,13 @@ std::string replaceFileContent(const fs::path& file, std::string_view content,
         ::unlink(temp.c_str());
         return rewriteInPlace(target.path, content);
     }
-    std::string failure = writeTemp(handle, content);
-    if (failure.empty()) {
+    FileTrouble failure = writeTemp(handle, content);
+    if (!failure) {
         notify(observer, ReplaceStep::TempWritten);
         if (::rename(temp.c_str(), target.path.c_str()) != 0)
-            failure = errorText(errno);
+            failure = systemTrouble(errno);
     }
-    if (!failure.empty()) {
+    if (failure) {
         ::unlink(temp.c_str());
         return failure;
     }
@@ -216,7 +216,7 @@ std::string replaceFileContent(const fs::path& file, std::string_view content,
 void removeReplaceLeftovers(const fs::path& file)
 {
     const SaveTarget target = followLinks(file);
-    if (!target.error.empty())
+    if (target.trouble)
         return;
     const std::string fileName = target.path.filename().string();
     if (fileName.empty())

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "settings/filetrouble.h"
+
 #include <filesystem>
 #include <functional>
-#include <string>
 #include <string_view>
 
 namespace ttt {
@@ -28,8 +29,8 @@ using ReplaceObserver = std::function<void(ReplaceStep)>;
 // - When the folder lets no new file be made, or the new file could not be given the
 //   old one's owner, the file itself is rewritten instead: the new content is written
 //   over its start, the rest cut off and the file flushed. It is never emptied first.
-// Returns why the replacement failed, or an empty string.
-std::string replaceFileContent(const std::filesystem::path& file, std::string_view content,
+// Returns why the replacement failed, or no trouble.
+FileTrouble replaceFileContent(const std::filesystem::path& file, std::string_view content,
                                const ReplaceObserver& observer = {});
 
 // Removes what replacements of the file left behind when they were killed before their

@@ -3,43 +3,38 @@
 
 #include <cerrno>
 #include <sys/stat.h>
-#include <system_error>
 #include <unistd.h>
 
 namespace ttt {
 
-std::string errorText(int errorNumber)
+FileTrouble notRegularTypeTrouble(mode_t mode)
 {
-    return std::generic_category().message(errorNumber);
-}
-
-std::string notRegularTypeReason(mode_t mode)
-{
+    using Cause = FileTrouble::Cause;
     if (S_ISREG(mode))
         return {};
     if (S_ISDIR(mode))
-        return errorText(EISDIR);
-    const char* kind = S_ISFIFO(mode)                   ? "a named pipe"
-                       : S_ISSOCK(mode)                 ? "a socket"
-                       : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
-                                                        : "something else";
-    return std::string("it is ") + kind + ", not a regular file";
+        return systemTrouble(EISDIR);
+    const Cause cause = S_ISFIFO(mode)                   ? Cause::NamedPipe
+                        : S_ISSOCK(mode)                 ? Cause::Socket
+                        : S_ISCHR(mode) || S_ISBLK(mode) ? Cause::Device
+                                                         : Cause::OtherKind;
+    return {cause, 0, {}};
 }
 
-std::string notRegularReason(int fd)
+FileTrouble notRegularTrouble(int fd)
 {
     struct stat info = {};
     if (::fstat(fd, &info) != 0)
-        return errorText(errno);
-    return notRegularTypeReason(info.st_mode);
+        return systemTrouble(errno);
+    return notRegularTypeTrouble(info.st_mode);
 }
 
-std::string notRegularPathReason(const char* path)
+FileTrouble notRegularPathTrouble(const char* path)
 {
     struct stat info = {};
     if (::stat(path, &info) != 0)
         return {};
-    return notRegularTypeReason(info.st_mode);
+    return notRegularTypeTrouble(info.st_mode);
 }
 
 long readFully(int fd, char* buffer, std::size_t size)

@@ -2,7 +2,6 @@
 #include "settingsfile.h"
 
 #include <cerrno>
-#include <cstring>
 #include <unistd.h>
 #include <utility>
 
@@ -18,15 +17,15 @@ LoadedSettings loadSettings(const std::filesystem::path& file)
     removeReplaceLeftovers(file);
     removeReplaceLeftovers(file.parent_path() / pictureSetFileName);
     const FileStart start = readFileStart(file, settingsReadLimit);
-    if (!start.error.empty()) {
+    if (start.trouble) {
         // Appending to a file that cannot be read would only make it grow.
-        return {SettingsRecord{}, {FileProblem::Kind::Unreadable, file, start.error}};
+        return {SettingsRecord{}, {FileProblem::Kind::Unreadable, file, start.trouble}};
     }
     // A file holding nothing but a byte-order mark counts as empty.
     const bool noContent = withoutByteOrderMark(start.text).empty();
-    const std::string appendFailure =
+    const FileTrouble appendFailure =
         appendToFile(file, lineToAppend(noContent ? std::string_view() : start.lastByte));
-    if (start.missing && !appendFailure.empty()) {
+    if (start.missing && appendFailure) {
         return {SettingsRecord{}, {FileProblem::Kind::NotCreated, file, appendFailure}};
     }
     // An existing file that takes no appended line reads just as if it had taken it.
@@ -42,17 +41,17 @@ FileProblem saveSettings(const std::filesystem::path& file, const SettingsRecord
     // A record the game could not read is the player's still: it is not replaced
     // by the defaults the game fell back on.
     if (::access(file.c_str(), R_OK) != 0 && errno != ENOENT)
-        return {FileProblem::Kind::UnreadableNotSaved, file, std::strerror(errno)};
-    std::string failure = replaceFileContent(file, settingsLine(record));
-    if (failure.empty())
+        return {FileProblem::Kind::UnreadableNotSaved, file, systemTrouble(errno)};
+    FileTrouble failure = replaceFileContent(file, settingsLine(record));
+    if (!failure)
         return {};
     return {FileProblem::Kind::NotSaved, file, std::move(failure)};
 }
 
 FileProblem savePictureSet(const std::filesystem::path& file, int firstPicture)
 {
-    std::string failure = replaceFileContent(file, pictureSetLine(firstPicture));
-    if (failure.empty())
+    FileTrouble failure = replaceFileContent(file, pictureSetLine(firstPicture));
+    if (!failure)
         return {};
     return {FileProblem::Kind::PictureSetNotSaved, file, std::move(failure)};
 }

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "settings/filetrouble.h"
 #include "settings/settingsrecord.h"
 
 #include <cstddef>
 #include <filesystem>
-#include <string>
 
 namespace ttt {
 
@@ -32,7 +32,7 @@ struct FileProblem
 
     Kind kind = Kind::None;
     std::filesystem::path file;
-    std::string reason; // why, as the system or the file layer gives it; empty for PartlyRead
+    FileTrouble trouble; // why; none for PartlyRead
 
     explicit operator bool() const { return kind != Kind::None; }
     bool operator==(const FileProblem&) const = default;

@@ -7,6 +7,17 @@
 
 namespace ttt {
 
+QString fileTroubleText(const FileTrouble& trouble)
+{
+    const char* sentence = fileTroubleSourceText(trouble.cause);
+    if (sentence == nullptr) // the system's own words, in the language it speaks
+        return QString::fromStdString(englishFileTroubleText(trouble));
+    QString text = QCoreApplication::translate("FileProblem", sentence);
+    if (trouble.cause == FileTrouble::Cause::LinkIntoMissingFolder)
+        text = text.arg(QString::fromStdString(trouble.linkTarget.string()));
+    return text;
+}
+
 QString fileProblemText(const FileProblem& problem)
 {
     using Kind = FileProblem::Kind;
@@ -45,7 +56,7 @@ QString fileProblemText(const FileProblem& problem)
     QString text = QCoreApplication::translate("FileProblem", sentence)
                        .arg(QString::fromStdString(problem.file.string()));
     if (problem.kind != Kind::PartlyRead)
-        text = text.arg(QString::fromStdString(problem.reason));
+        text = text.arg(fileTroubleText(problem.trouble));
     return text;
 }
 

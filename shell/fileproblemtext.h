@@ -6,6 +6,11 @@
 namespace ttt {
 
 struct FileProblem;
+struct FileTrouble;
+
+// Why a settings file could not be read or written, in the player's language where the
+// game has the words, else as the system words it.
+QString fileTroubleText(const FileTrouble& trouble);
 
 // One short sentence that tells the player what went wrong with a settings file and
 // what the game does about it; empty when nothing went wrong.

@@ -75,15 +75,16 @@ TEST(FileReplacer, NewFileIsCompleteBeforeItTakesThePlaceOfTheOld)
     const fs::path file = folder / "options.ttt";
     ttt::test::writeFile(file, oldContent);
     std::string besideBeforeRename;
-    const std::string failure = ttt::replaceFileContent(file, newContent, [&](ReplaceStep step) {
-        if (step != ReplaceStep::TempWritten)
-            return;
-        for (const auto& entry : fs::directory_iterator(folder.path())) {
-            if (entry.path() != file)
-                besideBeforeRename = fileContent(entry.path());
-        }
-    });
-    EXPECT_EQ(failure, "");
+    const ttt::FileTrouble failure =
+        ttt::replaceFileContent(file, newContent, [&](ReplaceStep step) {
+            if (step != ReplaceStep::TempWritten)
+                return;
+            for (const auto& entry : fs::directory_iterator(folder.path())) {
+                if (entry.path() != file)
+                    besideBeforeRename = fileContent(entry.path());
+            }
+        });
+    EXPECT_FALSE(failure) << ttt::englishFileTroubleText(failure);
     EXPECT_EQ(besideBeforeRename, newContent);
     EXPECT_EQ(fileContent(file), newContent);
 }

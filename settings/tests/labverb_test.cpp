@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdio>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace {
@@ -90,6 +91,28 @@ TEST(LabSettingsVerb, BadArgumentsAndUnreadableFilesExitWithTwo)
         const LabRun run = runLab(arguments);
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_EQ(run.out, "") << arguments;
+    }
+}
+
+TEST(LabSettingsVerb, UnreadableFilesAreNamedWithTheGamesReason)
+{
+    const ttt::test::ScratchFolder folder;
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    const struct
+    {
+        fs::path file;
+        std::string reason;
+    } cases[] = {
+        {folder / "missing.ttt", "No such file or directory"},
+        {folder.path(), "Is a directory"},
+        {folder / "pipe", "it is a named pipe, not a regular file"},
+        {"/dev/null", "it is a device, not a regular file"},
+    };
+    for (const auto& c : cases) {
+        const LabRun run = runLab(quoted(c.file), "&1");
+        EXPECT_EQ(run.status, 2) << c.file;
+        EXPECT_EQ(run.out, "tictactoe-lab: settings: cannot read " + quoted(c.file) + ": " +
+                               c.reason + "\n");
     }
 }
 

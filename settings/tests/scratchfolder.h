@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "settings/filetrouble.h"
+
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 namespace ttt::test {
@@ -32,3 +35,13 @@ void writeFile(const std::filesystem::path& file, const std::string& content);
 bool permissionsApply();
 
 } // namespace ttt::test
+
+namespace ttt {
+
+// Failed checks show a trouble in words.
+inline void PrintTo(const FileTrouble& trouble, std::ostream* out)
+{
+    *out << (trouble ? englishFileTroubleText(trouble) : "no trouble");
+}
+
+} // namespace ttt

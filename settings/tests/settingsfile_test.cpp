@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <sys/stat.h>
@@ -114,7 +115,8 @@ TEST_F(SettingsFileTest, DirectoryNamedLikeTheFileGivesDefaultsAndAMessage)
     const ttt::LoadedSettings loaded = ttt::loadSettings(options);
     EXPECT_EQ(loaded.record, SettingsRecord{});
     EXPECT_EQ(loaded.problem.kind, ttt::FileProblem::Kind::Unreadable);
-    EXPECT_TRUE(ttt::saveSettings(options, SettingsRecord{}));
+    EXPECT_EQ(loaded.problem.trouble, ttt::systemTrouble(EISDIR));
+    EXPECT_EQ(ttt::saveSettings(options, SettingsRecord{}).trouble, ttt::systemTrouble(EISDIR));
     EXPECT_TRUE(fs::is_directory(options));
     EXPECT_TRUE(fs::is_empty(options));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1)
@@ -147,8 +149,11 @@ TEST_F(SettingsFileTest, UnreadableFileGivesDefaultsAndIsLeftAlone)
     const ttt::LoadedSettings loaded = ttt::loadSettings(options);
     EXPECT_EQ(loaded.record, SettingsRecord{});
     EXPECT_EQ(loaded.problem.kind, ttt::FileProblem::Kind::Unreadable);
+    EXPECT_EQ(loaded.problem.trouble, ttt::systemTrouble(EACCES));
     // The defaults it fell back on must not replace the record it could not read.
-    EXPECT_TRUE(ttt::saveSettings(options, loaded.record));
+    const ttt::FileProblem atExit = ttt::saveSettings(options, loaded.record);
+    EXPECT_EQ(atExit.kind, ttt::FileProblem::Kind::UnreadableNotSaved);
+    EXPECT_EQ(atExit.trouble, ttt::systemTrouble(EACCES));
     fs::permissions(options, fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(fileContent(options), "4,2,2,1,0,1,34\r\n") << "nothing may be written";
 }

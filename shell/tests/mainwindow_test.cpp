@@ -18,6 +18,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
+
 using namespace ttt;
 
 class MainWindowTest : public QObject
@@ -44,6 +47,8 @@ private slots:
     void spacePressesTheFocusedPictureButton_data();
     void fileProblemsAreToldInOneSentence_data();
     void fileProblemsAreToldInOneSentence();
+    void fileTroublesAreWordedAsTheLabWordsThem_data();
+    void fileTroublesAreWordedAsTheLabWordsThem();
     void spacePressesTheFocusedPictureButton();
     void doubleClickOnAFreeSquareIsOneMove();
     void sessionEndSavesWithoutFarewell();
@@ -334,27 +339,68 @@ void MainWindowTest::fileProblemsAreToldInOneSentence_data()
     const auto row = [](const char* name, Kind kind, const char* text) {
         QTest::newRow(name) << static_cast<int>(kind) << QString::fromUtf8(text);
     };
+    // The reason in brackets is a socket's, "it is a socket, not a regular file".
     row("none", Kind::None, "");
     row("unreadable", Kind::Unreadable,
-        "The settings file f.ttt could not be read (why), so the default settings are used.");
+        "The settings file f.ttt could not be read (it is a socket, not a regular file), so the "
+        "default settings are used.");
     row("not created", Kind::NotCreated,
-        "The settings file f.ttt could not be created (why), so the default settings are used.");
+        "The settings file f.ttt could not be created (it is a socket, not a regular file), so "
+        "the default settings are used.");
     row("partly read", Kind::PartlyRead,
         "Some settings in f.ttt could not be read, so their default values are used.");
-    row("not saved", Kind::NotSaved, "The settings could not be saved to f.ttt (why).");
+    row("not saved", Kind::NotSaved,
+        "The settings could not be saved to f.ttt (it is a socket, not a regular file).");
     row("unreadable, not saved", Kind::UnreadableNotSaved,
-        "The settings could not be saved to f.ttt (why): the file could not be read at start-up.");
+        "The settings could not be saved to f.ttt (it is a socket, not a regular file): the file "
+        "could not be read at start-up.");
     row("picture set not saved", Kind::PictureSetNotSaved,
-        "The picture set could not be saved to f.ttt (why).");
+        "The picture set could not be saved to f.ttt (it is a socket, not a regular file).");
 }
 
 void MainWindowTest::fileProblemsAreToldInOneSentence()
 {
     QFETCH(int, kind);
     QFETCH(QString, text);
+    const bool hasReason = kind != static_cast<int>(FileProblem::Kind::PartlyRead);
     const FileProblem problem{static_cast<FileProblem::Kind>(kind), "f.ttt",
-                              kind == static_cast<int>(FileProblem::Kind::PartlyRead) ? "" : "why"};
+                              hasReason ? FileTrouble{FileTrouble::Cause::Socket, 0, {}}
+                                        : FileTrouble{}};
     QCOMPARE(fileProblemText(problem), text);
+}
+
+void MainWindowTest::fileTroublesAreWordedAsTheLabWordsThem_data()
+{
+    using Cause = FileTrouble::Cause;
+    QTest::addColumn<int>("cause");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("linkTarget");
+    QTest::addColumn<QString>("text");
+    const auto row = [](const char* name, Cause cause, int error, const char* target,
+                        const QString& text) {
+        QTest::newRow(name) << static_cast<int>(cause) << error << QString::fromUtf8(target)
+                            << text;
+    };
+    // The system words its own errors, in whatever language the C library speaks.
+    row("system error", Cause::SystemError, EACCES, "", QString::fromLocal8Bit(strerror(EACCES)));
+    row("named pipe", Cause::NamedPipe, 0, "", "it is a named pipe, not a regular file");
+    row("socket", Cause::Socket, 0, "", "it is a socket, not a regular file");
+    row("device", Cause::Device, 0, "", "it is a device, not a regular file");
+    row("other kind", Cause::OtherKind, 0, "", "it is something else, not a regular file");
+    row("link into a missing folder", Cause::LinkIntoMissingFolder, 0, "/g%1/\u00E9.ttt",
+        QString::fromUtf8("it is a link to /g%1/\u00E9.ttt, in a folder that does not exist"));
+}
+
+void MainWindowTest::fileTroublesAreWordedAsTheLabWordsThem()
+{
+    QFETCH(int, cause);
+    QFETCH(int, error);
+    QFETCH(QString, linkTarget);
+    QFETCH(QString, text);
+    const FileTrouble trouble{static_cast<FileTrouble::Cause>(cause), error,
+                              linkTarget.toStdString()};
+    QCOMPARE(fileTroubleText(trouble), text);
+    QCOMPARE(QString::fromStdString(englishFileTroubleText(trouble)), text);
 }
 
 void MainWindowTest::doubleClickOnAFreeSquareIsOneMove()

@@ -110,7 +110,7 @@ void MonkeyTest::startWindow()
     connect(m_window->secondaryWindows(), &SecondaryWindows::pictureSetAccepted, this,
             [this] { m_watch.notePictureSetAccepted(); });
     const FileProblem problem = m_window->startUpFromSettingsFile();
-    QVERIFY2(!problem, problem.reason.c_str());
+    QVERIFY2(!problem, englishFileTroubleText(problem.trouble).c_str());
     m_window->show();
     m_window->greet();
     m_watch.attach(*m_window);

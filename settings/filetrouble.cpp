@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "filetrouble.h"
+
+#include <system_error>
+
+// The translation tools collect the sentences marked with this from the source; the game
+// looks them up when it shows them, and here they stay as they are.
+#define QT_TRANSLATE_NOOP(context, text) text
+
+namespace ttt {
+
+const char* fileTroubleSourceText(FileTrouble::Cause cause)
+{
+    using Cause = FileTrouble::Cause;
+    switch (cause) {
+    case Cause::None:
+    case Cause::SystemError:
+        return nullptr;
+    case Cause::NamedPipe:
+        return QT_TRANSLATE_NOOP("FileProblem", "it is a named pipe, not a regular file");
+    case Cause::Socket:
+        return QT_TRANSLATE_NOOP("FileProblem", "it is a socket, not a regular file");
+    case Cause::Device:
+        return QT_TRANSLATE_NOOP("FileProblem", "it is a device, not a regular file");
+    case Cause::OtherKind:
+        return QT_TRANSLATE_NOOP("FileProblem", "it is something else, not a regular file");
+    case Cause::LinkIntoMissingFolder:
+        return QT_TRANSLATE_NOOP("FileProblem",
+                                 "it is a link to %1, in a folder that does not exist");
+    }
+    return nullptr;
+}
+
+std::string englishFileTroubleText(const FileTrouble& trouble)
+{
+    if (!trouble)
+        return {};
+    const char* source = fileTroubleSourceText(trouble.cause);
+    if (source == nullptr)
+        return std::generic_category().message(trouble.error); // e.g. "Permission denied"
+    std::string text = source;
+    if (const std::size_t at = text.find("%1"); at != std::string::npos)
+        text.replace(at, 2, trouble.linkTarget.string());
+    return text;
+}
+
+} // namespace ttt

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace ttt {
+
+// Why a settings file could not be read or written, as facts; the program words them for
+// the player. A default-made trouble is no trouble.
+struct FileTrouble
+{
+    enum class Cause {
+        None,
+        SystemError, // the system refused; error holds its error number
+        // The name leads to something other than a plain file, which is left alone. A
+        // folder is none of these: the system has words for it (EISDIR).
+        NamedPipe,
+        Socket,
+        Device,
+        OtherKind,
+        LinkIntoMissingFolder, // a link leads into a folder that does not exist: linkTarget
+    };
+
+    Cause cause = Cause::None;
+    int error = 0;                    // the errno of a SystemError
+    std::filesystem::path linkTarget; // where a LinkIntoMissingFolder leads
+
+    explicit operator bool() const { return cause != Cause::None; }
+    bool operator==(const FileTrouble&) const = default;
+};
+
+// The system refused with this error number.
+inline FileTrouble systemTrouble(int errorNumber)
+{
+    return {FileTrouble::Cause::SystemError, errorNumber, {}};
+}
+
+// The English sentence for a cause the system does not word itself, as the source text the
+// game translates in the "FileProblem" context; "%1" stands for the link's target. Null for
+// None and SystemError.
+const char* fileTroubleSourceText(FileTrouble::Cause cause);
+
+// The trouble in English, as the lab prints it: the system's own words for its error,
+// else the sentence above with the link's target put in; empty for no trouble.
+std::string englishFileTroubleText(const FileTrouble& trouble);
+
+} // namespace ttt
