@@ -34,6 +34,11 @@ GameMenus GameMenus::build(QMenuBar* bar)
     // Shows the reason an item is unavailable; items without a tooltip show none.
     file->setToolTipsVisible(true);
     m.newGame = addItem(file, layout::newGameAction, QObject::tr("&New Game"));
+    // The menu shows the game's own key for a new game. The game hears the key itself,
+    // wherever the focus is, so the shortcut is only shown: it applies to the menu bar
+    // having the focus, which it never has.
+    m.newGame->setShortcut(QKeySequence(Qt::Key_P));
+    m.newGame->setShortcutContext(Qt::WidgetShortcut);
     m.clearScore = addItem(file, layout::clearScoreAction, QObject::tr("&Clear Score"));
     m.allOnTop = addItem(file, layout::allOnTopAction, QObject::tr("Al&ways on Top"), true);
     m.taskbar = addItem(file, layout::taskbarAction, QObject::tr("&Taskbar"), true);

@@ -3,6 +3,7 @@
 
 #include "shell/art/artwork.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace ttt {
@@ -11,6 +12,7 @@ CardView::CardView(const Artwork& art, int index, QWidget* parent)
     : QWidget(parent), m_art(art), m_index(index)
 {
     setFixedSize(sizeHint());
+    setCursor(Qt::PointingHandCursor);
 }
 
 QSize CardView::sizeHint() const
@@ -22,6 +24,12 @@ void CardView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_art.card(m_index, devicePixelRatioF()));
+}
+
+void CardView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
 }
 
 } // namespace ttt

@@ -7,7 +7,8 @@ namespace ttt {
 
 class Artwork;
 
-// One cell picture of the graphics chooser, painted at the screen's scale.
+// One cell picture of the graphics chooser, painted at the screen's scale. A click
+// on it picks its set.
 class CardView : public QWidget
 {
     Q_OBJECT
@@ -17,8 +18,12 @@ public:
 
     QSize sizeHint() const override;
 
+signals:
+    void clicked();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     const Artwork& m_art;

@@ -84,6 +84,11 @@ void GraphicsChooser::addCards(const Artwork& art)
         card->setAccessibleName(tr("Set %1: %2").arg(set).arg(kindName(kind)));
         card->move(fromTwips(blockLeft + static_cast<int>(kind) * RowPitch),
                    fromTwips(rowTop(set, 5400)));
+        // A click on a picture does what a click on its set's option does.
+        connect(card, &CardView::clicked, this, [this, set] {
+            option(set)->setFocus(Qt::MouseFocusReason);
+            option(set)->click();
+        });
     }
 }
 

@@ -53,6 +53,7 @@ private slots:
     void doubleClickOnAFreeSquareIsOneMove();
     void sessionEndSavesWithoutFarewell();
     void sessionEndCutsTheFarewellShort();
+    void menuShowsTheNewGameKeyWithoutTakingIt();
 
 private:
     QAction* action(const char* name) const
@@ -454,6 +455,24 @@ void MainWindowTest::sessionEndCutsTheFarewellShort()
     QTest::qWait(10);
     m_window->endSession();
     QCOMPARE(finished.count(), 1);
+}
+
+void MainWindowTest::menuShowsTheNewGameKeyWithoutTakingIt()
+{
+    startWith({3, 1, 2, 0, 1, 0, 16});
+    QAction* newGame = action(layout::newGameAction);
+    QCOMPARE(newGame->text(), QStringLiteral("&New Game"));
+    QCOMPARE(newGame->shortcut(), QKeySequence(Qt::Key_P));
+    QSignalSpy triggered(newGame, &QAction::triggered);
+    for (QWidget* focus : {static_cast<QWidget*>(m_window->board()),
+                           static_cast<QWidget*>(radio(layout::difficultyOptions[0].name))}) {
+        focus->setFocus();
+        clickCell(5);
+        QTest::keyClick(focus, Qt::Key_P);
+        QCOMPARE(boardText(), QStringLiteral("........."));
+        QVERIFY(m_window->game().match().isPlaying());
+    }
+    QCOMPARE(triggered.count(), 0); // the game heard the key, not the menu
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -130,14 +130,18 @@ void SecondaryWindowsTest::chooserOkChangesTheSetAndStopsTheGame_data()
 {
     QTest::addColumn<int>("option");
     QTest::addColumn<int>("firstPicture");
-    QTest::newRow("Option 1") << 1 << 1;
-    QTest::newRow("Option 12") << 12 << 34;
+    QTest::addColumn<int>("pictureClicked"); // 0: the option itself is clicked
+    QTest::newRow("Option 1") << 1 << 1 << 0;
+    QTest::newRow("Option 12") << 12 << 34 << 0;
+    QTest::newRow("set 9's O picture") << 9 << 25 << 27;
+    QTest::newRow("set 2's empty picture") << 2 << 4 << 4;
 }
 
 void SecondaryWindowsTest::chooserOkChangesTheSetAndStopsTheGame()
 {
     QFETCH(int, option);
     QFETCH(int, firstPicture);
+    QFETCH(int, pictureClicked);
     writeFile("options.ttt", "3,1,2,0,1,0,16\r\n");
     start();
     QTest::keyClick(m_window->board(), Qt::Key_P);
@@ -147,9 +151,15 @@ void SecondaryWindowsTest::chooserOkChangesTheSetAndStopsTheGame()
     QVERIFY(!m_window->isEnabled());
     QVERIFY(child<QRadioButton>(chooser(), layout::numberedName(layout::setOptionPrefix, 6))
                 ->isChecked()); // the set in use
-    QTest::mouseClick(
-        child<QRadioButton>(chooser(), layout::numberedName(layout::setOptionPrefix, option)),
-        Qt::LeftButton);
+    auto* optionButton =
+        child<QRadioButton>(chooser(), layout::numberedName(layout::setOptionPrefix, option));
+    QWidget* clicked =
+        pictureClicked == 0
+            ? optionButton
+            : child<QWidget>(chooser(), layout::numberedName(layout::cardPrefix, pictureClicked));
+    QTest::mouseClick(clicked, Qt::LeftButton);
+    QVERIFY(optionButton->isChecked());
+    QCOMPARE(chooser()->focusWidget(), optionButton);
     QTest::mouseClick(child(chooser(), layout::okButton), Qt::LeftButton);
     QVERIFY(!chooser()->isVisible());
     QVERIFY(m_window->isEnabled());
