@@ -167,6 +167,61 @@ def double_click_one_move(name):
             game.close()
 
 
+def halved(shot, rect):
+    """The rect of a screenshot at half size, each pixel the mean of four."""
+    width, _, pixels = shot
+    x, y, w, h = rect
+    out = bytearray()
+    for row in range(0, h - 1, 2):
+        top = 3 * ((y + row) * width + x)
+        below = top + 3 * width
+        for column in range(0, w - 1, 2):
+            at = 3 * column
+            for channel in range(3):
+                out.append((pixels[top + at + channel] + pixels[top + at + 3 + channel] +
+                            pixels[below + at + channel] + pixels[below + at + 3 + channel]) // 4)
+    return bytes(out)
+
+
+def window_grows_as_one_drawing(name):
+    """The window manager may make the window larger, never smaller than at first;
+    at twice the size the play area looks as at first, twice as large."""
+    with Desktop(scratch_folder(name)) as desktop:
+        game = Game(desktop)
+        try:
+            desktop.key("p", "5")
+            first = settled_geometry(desktop, game.window)
+            hints = desktop.prop(game.window, "WM_NORMAL_HINTS")
+            print(f"first size {first[2]}x{first[3]}; {hints}")
+            check(f"minimum size: {first[2]} by {first[3]}" in hints,
+                  "the window's minimum size is not its first size")
+            check("maximum size" not in hints, "the window has a maximum size")
+            menu_bar = first[3] - 374
+            origin = 0, menu_bar
+            time.sleep(0.5)  # let the refused-move flash or any repaint pass
+            small = desktop.screenshot(game.window)
+            desktop.x("xdotool", "windowsize", "--sync", str(game.window), str(2 * 354),
+                      str(2 * 374 + menu_bar))
+            grown = settled_geometry(desktop, game.window)
+            print(f"resized to {grown[2]}x{grown[3]}")
+            check(grown[2:] == (708, 748 + menu_bar), "the window manager did not resize it")
+            time.sleep(0.5)
+            large = desktop.screenshot(game.window)
+            before = crop(small, (origin[0], origin[1], 354, 374))
+            after = halved(large, (0, menu_bar, 708, 748))
+            difference = sum(abs(a - b) for a, b in zip(before, after)) / len(before)
+            print(f"mean difference per channel between the first size and half of twice it: "
+                  f"{difference:.1f} of 255")
+            check(len(before) == len(after), "the play areas differ in size")
+            check(difference < 6, "the play area at twice the size is not the same drawing")
+            desktop.x("xdotool", "windowsize", "--sync", str(game.window), "200", "200")
+            shrunk = settled_geometry(desktop, game.window)
+            check(shrunk[2:] == first[2:], f"the window shrank to {shrunk[2]}x{shrunk[3]}")
+        finally:
+            game.close()
+
+
 if __name__ == "__main__":
     sys.exit(run_cases({f.__name__: f for f in (
-        secondary_windows_belong_to_main, always_on_top_keeps_window, double_click_one_move)}))
+        secondary_windows_belong_to_main, always_on_top_keeps_window, double_click_one_move,
+        window_grows_as_one_drawing)}))
