@@ -41,6 +41,7 @@ depends=$(field Depends)
 for library in libqt6widgets6 libqt6svg6 libpulse0 libc6; do
     grep -q "\b$library\b" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
+[ "$(field Recommends)" = qt6-translations-l10n ] || fail "Recommends is '$(field Recommends)'"
 grep -qw md5sums <<<"$info" || fail "no md5sums in the control archive"
 
 # --- Files in their places -----------------------------------------------------------
