@@ -108,10 +108,32 @@ class TranslationsTest : public QObject
     Q_OBJECT
 
 private slots:
+    void firstKnownLanguageWins_data();
+    void firstKnownLanguageWins();
     void desktopLanguageIsFollowed();
     void everyLanguage_data();
     void everyLanguage();
 };
+
+void TranslationsTest::firstKnownLanguageWins_data()
+{
+    QTest::addColumn<QStringList>("preferred");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("region") << QStringList{"de-AT", "de"} << QStringLiteral("de");
+    QTest::newRow("underscore") << QStringList{"fr_CA"} << QStringLiteral("fr");
+    QTest::newRow("unshipped first") << QStringList{"it-IT", "es-419"} << QStringLiteral("es");
+    QTest::newRow("English first") << QStringList{"en-GB", "de-DE"} << QString();
+    QTest::newRow("C") << QStringList{"C"} << QString();
+    QTest::newRow("none shipped") << QStringList{"pt-BR", "ja"} << QString();
+    QTest::newRow("empty") << QStringList{} << QString();
+}
+
+void TranslationsTest::firstKnownLanguageWins()
+{
+    QFETCH(QStringList, preferred);
+    QFETCH(QString, chosen);
+    QCOMPARE(i18n::chosenLanguage(preferred), chosen);
+}
 
 // Run by the suite under LANG=C, en_US and LANGUAGE=de (TTT_EXPECTED_LANGUAGE).
 void TranslationsTest::desktopLanguageIsFollowed()
