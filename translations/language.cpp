@@ -54,7 +54,8 @@ Translation::Translation(const QStringList& preferred) : m_language(chosenLangua
         return;
     m_game = gameTranslation(m_language);
     m_qt = qtTranslation(m_language);
-    for (QTranslator* translator : {m_game.get(), m_qt.get()}) {
+    // The last one installed is asked first: the game's own words win.
+    for (QTranslator* translator : {m_qt.get(), m_game.get()}) {
         if (translator)
             QCoreApplication::installTranslator(translator);
     }

@@ -203,11 +203,12 @@ void TranslationsTest::everyLanguage_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<Qt::LayoutDirection>("direction");
-    QTest::newRow("en") << QString() << Qt::LeftToRight;
-    for (const QString& language : i18n::shippedLanguages())
-        QTest::newRow(qPrintable(language)) << language << Qt::LeftToRight;
-    QTest::newRow("en right-to-left") << QString() << Qt::RightToLeft;
-    QTest::newRow("fr right-to-left") << QStringLiteral("fr") << Qt::RightToLeft;
+    for (const QString& language : QStringList{QString()} + i18n::shippedLanguages()) {
+        const QString name = language.isEmpty() ? QStringLiteral("en") : language;
+        QTest::newRow(qPrintable(name)) << language << Qt::LeftToRight;
+        QTest::newRow(qPrintable(name + QStringLiteral(" right-to-left")))
+            << language << Qt::RightToLeft;
+    }
 }
 
 void TranslationsTest::everyLanguage()
