@@ -12,8 +12,10 @@
 #include "shell/gamestyle.h"
 #include "shell/mainwindow.h"
 #include "shell/platformchoice.h"
+#include "translations/language.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QSessionManager>
 #include <QTimer>
 
@@ -96,6 +98,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     displayCheck.reset();
     setUpApplication();
+    // The desktop's language, before any text is made; in English nothing is loaded.
+    const ttt::i18n::Translation translation(QLocale::system().uiLanguages());
     fonts.finish();
 
     ttt::ClockRandom random;

@@ -2,7 +2,10 @@
 // tictactoe-lab: shows and measures, from the command line, what the game's
 // computer opponent does and what the game reads from a settings file.
 #include "quoting.h"
+#include "translations/language.h"
 #include "verbs.h"
+
+#include <QLocale>
 
 #include <cstring>
 #include <iostream>
@@ -10,7 +13,8 @@
 
 namespace {
 
-constexpr std::string_view usage =
+constexpr char usage[] = QT_TRANSLATE_NOOP(
+    "tictactoe-lab",
     "usage: tictactoe-lab VERB ARGS\n"
     "  choose LEVEL BOARD    the square each draw 1..9 becomes under the level's rules\n"
     "  reply LEVEL BOARD     exact chance of the computer's reply landing on each square\n"
@@ -22,7 +26,7 @@ constexpr std::string_view usage =
     "  --help, --version     this text; the program's version\n"
     "LEVEL is 1 (Easy) to 4 (Unbeatable). BOARD is nine characters for squares 1..9\n"
     "(square 1 is the bottom-left cell, 7 the top-left), each '.', 'X' or 'O'.\n"
-    "Bad arguments: one line on standard error, exit status 2.\n";
+    "Bad arguments: one line on standard error, exit status 2.\n");
 
 struct Verb
 {
@@ -42,7 +46,9 @@ constexpr Verb verbs[] = {
 int main(int argc, char** argv)
 {
     if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::cout << usage;
+        // In the desktop's language; in English, the text above as it stands.
+        std::cout << ttt::i18n::translated("tictactoe-lab", usage, QLocale::system().uiLanguages())
+                         .toStdString();
         return 0;
     }
     if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {

@@ -41,6 +41,7 @@ depends=$(field Depends)
 for library in libqt6widgets6 libqt6svg6 libpulse0 libc6; do
     grep -q "\b$library\b" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
+[ "$(field Recommends)" = qt6-translations-l10n ] || fail "Recommends is '$(field Recommends)'"
 grep -qw md5sums <<<"$info" || fail "no md5sums in the control archive"
 
 # --- Files in their places -----------------------------------------------------------
@@ -100,7 +101,8 @@ export DISPLAY
 mkdir "$scratch/cwd" "$scratch/home"
 # A fresh working directory, so the sounds can only come from the package; no sound
 # server answers, so nothing is heard, but the plugin still has to load.
-(cd "$scratch/cwd" && HOME=$scratch/home QT_QPA_PLATFORM=xcb \
+# In English, whatever the desktop's language: the window is found by its caption.
+(cd "$scratch/cwd" && HOME=$scratch/home QT_QPA_PLATFORM=xcb LANGUAGE=en \
     PULSE_SERVER=unix:/nonexistent/ttt-no-server \
     exec "$scratch/root/usr/games/tictactoe" >"$scratch/stdout" 2>"$scratch/stderr") &
 game_pid=$!

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
+#include "translations/language.h"
+
 #include <QCommandLineParser>
+#include <QLocale>
 
 namespace ttt {
 
@@ -27,16 +30,17 @@ const char* const qtOptionsWithValue[] = {
 };
 const char* const qtSwitches[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
-constexpr char helpText[] = "Usage: tictactoe [options]\n"
-                            "Tic Tac Toe for one player against the computer, or two players.\n"
-                            "\n"
-                            "Options:\n"
-                            "  -h, --help     Show this help and exit.\n"
-                            "  -v, --version  Show the version and exit.\n"
-                            "\n"
-                            "Qt's standard options, such as -platform and -reverse, are also"
-                            " accepted.\n"
-                            "The settings are kept in \"options.ttt\" in the working folder.\n";
+constexpr char helpText[] = QT_TRANSLATE_NOOP(
+    "CommandLine", "Usage: tictactoe [options]\n"
+                   "Tic Tac Toe for one player against the computer, or two players.\n"
+                   "\n"
+                   "Options:\n"
+                   "  -h, --help     Show this help and exit.\n"
+                   "  -v, --version  Show the version and exit.\n"
+                   "\n"
+                   "Qt's standard options, such as -platform and -reverse, are also"
+                   " accepted.\n"
+                   "The settings are kept in \"options.ttt\" in the working folder.\n");
 
 } // namespace
 
@@ -62,7 +66,8 @@ CommandLineRequest readCommandLine(const QStringList& arguments)
                 QStringLiteral("tictactoe: unexpected argument '%1' (try --help)")
                     .arg(parser.positionalArguments().constFirst().simplified())};
     if (parser.isSet(help))
-        return {CommandLineRequest::Action::ShowHelp, QString::fromLatin1(helpText)};
+        return {CommandLineRequest::Action::ShowHelp,
+                i18n::translated("CommandLine", helpText, QLocale::system().uiLanguages())};
     if (parser.isSet(version))
         return {CommandLineRequest::Action::ShowVersion,
                 QStringLiteral("tictactoe " TTT_VERSION "\n")};

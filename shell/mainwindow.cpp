@@ -118,7 +118,7 @@ MainWindow::MainWindow(RandomSource& random, CueSink& cues, const Artwork& artwo
       m_onTopAvailable(keepsWindowsOnTop(QGuiApplication::platformName()))
 {
     setObjectName(QLatin1String(layout::mainWindow));
-    setWindowTitle(QStringLiteral("Vemo's Tic Tac Toe "));
+    setWindowTitle(tr("Vemo's Tic Tac Toe "));
     buildWindow();
     m_windows = new SecondaryWindows(this, m_artwork);
     m_tray = new TrayIcon(this);

@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a file includes a header of a layer above its own. The layers, lowest
-# first: core; opponent, results, settings; game; the shell with the pictures of
-# assets; app and perf on top. The lab stands beside the game on the layers below it.
+# first: core and the translations; opponent, results, settings; game; the shell with
+# the pictures of assets; app and perf on top. The lab stands beside the game on the
+# layers below it.
 # The tests of assets check the sound files through the shell's own reader. Only
 # root-relative includes name a layer ("game/match.h"); other folders in an include
 # are a layer's own subfolders.
@@ -10,17 +11,18 @@
 cmake_minimum_required(VERSION 3.25)
 
 set(below_core "")
+set(below_translations "")
 set(below_opponent core)
 set(below_results core)
 set(below_settings core)
 set(below_assets core)
 set(below_assets_tests core shell)
 set(below_game core opponent results settings)
-set(below_lab core opponent results settings)
-set(below_shell core opponent results settings game assets)
+set(below_lab core opponent results settings translations)
+set(below_shell core opponent results settings game assets translations)
 set(below_app ${below_shell} shell)
 set(below_perf ${below_shell} shell)
-set(layers core opponent results settings assets game lab shell app perf)
+set(layers core translations opponent results settings assets game lab shell app perf)
 
 set(violations 0)
 foreach(layer IN LISTS layers)

@@ -1,0 +1,251 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The real main window in each language the game ships: the desktop's language is
+// followed, English stays exactly as written, every menu keeps one access key per
+// item, and no caption is cut off by the window's fixed layout.
+#include "shell/windowlayout.h"
+#include "translations/language.h"
+#include "windowtestbench.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QStyleOptionGroupBox>
+#include <QTest>
+#include <QTranslator>
+
+using namespace ttt;
+
+namespace {
+
+// The access key of a caption ("E&xit" gives 'x'), or a null character.
+QChar accessKey(const QString& caption)
+{
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&'))
+            continue;
+        if (caption[i + 1] != QLatin1Char('&'))
+            return caption[i + 1].toLower();
+        ++i;
+    }
+    return {};
+}
+
+// "The access key of each caption in `actions` is its own", or the captions that
+// share one.
+QStringList sharedKeys(const QList<QAction*>& actions)
+{
+    QMap<QChar, QString> owners;
+    QStringList shared;
+    for (QAction* action : actions) {
+        const QChar key = accessKey(action->text());
+        if (key.isNull() || !action->isVisible())
+            continue;
+        if (owners.contains(key))
+            shared << owners[key] + QStringLiteral(" / ") + action->text();
+        owners[key] = action->text();
+    }
+    return shared;
+}
+
+// Each caption of the window's controls that does not fit its rectangle.
+QStringList clippedCaptions(const QWidget* area)
+{
+    QStringList clipped;
+    const auto report = [&clipped](const QWidget* widget, const QString& text, int need, int room) {
+        if (need > room)
+            clipped << QStringLiteral("%1 \"%2\": %3 px in %4")
+                           .arg(widget->objectName(), text)
+                           .arg(need)
+                           .arg(room);
+    };
+    for (const QRadioButton* button : area->findChildren<QRadioButton*>()) {
+        const QFontMetrics metrics(button->font());
+        const QStyle* style = button->style();
+        const int mark = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) +
+                         style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button);
+        report(button, button->text(), mark + metrics.horizontalAdvance(button->text()),
+               button->width());
+        report(button, button->text(), metrics.height(), button->height());
+    }
+    for (const QGroupBox* box : area->findChildren<QGroupBox*>()) {
+        // Where the style draws the title: it must lie inside the frame's top edge.
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.text = box->title();
+        option.textAlignment = box->alignment();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect title = box->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                         QStyle::SC_GroupBoxLabel, box);
+        const int margin = box->isRightToLeft() ? box->width() - 1 - title.right() : title.left();
+        report(box, box->title(),
+               margin + QFontMetrics(box->font()).horizontalAdvance(box->title()) + margin,
+               box->width());
+    }
+    for (const QLabel* label : area->findChildren<QLabel*>()) {
+        if (label->text().isEmpty())
+            continue;
+        const QFontMetrics metrics(label->font());
+        report(label, label->text(), metrics.horizontalAdvance(label->text()),
+               label->contentsRect().width());
+    }
+    return clipped;
+}
+
+void expectNone(const QStringList& faults)
+{
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+}
+
+} // namespace
+
+class TranslationsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstKnownLanguageWins_data();
+    void firstKnownLanguageWins();
+    void desktopLanguageIsFollowed();
+    void everyLanguage_data();
+    void everyLanguage();
+};
+
+void TranslationsTest::firstKnownLanguageWins_data()
+{
+    QTest::addColumn<QStringList>("preferred");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("region") << QStringList{"de-AT", "de"} << QStringLiteral("de");
+    QTest::newRow("underscore") << QStringList{"fr_CA"} << QStringLiteral("fr");
+    QTest::newRow("unshipped first") << QStringList{"it-IT", "es-419"} << QStringLiteral("es");
+    QTest::newRow("English first") << QStringList{"en-GB", "de-DE"} << QString();
+    QTest::newRow("C") << QStringList{"C"} << QString();
+    QTest::newRow("none shipped") << QStringList{"pt-BR", "ja"} << QString();
+    QTest::newRow("empty") << QStringList{} << QString();
+}
+
+void TranslationsTest::firstKnownLanguageWins()
+{
+    QFETCH(QStringList, preferred);
+    QFETCH(QString, chosen);
+    QCOMPARE(i18n::chosenLanguage(preferred), chosen);
+}
+
+// Run by the suite under LANG=C, en_US and LANGUAGE=de (TTT_EXPECTED_LANGUAGE).
+void TranslationsTest::desktopLanguageIsFollowed()
+{
+    const QString expected = qEnvironmentVariable("TTT_EXPECTED_LANGUAGE");
+    const i18n::Translation translation(QLocale::system().uiLanguages());
+    QCOMPARE(translation.language(), expected);
+    test::WindowTestBench bench;
+    if (!expected.isEmpty()) {
+        QCOMPARE(bench.window->windowTitle(), QStringLiteral("Vemos Tic Tac Toe "));
+        return;
+    }
+    // English: no translator at all, and every caption as the game has always had it.
+    QVERIFY(QCoreApplication::translate("QObject", "&File") == QStringLiteral("&File"));
+    QCOMPARE(bench.window->windowTitle(), QStringLiteral("Vemo's Tic Tac Toe "));
+    const QList<QPair<const char*, const char*>> captions = {
+        {layout::newGameAction, "&New Game"},
+        {layout::clearScoreAction, "&Clear Score"},
+        {layout::allOnTopAction, "Al&ways on Top"},
+        {layout::taskbarAction, "&Taskbar"},
+        {layout::exitAction, "E&xit"},
+        {layout::levelActions[0], "&Easy"},
+        {layout::levelActions[1], "&Meduim"},
+        {layout::levelActions[2], "&Hard"},
+        {layout::levelActions[3], "&Unbeatable"},
+        {layout::graphicsAction, "&Graphics"},
+        {layout::xFirstAction, "X Goes First"},
+        {layout::oFirstAction, "O Goes First"},
+        {layout::onePlayerAction, "&One Player"},
+        {layout::twoPlayerAction, "&Two Player"},
+        {layout::soundsAction, "&Sounds"},
+        {layout::tipsAction, "&Tips"},
+        {layout::aboutAction, "&About Tic Tac Toe"},
+    };
+    for (const auto& [name, caption] : captions)
+        QCOMPARE(bench.window->findChild<QAction*>(QLatin1String(name))->text(),
+                 QLatin1String(caption));
+    const QList<QPair<const char*, const char*>> menus = {
+        {layout::fileMenu, "&File"},
+        {layout::difficultyMenu, "&Difficulty"},
+        {layout::optionsMenu, "&Options"},
+        {layout::helpMenu, "&Help"},
+        {layout::firstMoveMenu, "&First Move"},
+        {layout::playersMenu, "&Number of Players"},
+    };
+    for (const auto& [name, caption] : menus)
+        QCOMPARE(bench.window->findChild<QMenu*>(QLatin1String(name))->title(),
+                 QLatin1String(caption));
+    const QList<QPair<const char*, const char*>> controls = {
+        {layout::playersPanel.name, "Players"},
+        {layout::scorePanel.name, "Score"},
+        {layout::firstMovePanel.name, "First Move"},
+        {layout::difficultyPanel.name, "Difficulty"},
+    };
+    for (const auto& [name, caption] : controls)
+        QCOMPARE(bench.window->findChild<QGroupBox*>(QLatin1String(name))->title(),
+                 QLatin1String(caption));
+    const char* const levels[] = {"Easy", "Meduim", "Hard", "Unbeat"};
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(
+            bench.window->findChild<QRadioButton*>(QLatin1String(layout::difficultyOptions[i].name))
+                ->text(),
+            QLatin1String(levels[i]));
+}
+
+void TranslationsTest::everyLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<Qt::LayoutDirection>("direction");
+    for (const QString& language : QStringList{QString()} + i18n::shippedLanguages()) {
+        const QString name = language.isEmpty() ? QStringLiteral("en") : language;
+        QTest::newRow(qPrintable(name)) << language << Qt::LeftToRight;
+        QTest::newRow(qPrintable(name + QStringLiteral(" right-to-left")))
+            << language << Qt::RightToLeft;
+    }
+}
+
+void TranslationsTest::everyLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(Qt::LayoutDirection, direction);
+    std::unique_ptr<QTranslator> translator = i18n::gameTranslation(language);
+    QCOMPARE(translator != nullptr, !language.isEmpty());
+    if (translator)
+        QCoreApplication::installTranslator(translator.get());
+    QGuiApplication::setLayoutDirection(direction);
+    test::WindowTestBench bench;
+    bench.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(bench.window.get()));
+
+    QMenuBar* bar = bench.window->menuBar();
+    expectNone(sharedKeys(bar->actions()));
+    // The game's six menus (the bar's own overflow menu has no name).
+    QList<QMenu*> menus = bar->findChildren<QMenu*>();
+    menus.removeIf([](const QMenu* menu) { return menu->objectName().isEmpty(); });
+    QCOMPARE(menus.size(), 6);
+    for (const QMenu* menu : menus) {
+        QVERIFY2(!accessKey(menu->title()).isNull(), qPrintable(menu->title()));
+        expectNone(sharedKeys(menu->actions()));
+    }
+    // The scoring switch names the other action once turned: its second caption too.
+    bench.window->findChild<QAction*>(QLatin1String(layout::scoringAction))->trigger();
+    const auto* options = bench.window->findChild<QMenu*>(QLatin1String(layout::optionsMenu));
+    expectNone(sharedKeys(options->actions()));
+
+    const QWidget* area = bench.window->findChild<QWidget*>(QLatin1String(layout::clientArea));
+    expectNone(clippedCaptions(area));
+
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    if (translator)
+        QCoreApplication::removeTranslator(translator.get());
+}
+
+QTEST_MAIN(TranslationsTest)
+#include "translations_test.moc"

@@ -1,0 +1,427 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!-- SPDX-License-Identifier: GPL-3.0-or-later -->
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: tictactoe [options]
+Tic Tac Toe for one player against the computer, or two players.
+
+Options:
+  -h, --help     Show this help and exit.
+  -v, --version  Show the version and exit.
+
+Qt&apos;s standard options, such as -platform and -reverse, are also accepted.
+The settings are kept in &quot;options.ttt&quot; in the working folder.
+</source>
+        <translation>Uso: tictactoe [opciones]
+Tic Tac Toe para un jugador contra el ordenador, o para dos jugadores.
+
+Opciones:
+  -h, --help     Muestra esta ayuda y sale.
+  -v, --version  Muestra la versión y sale.
+
+También se aceptan las opciones estándar de Qt, como -platform y -reverse.
+Los ajustes se guardan en &quot;options.ttt&quot; en la carpeta de trabajo.
+</translation>
+    </message>
+</context>
+<context>
+    <name>FileProblem</name>
+    <message>
+        <source>The settings file %1 could not be read (%2), so the default settings are used.</source>
+        <translation>No se pudo leer el archivo de ajustes %1 (%2); se usan los ajustes por defecto.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be created (%2), so the default settings are used.</source>
+        <translation>No se pudo crear el archivo de ajustes %1 (%2); se usan los ajustes por defecto.</translation>
+    </message>
+    <message>
+        <source>Some settings in %1 could not be read, so their default values are used.</source>
+        <translation>Algunos ajustes de %1 no se pudieron leer; se usan sus valores por defecto.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1 (%2).</source>
+        <translation>No se pudieron guardar los ajustes en %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1 (%2): the file could not be read at start-up.</source>
+        <translation>No se pudieron guardar los ajustes en %1 (%2): el archivo no se pudo leer al arrancar.</translation>
+    </message>
+    <message>
+        <source>The picture set could not be saved to %1 (%2).</source>
+        <translation>No se pudo guardar el juego de imágenes en %1 (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>bottom left</source>
+        <translation>abajo a la izquierda</translation>
+    </message>
+    <message>
+        <source>bottom middle</source>
+        <translation>abajo en el centro</translation>
+    </message>
+    <message>
+        <source>bottom right</source>
+        <translation>abajo a la derecha</translation>
+    </message>
+    <message>
+        <source>middle left</source>
+        <translation>en medio a la izquierda</translation>
+    </message>
+    <message>
+        <source>centre</source>
+        <translation>en el centro</translation>
+    </message>
+    <message>
+        <source>middle right</source>
+        <translation>en medio a la derecha</translation>
+    </message>
+    <message>
+        <source>top left</source>
+        <translation>arriba a la izquierda</translation>
+    </message>
+    <message>
+        <source>top middle</source>
+        <translation>arriba en el centro</translation>
+    </message>
+    <message>
+        <source>top right</source>
+        <translation>arriba a la derecha</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Score</source>
+        <translation>&amp;Borrar marcador</translation>
+    </message>
+    <message>
+        <source>Al&amp;ways on Top</source>
+        <translation>&amp;Siempre encima</translation>
+    </message>
+    <message>
+        <source>&amp;Taskbar</source>
+        <translation>Barra de &amp;tareas</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sa&amp;lir</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty</source>
+        <translation>&amp;Dificultad</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Fácil</translation>
+    </message>
+    <message>
+        <source>&amp;Meduim</source>
+        <translation>&amp;Medio</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>D&amp;ifícil</translation>
+    </message>
+    <message>
+        <source>&amp;Unbeatable</source>
+        <translation>Im&amp;batible</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Graphics</source>
+        <translation>&amp;Gráficos</translation>
+    </message>
+    <message>
+        <source>&amp;First Move</source>
+        <translation>&amp;Primera jugada</translation>
+    </message>
+    <message>
+        <source>X Goes First</source>
+        <translation>Empieza X</translation>
+    </message>
+    <message>
+        <source>O Goes First</source>
+        <translation>Empieza O</translation>
+    </message>
+    <message>
+        <source>&amp;Number of Players</source>
+        <translation>&amp;Número de jugadores</translation>
+    </message>
+    <message>
+        <source>&amp;One Player</source>
+        <translation>&amp;Un jugador</translation>
+    </message>
+    <message>
+        <source>&amp;Two Player</source>
+        <translation>&amp;Dos jugadores</translation>
+    </message>
+    <message>
+        <source>&amp;Turn Scoring Off</source>
+        <translation>No contar &amp;tanteo</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds</source>
+        <translation>&amp;Sonidos</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Tips</source>
+        <translation>&amp;Consejos</translation>
+    </message>
+    <message>
+        <source>&amp;About Tic Tac Toe</source>
+        <translation>&amp;Acerca de Tic Tac Toe</translation>
+    </message>
+    <message>
+        <source>&amp;Turn Scoring On</source>
+        <translation>Contar &amp;tanteo</translation>
+    </message>
+</context>
+<context>
+    <name>tictactoe-lab</name>
+    <message>
+        <source>usage: tictactoe-lab VERB ARGS
+  choose LEVEL BOARD    the square each draw 1..9 becomes under the level&apos;s rules
+  reply LEVEL BOARD     exact chance of the computer&apos;s reply landing on each square
+  strength              exact win/draw/loss table for every level and opening side:
+                        first=O means the computer opens; opponent=best always takes
+                        the highest chance to win (then the lowest chance to lose,
+                        then the lowest square), opponent=random moves uniformly
+  settings FILE         the seven settings the game would load from FILE
+  --help, --version     this text; the program&apos;s version
+LEVEL is 1 (Easy) to 4 (Unbeatable). BOARD is nine characters for squares 1..9
+(square 1 is the bottom-left cell, 7 the top-left), each &apos;.&apos;, &apos;X&apos; or &apos;O&apos;.
+Bad arguments: one line on standard error, exit status 2.
+</source>
+        <translation>uso: tictactoe-lab VERBO ARGUMENTOS
+  choose LEVEL BOARD    la casilla que da cada sorteo 1..9 con las reglas del nivel
+  reply LEVEL BOARD     probabilidad exacta de que el ordenador responda en cada casilla
+  strength              victorias, empates y derrotas exactos por nivel y por quién abre:
+                        first=O: abre el ordenador; opponent=best elige siempre
+                        la mayor probabilidad de ganar (luego la menor de perder,
+                        luego la casilla más baja), opponent=random juega al azar
+  settings FILE         los siete ajustes que el juego cargaría de FILE
+  --help, --version     este texto; la versión del programa
+LEVEL va de 1 (Fácil) a 4 (Imbatible). BOARD son nueve caracteres para las casillas 1..9
+(la casilla 1 es la de abajo a la izquierda; la 7, la de arriba), cada una &apos;.&apos;, &apos;X&apos; u &apos;O&apos;.
+Argumentos incorrectos: una línea en la salida de error, código de salida 2.
+</translation>
+    </message>
+</context>
+<context>
+    <name>ttt::AboutWindow</name>
+    <message>
+        <source>About Tic Tac Toe</source>
+        <translation>Acerca de Tic Tac Toe</translation>
+    </message>
+    <message>
+        <source>Free software: share and change it under the GNU General Public License, version 3 or later</source>
+        <translation>Software libre: compártalo y modifíquelo bajo la GNU General Public License, versión 3 o posterior</translation>
+    </message>
+    <message>
+        <source>Thank you</source>
+        <translation>Gracias</translation>
+    </message>
+</context>
+<context>
+    <name>ttt::BoardWidget</name>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 9 play the squares as on a numeric keypad</source>
+        <translation>Las teclas 1 a 9 juegan las casillas como en el teclado numérico</translation>
+    </message>
+</context>
+<context>
+    <name>ttt::GraphicsChooser</name>
+    <message>
+        <source>empty cell</source>
+        <translation>casilla vacía</translation>
+    </message>
+    <message>
+        <source>X and O Graphics</source>
+        <translation>Gráficos de X y O</translation>
+    </message>
+    <message>
+        <source>Set %1: %2</source>
+        <translation>Juego %1: %2</translation>
+    </message>
+    <message>
+        <source>Option %1</source>
+        <translation>Opción %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>ttt::MainWindow</name>
+    <message>
+        <source>Square %1, %2</source>
+        <translation>Casilla %1, %2</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>Vemo&apos;s Tic Tac Toe </source>
+        <translation>Tic Tac Toe de Vemo </translation>
+    </message>
+    <message>
+        <source>This desktop does not let programs keep their window on top</source>
+        <translation>Este escritorio no deja a los programas mantener su ventana encima</translation>
+    </message>
+    <message>
+        <source>Tic Tac Toe</source>
+        <translation>Tic Tac Toe</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>First Move</source>
+        <translation>Empieza</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Meduim</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Unbeat</source>
+        <translation>Imbat.</translation>
+    </message>
+    <message>
+        <source>Unbeatable</source>
+        <translation>Imbatible</translation>
+    </message>
+    <message>
+        <source>No result yet</source>
+        <translation>Aún sin resultado</translation>
+    </message>
+    <message>
+        <source>X wins</source>
+        <translation>Gana X</translation>
+    </message>
+    <message>
+        <source>O wins</source>
+        <translation>Gana O</translation>
+    </message>
+    <message>
+        <source>No winner</source>
+        <translation>Empate</translation>
+    </message>
+    <message>
+        <source>Start a new game</source>
+        <translation>Empezar una partida nueva</translation>
+    </message>
+</context>
+<context>
+    <name>ttt::ScorePanel</name>
+    <message>
+        <source>Score</source>
+        <translation>Tanteo</translation>
+    </message>
+    <message>
+        <source>No winner</source>
+        <translation>Empate</translation>
+    </message>
+    <message>
+        <source>X wins: %1</source>
+        <translation>Victorias de X: %1</translation>
+    </message>
+    <message>
+        <source>X wins: not counted</source>
+        <translation>Victorias de X: sin contar</translation>
+    </message>
+    <message>
+        <source>O wins: %1</source>
+        <translation>Victorias de O: %1</translation>
+    </message>
+    <message>
+        <source>O wins: not counted</source>
+        <translation>Victorias de O: sin contar</translation>
+    </message>
+    <message>
+        <source>No winner: %1</source>
+        <translation>Empates: %1</translation>
+    </message>
+    <message>
+        <source>No winner: not counted</source>
+        <translation>Empates: sin contar</translation>
+    </message>
+</context>
+<context>
+    <name>ttt::TipsWindow</name>
+    <message>
+        <source>Tips - Tic Tac Toe</source>
+        <translation>Consejos - Tic Tac Toe</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>ttt::TrayIcon</name>
+    <message>
+        <source>Tic Tac Toe</source>
+        <translation>Tic Tac Toe</translation>
+    </message>
+</context>
+</TS>
