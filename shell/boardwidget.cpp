@@ -25,6 +25,12 @@ BoardWidget::BoardWidget(const Artwork& artwork, QWidget* parent)
         connect(cell, &CellView::clicked, this, &BoardWidget::cellClicked);
         m_cells[square - 1] = cell;
     }
+    // Tab walks the squares as they are read, the top row first.
+    QWidget* previous = this;
+    for (Square square : {7, 8, 9, 4, 5, 6, 1, 2, 3}) {
+        setTabOrder(previous, cell(square));
+        previous = cell(square);
+    }
 }
 
 void BoardWidget::paintEvent(QPaintEvent*)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
 
+#include "accessibility/gameaccessibility.h"
 #include "art/artwork.h"
 #include "boardwidget.h"
 #include "cellview.h"
@@ -93,12 +94,20 @@ int buttonIndex(std::optional<Mark> mover)
     return !mover ? -1 : *mover == Mark::O ? 1 : 0;
 }
 
+// Gives the board the keys, unless a square reached by Tab has them already.
+void focusBoard(BoardWidget* board, Qt::FocusReason reason)
+{
+    if (!board->isAncestorOf(board->window()->focusWidget()))
+        board->setFocus(reason);
+}
+
 } // namespace
 
 MainWindow::MainWindow(RandomSource& random, CueSink& cues, const Artwork& artwork, QWidget* parent)
     : QMainWindow(parent), m_game(random, cues), m_artwork(artwork),
       m_onTopAvailable(keepsWindowsOnTop(QGuiApplication::platformName()))
 {
+    installGameAccessibility();
     setObjectName(QLatin1String(layout::mainWindow));
     setWindowTitle(QStringLiteral("Vemo's Tic Tac Toe "));
     buildWindow();
@@ -331,7 +340,7 @@ void MainWindow::warn(const FileProblem& problem)
 
 void MainWindow::playSquare(int square)
 {
-    m_board->setFocus(Qt::MouseFocusReason);
+    focusBoard(m_board, Qt::MouseFocusReason);
     m_game.clickSquare(square);
     render();
 }
@@ -355,7 +364,7 @@ bool MainWindow::handleKey(QKeyEvent* event)
         emit quitNowRequested();
         return true;
     case Game::KeyResult::Handled:
-        m_board->setFocus(Qt::OtherFocusReason);
+        focusBoard(m_board, Qt::OtherFocusReason);
         render();
         return true;
     case Game::KeyResult::Ignored:
@@ -443,7 +452,7 @@ void MainWindow::renderCells()
         CellView* cell = m_board->cell(square);
         const Mark shown = m_game.shownMark(square);
         cell->setCard(m_game.options().pictureSet.picture(shown));
-        cell->setAccessibleName(squareName(square) + QStringLiteral(", ") + markName(shown));
+        setSpokenName(cell, squareName(square) + QStringLiteral(", ") + markName(shown));
         cell->setCursor(cursor);
     }
 }
@@ -464,10 +473,10 @@ void MainWindow::renderResult()
     };
     const Shown& shown = results[static_cast<int>(m_game.match().outcome())];
     m_result->setPicture(shown.picture);
-    m_result->setAccessibleName(tr(shown.name));
+    setSpokenName(m_result, tr(shown.name));
     const bool idle = !m_game.match().isPlaying();
     m_newGamePointer->setText(idle ? QStringLiteral("^") : QString());
-    m_newGamePointer->setAccessibleName(idle ? tr("Start a new game") : QString());
+    setSpokenName(m_newGamePointer, idle ? tr("Start a new game") : QString());
 }
 
 void MainWindow::renderMenus()
