@@ -163,22 +163,20 @@ def action_names(node):
             for i in range(Atspi.Action.get_n_actions(node))]
 
 
-def find(root, wanted_role, name, exact=True):
+def find(root, wanted_role, name):
     """The one control below root of this role and name, or None."""
-    matches = [node for node in descendants(root) if role(node) == wanted_role and
-               (node.get_name() == name if exact else node.get_name().startswith(name))]
+    matches = [node for node in descendants(root)
+               if role(node) == wanted_role and node.get_name() == name]
     check(len(matches) <= 1, f"{len(matches)} controls are a {wanted_role} named {name!r}")
     return matches[0] if matches else None
 
 
-def press(node, *names):
-    """Does the node's press action (or the first of names it offers)."""
+def press(node):
+    """Does the node's press action, as a screen reader's "click" does."""
     offered = action_names(node)
-    for name in names + ("press", "Press", "click"):
-        if name in offered:
-            Atspi.Action.do_action(node, offered.index(name))
-            return
-    raise Failure(f"{role(node)} {node.get_name()!r} offers no press action, only {offered}")
+    check("Press" in offered, f"{role(node)} {node.get_name()!r} offers no press action, "
+          f"only {offered}")
+    Atspi.Action.do_action(node, offered.index("Press"))
 
 
 class Listener:
@@ -191,12 +189,18 @@ class Listener:
             self._listener.register(kind)
 
     def _heard(self, event):
-        self.events.append((event.type, event.source))
+        self.events.append((event.type, event.source, event.detail1))
 
     def renamed(self, since):
         """The objects announced as renamed from event number since on."""
-        return [source for kind, source in self.events[since:]
+        return [source for kind, source, _ in self.events[since:]
                 if kind == "object:property-change:accessible-name"]
+
+    def changed(self, since, state):
+        """The objects announced with state switched on (1) or off (0), from event
+        number since on."""
+        return [(source, value) for kind, source, value in self.events[since:]
+                if kind == f"object:state-changed:{state}"]
 
 
 class ScreenReader:
@@ -275,8 +279,8 @@ class ScreenReader:
 
     def play(self, square, done):
         """Presses a square and waits until done(marks) holds for the board; checks
-        that exactly the squares that changed were announced, each once with its
-        new name. Returns the squares that changed."""
+        that exactly the squares whose names changed were announced, each once.
+        Returns the squares that changed."""
         self.settle()
         before = self.board_names()
         since = len(self.listener.events)
@@ -334,6 +338,8 @@ def play_whole_games(name):
             for square, node in reader.squares.items():
                 check(has_state(node, Atspi.StateType.FOCUSABLE), f"square {square} cannot "
                       "take the focus")
+                key = Atspi.Action.get_key_binding(node, action_names(node).index("Press"))
+                check(key == str(square), f"square {square} is played by the key {key!r}")
 
             # One player against Easy, always on the first free square in reading
             # order; the computer's answer is read from the board.
@@ -394,10 +400,14 @@ def secondary_windows(name):
             check_controls(reader.main)
             for item, button in (("About Tic Tac Toe", "Thank you"), ("Tips", "OK"),
                                  ("Graphics", "Cancel")):
+                since = len(reader.listener.events)
                 window = reader.open_window(item)
                 print(f"{item}: {role(window)} {window.get_name()!r}, "
                       f"{window.get_description()!r}")
                 check(role(window) == "dialog", f"{item} opens a {role(window)}, not a dialog")
+                # The main window takes no input meanwhile, and says so.
+                wait(f"the board to be announced unavailable under {item}", lambda: (
+                    reader.squares[5], 0) in reader.listener.changed(since, "sensitive"))
                 check(not has_state(reader.squares[5], Atspi.StateType.SENSITIVE),
                       f"the board takes moves while {item} is open")
                 check(window.get_name(), f"the window of {item!r} has no name")
