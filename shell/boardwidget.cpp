@@ -7,6 +7,7 @@
 #include "shell/windowlayout.h"
 #include "winninglines.h"
 
+#include <QApplication>
 #include <QPainter>
 
 #include <cmath>
@@ -31,6 +32,17 @@ BoardWidget::BoardWidget(const Artwork& artwork, QWidget* parent)
     m_winningLines = new WinningLines(this);
     m_winningLines->setGeometry(layout::board.rect().translated(-layout::board.rect().topLeft()));
     m_winningLines->hide();
+    // The squares' numbers help while the keys reach the board: the board or one of
+    // its squares has the focus.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        showNumbers(now && (now == this || isAncestorOf(now)));
+    });
+    // Tab walks the squares as they are read, the top row first.
+    QWidget* previous = this;
+    for (Square square : {7, 8, 9, 4, 5, 6, 1, 2, 3}) {
+        setTabOrder(previous, cell(square));
+        previous = cell(square);
+    }
 }
 
 void BoardWidget::paintEvent(QPaintEvent*)
@@ -50,18 +62,6 @@ void BoardWidget::paintEvent(QPaintEvent*)
 void BoardWidget::mousePressEvent(QMouseEvent*)
 {
     setFocus(Qt::MouseFocusReason);
-}
-
-void BoardWidget::focusInEvent(QFocusEvent* event)
-{
-    QWidget::focusInEvent(event);
-    showNumbers(true);
-}
-
-void BoardWidget::focusOutEvent(QFocusEvent* event)
-{
-    QWidget::focusOutEvent(event);
-    showNumbers(false);
 }
 
 void BoardWidget::showNumbers(bool shown)

@@ -5,6 +5,7 @@
 #include "focusring.h"
 #include "shell/windowlayout.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -25,6 +26,8 @@ CellView::CellView(const Artwork& artwork, int square, QWidget* parent)
     : QWidget(parent), m_artwork(artwork), m_square(square)
 {
     setObjectName(layout::numberedName(layout::squarePrefix, square));
+    // Only Tab gives a square the focus: a click plays it and leaves the focus alone.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void CellView::setCard(int card)
@@ -138,6 +141,21 @@ void CellView::mouseReleaseEvent(QMouseEvent* event)
         return;
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked(m_square);
+}
+
+void CellView::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // A key held down plays once, as one press of the mouse does.
+        if (!event->isAutoRepeat())
+            press();
+        break;
+    default:
+        QWidget::keyPressEvent(event); // the digits and the game's keys go on to the board
+    }
 }
 
 } // namespace ttt

@@ -13,7 +13,8 @@ class Artwork;
 // One square of the board: shows a picture of the current set and reports clicks.
 // Over the picture it can show a soft ring (the computer's latest mark), a brief
 // flash (a refused move), the square's number (a hint for the digit keys) and the
-// focus ring.
+// focus ring. Tab reaches it, and Space or Enter plays it like a click; other keys
+// go on to the board.
 class CellView : public QWidget
 {
     Q_OBJECT
@@ -24,6 +25,9 @@ public:
     // The picture shown, numbered as PictureSet numbers them.
     void setCard(int card);
     QPixmap picture() const;
+    int square() const { return m_square; }
+    // Plays the square as a click does.
+    void press() { emit clicked(m_square); }
 
     void setMarkedAsLatest(bool marked);
     bool isMarkedAsLatest() const { return m_markedAsLatest; }
@@ -42,6 +46,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void paintLatestRing(QPainter& painter) const;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
 
+#include "accessibility/gameaccessibility.h"
 #include "art/artwork.h"
 #include "boardwidget.h"
 #include "cellview.h"
@@ -111,12 +112,20 @@ int buttonIndex(std::optional<Mark> mover)
     return !mover ? -1 : *mover == Mark::O ? 1 : 0;
 }
 
+// Gives the board the keys, unless a square reached by Tab has them already.
+void focusBoard(BoardWidget* board, Qt::FocusReason reason)
+{
+    if (!board->isAncestorOf(board->window()->focusWidget()))
+        board->setFocus(reason);
+}
+
 } // namespace
 
 MainWindow::MainWindow(RandomSource& random, CueSink& cues, const Artwork& artwork, QWidget* parent)
     : QMainWindow(parent), m_game(random, cues), m_artwork(artwork),
       m_onTopAvailable(keepsWindowsOnTop(QGuiApplication::platformName()))
 {
+    installGameAccessibility();
     setObjectName(QLatin1String(layout::mainWindow));
     setWindowTitle(tr("Vemo's Tic Tac Toe "));
     buildWindow();
@@ -361,7 +370,7 @@ void MainWindow::warn(const FileProblem& problem)
 
 void MainWindow::playSquare(int square)
 {
-    m_board->setFocus(Qt::MouseFocusReason);
+    focusBoard(m_board, Qt::MouseFocusReason);
     showRefusal(m_game.clickSquare(square));
     render();
 }
@@ -392,7 +401,7 @@ bool MainWindow::handleKey(QKeyEvent* event)
         emit quitNowRequested();
         return true;
     case Game::KeyResult::Kind::Handled:
-        m_board->setFocus(Qt::OtherFocusReason);
+        focusBoard(m_board, Qt::OtherFocusReason);
         showRefusal(result.move);
         render();
         return true;
@@ -486,7 +495,7 @@ void MainWindow::renderCells()
         cell->setCard(m_game.options().pictureSet.picture(shown));
         cell->setEmpty(shown == Mark::Free);
         cell->setMarkedAsLatest(latest == square && shown != Mark::Free);
-        cell->setAccessibleName(squareName(square) + QStringLiteral(", ") + markName(shown));
+        setSpokenName(cell, squareName(square) + QStringLiteral(", ") + markName(shown));
         cell->setCursor(cursor);
     }
     m_board->winningLines()->setLines(linesOf(shownBoard, match.outcome()));
@@ -508,7 +517,7 @@ void MainWindow::renderResult()
     };
     const Shown& shown = results[static_cast<int>(m_game.match().outcome())];
     m_result->setPicture(shown.picture);
-    m_result->setAccessibleName(tr(shown.name));
+    setSpokenName(m_result, tr(shown.name));
     const QString status = statusText(m_game.match(), m_game.options().players);
     m_status->setText(status);
     m_status->setVisible(!status.isEmpty());
@@ -518,7 +527,7 @@ void MainWindow::renderResult()
         m_board->setAccessibleDescription(description);
     const bool idle = !m_game.match().isPlaying();
     m_newGamePointer->setText(idle ? QStringLiteral("^") : QString());
-    m_newGamePointer->setAccessibleName(idle ? tr("Start a new game") : QString());
+    setSpokenName(m_newGamePointer, idle ? tr("Start a new game") : QString());
 }
 
 void MainWindow::renderMenus()

@@ -21,6 +21,11 @@ void TipsWindow::setUpWindow()
     setWindowTitle(tr("Tips - Tic Tac Toe"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(fromTwips(4500), fromTwips(3000));
+    // The tips are drawn into the picture; screen readers read them from here.
+    setAccessibleDescription(tr("Keys 1 to 9 play the squares, laid out like the number keypad. "
+                                "P or space starts a new game. Take the centre square early. "
+                                "Block two in a row at once. Fork: make two threats at once. "
+                                "S quits at once, unsaved."));
 }
 
 void TipsWindow::addButton()

@@ -5,8 +5,9 @@
 
 namespace ttt {
 
-// The Tips window: a picture with the tips drawn in and an OK button. It
-// deletes itself when closed; a new one is made for every opening.
+// The Tips window: a picture with the tips drawn in (and given as its accessible
+// description, for screen readers) and an OK button. It deletes itself when
+// closed; a new one is made for every opening.
 class TipsWindow : public PictureWindow
 {
     Q_OBJECT

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "assets/assetpaths.h"
 #include "shell/art/artwork.h"
 #include "shell/dialogs/tipswindow.h"
 #include "shell/windowlayout.h"
 
+#include <QFile>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -17,6 +20,7 @@ class TestTipsWindow : public QObject
 
 private slots:
     void layout();
+    void readsWhatThePictureShows();
     void closesAndDeletesItself_data();
     void closesAndDeletesItself();
 
@@ -34,6 +38,27 @@ void TestTipsWindow::layout()
     QVERIFY(ok);
     QCOMPARE(ok->text(), QStringLiteral("OK"));
     QCOMPARE(ok->geometry(), QRect(232, 24, 33, 25));
+}
+
+void TestTipsWindow::readsWhatThePictureShows()
+{
+    // Every line drawn in the picture, its heading aside, is in the text a screen
+    // reader reads, so the two cannot drift apart.
+    QFile picture(ttt::assets::picturePath(QStringLiteral("tips")));
+    QVERIFY(picture.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(picture.readAll());
+    const TipsWindow tips(m_art);
+    const QString description = tips.accessibleDescription();
+    int lines = 0;
+    for (const auto& match :
+         QRegularExpression(QStringLiteral("<text[^>]*>([^<]+)</text>")).globalMatch(svg)) {
+        const QString line = match.captured(1).trimmed();
+        if (line == QLatin1String("Tips"))
+            continue;
+        ++lines;
+        QVERIFY2(description.contains(line), qPrintable(line));
+    }
+    QCOMPARE(lines, 7);
 }
 
 void TestTipsWindow::closesAndDeletesItself_data()

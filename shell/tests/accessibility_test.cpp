@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a screen reader is given: the squares as buttons it can press, and the
+// board, the pictures and the secondary windows in their roles. What reaches a
+// screen reader over the desktop's accessibility bus, the announcements among
+// it, is tested on the installed game (tests/e2e/accessibility.py).
+#include "core/boardtext.h"
+#include "shell/boardwidget.h"
+#include "shell/cellview.h"
+#include "shell/secondarywindows.h"
+#include "shell/windowlayout.h"
+#include "windowtestbench.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QTest>
+
+#include <memory>
+
+using namespace ttt;
+
+class AccessibilityTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void roles_data();
+    void roles();
+    void squaresArePressedByActionAndKeys();
+    void tabWalksTheSquaresAsTheyAreRead();
+
+private:
+    CellView* cell(int square) const { return m_bench->window->board()->cell(square); }
+    QAccessibleActionInterface* actions(int square) const
+    {
+        return QAccessible::queryAccessibleInterface(cell(square))->actionInterface();
+    }
+    QString boardText() const
+    {
+        return QString::fromStdString(ttt::boardText(m_bench->window->game().match().board()));
+    }
+
+    std::unique_ptr<test::WindowTestBench> m_bench;
+};
+
+void AccessibilityTest::init()
+{
+    m_bench = std::make_unique<test::WindowTestBench>();
+    MainWindow& window = *m_bench->window;
+    SettingsRecord twoPlayers;
+    twoPlayers.players = 2;
+    window.startUp(twoPlayers);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+void AccessibilityTest::cleanup()
+{
+    m_bench.reset();
+}
+
+void AccessibilityTest::roles_data()
+{
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::newRow("square") << "square" << QAccessible::Button;
+    QTest::newRow("board") << "board" << QAccessible::Grouping;
+    QTest::newRow("outcome") << layout::resultPicture.name << QAccessible::Graphic;
+    QTest::newRow("About") << layout::aboutWindow << QAccessible::Dialog;
+    QTest::newRow("Tips") << layout::tipsWindow << QAccessible::Dialog;
+    QTest::newRow("chooser") << layout::graphicsChooser << QAccessible::Dialog;
+}
+
+void AccessibilityTest::roles()
+{
+    QFETCH(QString, widget);
+    QFETCH(QAccessible::Role, role);
+    SecondaryWindows& windows = *m_bench->window->secondaryWindows();
+    QWidget* shown = widget == QLatin1String("square") ? cell(5)
+                     : widget == QLatin1String("board")
+                         ? m_bench->window->board()
+                         : m_bench->window->findChild<QWidget*>(widget);
+    if (widget == QLatin1String(layout::aboutWindow))
+        windows.openAbout();
+    else if (widget == QLatin1String(layout::tipsWindow))
+        windows.openTips();
+    else if (widget == QLatin1String(layout::graphicsChooser))
+        windows.openChooser(16);
+    if (!shown)
+        shown = test::secondaryWindow(qPrintable(widget));
+    QVERIFY(shown);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(shown);
+    QCOMPARE(face->role(), role);
+    QVERIFY(!face->text(QAccessible::Name).isEmpty());
+}
+
+void AccessibilityTest::squaresArePressedByActionAndKeys()
+{
+    QTest::keyClick(m_bench->window->board(), Qt::Key_P);
+
+    QAccessibleActionInterface* square5 = actions(5);
+    QVERIFY(QAccessible::queryAccessibleInterface(cell(5))->state().focusable);
+    QVERIFY(square5->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    QCOMPARE(square5->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
+             QStringList{QStringLiteral("5")});
+    square5->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(boardText(), QStringLiteral("....X...."));
+    QCOMPARE(cell(5)->accessibleName(), QStringLiteral("Square 5, centre, X"));
+
+    // Space on a square reached by Tab plays it, and the digits still play theirs;
+    // the focus stays on the square.
+    cell(7)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(cell(7), Qt::Key_Space);
+    QCOMPARE(boardText(), QStringLiteral("....X.O.."));
+    QTest::keyClick(cell(7), Qt::Key_3);
+    QCOMPARE(boardText(), QStringLiteral("..X.X.O.."));
+    QTest::keyClick(cell(7), Qt::Key_Return);
+    QCOMPARE(boardText(), QStringLiteral("..X.X.O..")); // taken: no move
+    QCOMPARE(QApplication::focusWidget(), cell(7));
+
+    // While a secondary window is open the main window takes no moves.
+    m_bench->window->secondaryWindows()->openTips();
+    actions(1)->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(boardText(), QStringLiteral("..X.X.O.."));
+}
+
+void AccessibilityTest::tabWalksTheSquaresAsTheyAreRead()
+{
+    m_bench->window->board()->setFocus(Qt::OtherFocusReason);
+    for (int square : {7, 8, 9, 4, 5, 6, 1, 2, 3}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), cell(square));
+    }
+}
+
+QTEST_MAIN(AccessibilityTest)
+#include "accessibility_test.moc"
