@@ -5,7 +5,6 @@
 #include "cellview.h"
 #include "focusring.h"
 #include "shell/windowlayout.h"
-#include "winninglines.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -29,9 +28,6 @@ BoardWidget::BoardWidget(const Artwork& artwork, QWidget* parent)
         connect(cell, &CellView::clicked, this, &BoardWidget::cellClicked);
         m_cells[square - 1] = cell;
     }
-    m_winningLines = new WinningLines(this);
-    m_winningLines->setGeometry(layout::board.rect().translated(-layout::board.rect().topLeft()));
-    m_winningLines->hide();
     // The squares' numbers help while the keys reach the board: the board or one of
     // its squares has the focus.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
@@ -45,6 +41,12 @@ BoardWidget::BoardWidget(const Artwork& artwork, QWidget* parent)
     }
 }
 
+BoardWidget::~BoardWidget()
+{
+    // The squares go before the board does, and one of them may have the focus.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
+
 void BoardWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -55,8 +57,43 @@ void BoardWidget::paintEvent(QPaintEvent*)
     const QRect picture = rect().adjusted(edge, edge, -edge, -edge);
     painter.drawPixmap(
         picture, m_artwork.picture(Artwork::Picture::Board, picture.size(), devicePixelRatioF()));
+    paintWinningLines(painter, QPoint(0, 0));
     if (hasFocus())
         paintFocusRing(painter, rect());
+}
+
+void BoardWidget::setWinningLines(const std::vector<Line>& lines)
+{
+    if (lines == m_winningLines)
+        return;
+    m_winningLines = lines;
+    update();
+    for (CellView* cell : m_cells)
+        cell->update();
+}
+
+// A white stroke with round ends from just before the first square's centre to just
+// past the third's, over a faint dark one so it shows on pale pictures too.
+void BoardWidget::paintWinningLines(QPainter& painter, QPoint origin) const
+{
+    if (m_winningLines.empty())
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(-origin);
+    const qreal unit = width() / qreal(layout::board.rect().width());
+    const auto centre = [this](Square square) { return QRectF(cell(square)->geometry()).center(); };
+    for (const Line& line : m_winningLines) {
+        const QPointF from = centre(line[0]);
+        const QPointF to = centre(line[2]);
+        const QPointF reach = (to - from) * 0.22;
+        const QLineF stroke(from - reach, to + reach);
+        painter.setPen(QPen(QColor(0, 0, 40, 90), 9 * unit, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(stroke);
+        painter.setPen(QPen(QColor(255, 255, 255, 215), 5 * unit, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(stroke);
+    }
+    painter.restore();
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent*)

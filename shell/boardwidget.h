@@ -6,15 +6,18 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
+
+class QPainter;
 
 namespace ttt {
 
 class Artwork;
 class CellView;
-class WinningLines;
 
 // The board: nine cells in keypad layout (7 8 9 on top) on the board picture, and
-// the strokes of a won game over them. It takes the keyboard focus, so the digit
+// the strokes through the lines of a won game, drawn by the board between the
+// squares and by each square over its picture. It takes the keyboard focus, so the digit
 // keys reach the game; while it has it, the empty squares show their numbers.
 class BoardWidget : public QWidget
 {
@@ -22,9 +25,14 @@ class BoardWidget : public QWidget
 
 public:
     explicit BoardWidget(const Artwork& artwork, QWidget* parent = nullptr);
+    ~BoardWidget() override;
 
     CellView* cell(int square) const { return m_cells[square - 1]; }
-    WinningLines* winningLines() const { return m_winningLines; }
+
+    void setWinningLines(const std::vector<Line>& lines);
+    const std::vector<Line>& winningLines() const { return m_winningLines; }
+    // Draws the winning lines with `painter` on a widget at `origin` in the board.
+    void paintWinningLines(QPainter& painter, QPoint origin) const;
 
 signals:
     void cellClicked(int square);
@@ -38,7 +46,7 @@ private:
 
     const Artwork& m_artwork;
     std::array<CellView*, Board::squareCount> m_cells{};
-    WinningLines* m_winningLines = nullptr;
+    std::vector<Line> m_winningLines;
 };
 
 } // namespace ttt

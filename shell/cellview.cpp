@@ -2,6 +2,7 @@
 #include "cellview.h"
 
 #include "art/artwork.h"
+#include "boardwidget.h"
 #include "focusring.h"
 #include "shell/windowlayout.h"
 
@@ -90,6 +91,8 @@ void CellView::paintEvent(QPaintEvent*)
         paintLatestRing(painter);
     if (isNumberShown())
         paintNumber(painter);
+    if (const auto* board = qobject_cast<const BoardWidget*>(parentWidget()))
+        board->paintWinningLines(painter, pos());
     if (m_flashStepsLeft % 2 == 0 && m_flashStepsLeft > 0)
         painter.fillRect(rect(), QColor(255, 255, 255, 150));
     if (hasFocus())

@@ -20,7 +20,6 @@
 #include "shell/twips.h"
 #include "shell/windowlayout.h"
 #include "statustext.h"
-#include "winninglines.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -498,7 +497,7 @@ void MainWindow::renderCells()
         setSpokenName(cell, squareName(square) + QStringLiteral(", ") + markName(shown));
         cell->setCursor(cursor);
     }
-    m_board->winningLines()->setLines(linesOf(shownBoard, match.outcome()));
+    m_board->setWinningLines(linesOf(shownBoard, match.outcome()));
 }
 
 void MainWindow::renderResult()

@@ -53,6 +53,26 @@ Die Einstellungen stehen in &quot;options.ttt&quot; im Arbeitsordner.
         <source>The picture set could not be saved to %1 (%2).</source>
         <translation>Der Bildersatz konnte nicht in %1 gespeichert werden (%2).</translation>
     </message>
+    <message>
+        <source>it is a named pipe, not a regular file</source>
+        <translation>es ist eine benannte Pipe, keine normale Datei</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <translation>es ist ein Socket, keine normale Datei</translation>
+    </message>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <translation>es ist ein Gerät, keine normale Datei</translation>
+    </message>
+    <message>
+        <source>it is something else, not a regular file</source>
+        <translation>es ist etwas anderes, keine normale Datei</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, in a folder that does not exist</source>
+        <translation>es ist ein Verweis auf %1, in einem Ordner, den es nicht gibt</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -197,6 +217,25 @@ Die Einstellungen stehen in &quot;options.ttt&quot; im Arbeitsordner.
     </message>
 </context>
 <context>
+    <name>StatusLine</name>
+    <message>
+        <source>Your move</source>
+        <translation>Du bist am Zug</translation>
+    </message>
+    <message>
+        <source>X to move</source>
+        <translation>X ist am Zug</translation>
+    </message>
+    <message>
+        <source>O to move</source>
+        <translation>O ist am Zug</translation>
+    </message>
+    <message>
+        <source>Press P or the green button to play</source>
+        <translation>Spielen: P oder grüner Knopf</translation>
+    </message>
+</context>
+<context>
     <name>tictactoe-lab</name>
     <message>
         <source>usage: tictactoe-lab VERB ARGS
@@ -247,10 +286,6 @@ Falsche Argumente: eine Zeile auf der Standardfehlerausgabe, Exit-Status 2.
     <message>
         <source>Board</source>
         <translation>Spielfeld</translation>
-    </message>
-    <message>
-        <source>Keys 1 to 9 play the squares as on a numeric keypad</source>
-        <translation>Die Tasten 1 bis 9 spielen die Felder wie auf dem Ziffernblock</translation>
     </message>
 </context>
 <context>
@@ -415,6 +450,10 @@ Falsche Argumente: eine Zeile auf der Standardfehlerausgabe, Exit-Status 2.
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 9 play the squares, laid out like the number keypad. P or space starts a new game. Take the centre square early. Block two in a row at once. Fork: make two threats at once. S quits at once, unsaved.</source>
+        <translation>Die Tasten 1 bis 9 spielen die Felder, angeordnet wie der Ziffernblock. P oder Leertaste beginnt ein neues Spiel. Nimm früh das mittlere Feld. Blockiere zwei in einer Reihe sofort. Gabel: Mach zwei Drohungen auf einmal. S beendet sofort, ohne zu speichern.</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,26 @@ Los ajustes se guardan en &quot;options.ttt&quot; en la carpeta de trabajo.
         <source>The picture set could not be saved to %1 (%2).</source>
         <translation>No se pudo guardar el juego de imágenes en %1 (%2).</translation>
     </message>
+    <message>
+        <source>it is a named pipe, not a regular file</source>
+        <translation>es una tubería con nombre, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <translation>es un socket, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <translation>es un dispositivo, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is something else, not a regular file</source>
+        <translation>es otra cosa, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, in a folder that does not exist</source>
+        <translation>es un enlace a %1, en una carpeta que no existe</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -197,6 +217,25 @@ Los ajustes se guardan en &quot;options.ttt&quot; en la carpeta de trabajo.
     </message>
 </context>
 <context>
+    <name>StatusLine</name>
+    <message>
+        <source>Your move</source>
+        <translation>Te toca</translation>
+    </message>
+    <message>
+        <source>X to move</source>
+        <translation>Turno de X</translation>
+    </message>
+    <message>
+        <source>O to move</source>
+        <translation>Turno de O</translation>
+    </message>
+    <message>
+        <source>Press P or the green button to play</source>
+        <translation>Pulsa P o el botón verde para jugar</translation>
+    </message>
+</context>
+<context>
     <name>tictactoe-lab</name>
     <message>
         <source>usage: tictactoe-lab VERB ARGS
@@ -247,10 +286,6 @@ Argumentos incorrectos: una línea en la salida de error, código de salida 2.
     <message>
         <source>Board</source>
         <translation>Tablero</translation>
-    </message>
-    <message>
-        <source>Keys 1 to 9 play the squares as on a numeric keypad</source>
-        <translation>Las teclas 1 a 9 juegan las casillas como en el teclado numérico</translation>
     </message>
 </context>
 <context>
@@ -415,6 +450,10 @@ Argumentos incorrectos: una línea en la salida de error, código de salida 2.
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 9 play the squares, laid out like the number keypad. P or space starts a new game. Take the centre square early. Block two in a row at once. Fork: make two threats at once. S quits at once, unsaved.</source>
+        <translation>Las teclas 1 a 9 juegan las casillas, dispuestas como el teclado numérico. P o espacio empieza una partida nueva. Toma pronto la casilla central. Bloquea enseguida dos en línea. Horquilla: crea dos amenazas a la vez. S sale enseguida, sin guardar.</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,26 @@ Les réglages sont gardés dans &quot;options.ttt&quot; dans le dossier de trava
         <source>The picture set could not be saved to %1 (%2).</source>
         <translation>Le jeu d&apos;images n&apos;a pas pu être enregistré dans %1 (%2).</translation>
     </message>
+    <message>
+        <source>it is a named pipe, not a regular file</source>
+        <translation>c'est un tube nommé, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <translation>c'est un socket, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <translation>c'est un périphérique, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is something else, not a regular file</source>
+        <translation>c'est autre chose qu'un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, in a folder that does not exist</source>
+        <translation>c'est un lien vers %1, dans un dossier qui n'existe pas</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -197,6 +217,25 @@ Les réglages sont gardés dans &quot;options.ttt&quot; dans le dossier de trava
     </message>
 </context>
 <context>
+    <name>StatusLine</name>
+    <message>
+        <source>Your move</source>
+        <translation>À vous de jouer</translation>
+    </message>
+    <message>
+        <source>X to move</source>
+        <translation>Au tour de X</translation>
+    </message>
+    <message>
+        <source>O to move</source>
+        <translation>Au tour de O</translation>
+    </message>
+    <message>
+        <source>Press P or the green button to play</source>
+        <translation>Pour jouer : P ou le bouton vert</translation>
+    </message>
+</context>
+<context>
     <name>tictactoe-lab</name>
     <message>
         <source>usage: tictactoe-lab VERB ARGS
@@ -247,10 +286,6 @@ Arguments incorrects : une ligne sur la sortie d&apos;erreur, code de sortie 2.
     <message>
         <source>Board</source>
         <translation>Plateau</translation>
-    </message>
-    <message>
-        <source>Keys 1 to 9 play the squares as on a numeric keypad</source>
-        <translation>Les touches 1 à 9 jouent les cases comme sur le pavé numérique</translation>
     </message>
 </context>
 <context>
@@ -415,6 +450,10 @@ Arguments incorrects : une ligne sur la sortie d&apos;erreur, code de sortie 2.
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 9 play the squares, laid out like the number keypad. P or space starts a new game. Take the centre square early. Block two in a row at once. Fork: make two threats at once. S quits at once, unsaved.</source>
+        <translation>Les touches 1 à 9 jouent les cases, disposées comme le pavé numérique. P ou espace lance une nouvelle partie. Prenez tôt la case du centre. Bloquez aussitôt deux pions alignés. Fourchette : créez deux menaces à la fois. S quitte aussitôt, sans enregistrer.</translation>
     </message>
 </context>
 <context>

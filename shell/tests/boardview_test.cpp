@@ -7,7 +7,6 @@
 #include "shell/cellview.h"
 #include "shell/mainwindow.h"
 #include "shell/windowlayout.h"
-#include "shell/winninglines.h"
 #include "windowtestbench.h"
 
 #include <QLabel>
@@ -169,12 +168,11 @@ void BoardViewTest::winningLineIsDrawn()
     for (Square square : {line[0], elsewhere[0], line[1], elsewhere[1], line[2]})
         keys += QString::number(square);
     type(keys.left(keys.size() - 1));
-    QVERIFY(!m_window->board()->winningLines()->isVisible());
+    QVERIFY(m_window->board()->winningLines().empty());
     type(keys.right(1));
-    QCOMPARE(m_window->board()->winningLines()->lines(), std::vector<Line>{line});
-    QVERIFY(m_window->board()->winningLines()->isVisible());
+    QCOMPARE(m_window->board()->winningLines(), std::vector<Line>{line});
     type(QStringLiteral("p"));
-    QVERIFY(!m_window->board()->winningLines()->isVisible());
+    QVERIFY(m_window->board()->winningLines().empty());
 }
 
 void BoardViewTest::refusedSquareFlashes()
