@@ -44,7 +44,7 @@ void ScaledCanvas::takeDesign()
         m_design.push_back({widget, widget->geometry(), pointSize});
     }
     m_scale = 1.0;
-    applyScale();
+    m_origin = QPoint(0, 0);
 }
 
 qreal ScaledCanvas::scaleOf(const QWidget* widget)
@@ -66,20 +66,28 @@ void ScaledCanvas::applyScale()
 {
     if (m_design.empty())
         return;
-    m_scale =
+    const qreal scale =
         std::min(qreal(width()) / m_designSize.width(), qreal(height()) / m_designSize.height());
-    const QPoint origin((width() - scaled(m_designSize.width(), m_scale)) / 2,
-                        (height() - scaled(m_designSize.height(), m_scale)) / 2);
-    QFont canvasFont = font();
-    canvasFont.setPointSizeF(m_pointSize * m_scale);
-    setFont(canvasFont);
+    const QPoint origin((width() - scaled(m_designSize.width(), scale)) / 2,
+                        (height() - scaled(m_designSize.height(), scale)) / 2);
+    // At the first size, as drawn, there is nothing to do.
+    if (scale == m_scale && origin == m_origin)
+        return;
+    const bool newFonts = scale != m_scale;
+    m_scale = scale;
+    m_origin = origin;
+    if (newFonts) {
+        QFont canvasFont = font();
+        canvasFont.setPointSizeF(m_pointSize * m_scale);
+        setFont(canvasFont);
+    }
     for (const Placed& placed : m_design) {
         if (!placed.widget)
             continue;
         const bool onCanvas = placed.widget->parentWidget() == this;
         placed.widget->setGeometry(
             scaledRect(placed.rect, m_scale, onCanvas ? origin : QPoint(0, 0)));
-        if (placed.pointSize > 0) {
+        if (newFonts && placed.pointSize > 0) {
             QFont font = placed.widget->font();
             font.setPointSizeF(placed.pointSize * m_scale);
             placed.widget->setFont(font);

@@ -21,7 +21,8 @@ public:
     ScaledCanvas(QSize designSize, QWidget* parent = nullptr);
 
     // Takes the places and fonts of every control as they are now as the drawing at
-    // factor 1. Call it once, when the controls have been built.
+    // factor 1, shown from the top left corner. Call it once, when the controls have
+    // been built.
     void takeDesign();
     qreal scale() const { return m_scale; }
     // The factor of the canvas `widget` is drawn on, 1 outside any canvas.
@@ -46,6 +47,7 @@ private:
     std::vector<Placed> m_design;
     qreal m_pointSize = 0; // of the canvas's own font, which its controls inherit
     qreal m_scale = 1.0;
+    QPoint m_origin;
 };
 
 } // namespace ttt
