@@ -105,7 +105,8 @@ int main(int argc, char* argv[])
     ttt::ClockRandom random;
     ttt::CuePlayer cues;
     ttt::Artwork artwork;
-    ttt::MainWindow window(random, cues, artwork);
+    ttt::Game game(random, cues);
+    ttt::MainWindow window(game, artwork);
     ttt::EndSignals endSignals;
     connectEndings(app, window, endSignals);
 

@@ -58,7 +58,8 @@ int main(int argc, char* argv[])
     ClockRandom random;
     CuePlayer cues;
     Artwork artwork;
-    MainWindow window(random, cues, artwork);
+    Game game(random, cues);
+    MainWindow window(game, artwork);
     SettingsRecord settings; // one player, X first, Hard
     settings.soundOn = 0;    // the benchmark times the window, not the sound system
     window.startUp(settings);
@@ -84,7 +85,7 @@ int main(int argc, char* argv[])
         const bool painted = waitForPaint(watch);
         micros.push_back(double(timer.nsecsElapsed()) / 1000.0);
 
-        const Board& board = window.game().match().board();
+        const Board& board = game.match().board();
         if (!painted || board.at(square) != Mark::X || board.markCount() != 2) {
             std::fprintf(stderr, "click on square %d: painted %d, cell %d, %d marks\n", square,
                          int(painted), static_cast<int>(board.at(square)), board.markCount());

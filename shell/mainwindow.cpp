@@ -120,8 +120,8 @@ void focusBoard(BoardWidget* board, Qt::FocusReason reason)
 
 } // namespace
 
-MainWindow::MainWindow(RandomSource& random, CueSink& cues, const Artwork& artwork, QWidget* parent)
-    : QMainWindow(parent), m_game(random, cues), m_artwork(artwork),
+MainWindow::MainWindow(Game& game, const Artwork& artwork, QWidget* parent)
+    : QMainWindow(parent), m_game(game), m_artwork(artwork),
       m_onTopAvailable(keepsWindowsOnTop(QGuiApplication::platformName()))
 {
     installGameAccessibility();

@@ -34,8 +34,8 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    MainWindow(RandomSource& random, CueSink& cues, const Artwork& artwork,
-               QWidget* parent = nullptr);
+    // `game` and `artwork` must outlive the window.
+    MainWindow(Game& game, const Artwork& artwork, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Applies the saved settings silently; the window is then shown and greets.
@@ -45,9 +45,7 @@ public:
     FileProblem startUpFromSettingsFile();
     void greet();
 
-    const Game& game() const { return m_game; }
     BoardWidget* board() const { return m_board; }
-    SecondaryWindows* secondaryWindows() const { return m_windows; }
     // How long the farewell is given to be heard at exit, in milliseconds.
     void setFarewellHold(int milliseconds) { m_farewellHold = milliseconds; }
     // Tells the player about a file problem without holding up the game.
@@ -91,7 +89,7 @@ private:
     void renderMenus();
     void applyStayOnTop();
 
-    Game m_game;
+    Game& m_game;
     const Artwork& m_artwork;
     // Whether the window system can keep a window above all others (Wayland cannot).
     const bool m_onTopAvailable;

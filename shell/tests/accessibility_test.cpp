@@ -6,11 +6,11 @@
 #include "core/boardtext.h"
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
-#include "shell/secondarywindows.h"
 #include "shell/windowlayout.h"
 #include "windowtestbench.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QTest>
 
@@ -39,7 +39,7 @@ private:
     }
     QString boardText() const
     {
-        return QString::fromStdString(ttt::boardText(m_bench->window->game().match().board()));
+        return QString::fromStdString(ttt::boardText(m_bench->game().match().board()));
     }
 
     std::unique_ptr<test::WindowTestBench> m_bench;
@@ -77,17 +77,19 @@ void AccessibilityTest::roles()
 {
     QFETCH(QString, widget);
     QFETCH(QAccessible::Role, role);
-    SecondaryWindows& windows = *m_bench->window->secondaryWindows();
+    const auto open = [this](const char* action) {
+        m_bench->window->findChild<QAction*>(QLatin1String(action))->trigger();
+    };
     QWidget* shown = widget == QLatin1String("square") ? cell(5)
                      : widget == QLatin1String("board")
                          ? m_bench->window->board()
                          : m_bench->window->findChild<QWidget*>(widget);
     if (widget == QLatin1String(layout::aboutWindow))
-        windows.openAbout();
+        open(layout::aboutAction);
     else if (widget == QLatin1String(layout::tipsWindow))
-        windows.openTips();
+        open(layout::tipsAction);
     else if (widget == QLatin1String(layout::graphicsChooser))
-        windows.openChooser(16);
+        open(layout::graphicsAction);
     if (!shown)
         shown = test::secondaryWindow(qPrintable(widget));
     QVERIFY(shown);
@@ -121,7 +123,7 @@ void AccessibilityTest::squaresArePressedByActionAndKeys()
     QCOMPARE(QApplication::focusWidget(), cell(7));
 
     // While a secondary window is open the main window takes no moves.
-    m_bench->window->secondaryWindows()->openTips();
+    m_bench->window->findChild<QAction*>(QLatin1String(layout::tipsAction))->trigger();
     actions(1)->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(boardText(), QStringLiteral("..X.X.O.."));
 }

@@ -113,6 +113,7 @@ private:
     test::ScriptedRandom m_random;
     test::RecordingCues m_cues;
     Artwork m_artwork;
+    std::unique_ptr<Game> m_game;
     std::unique_ptr<MainWindow> m_window;
 };
 
@@ -144,7 +145,9 @@ void FaultsTest::cleanup()
 
 void FaultsTest::start(CueSink& cues)
 {
-    m_window = std::make_unique<MainWindow>(m_random, cues, m_artwork);
+    m_window.reset();
+    m_game = std::make_unique<Game>(m_random, cues);
+    m_window = std::make_unique<MainWindow>(*m_game, m_artwork);
     m_window->setFarewellHold(0);
 }
 
@@ -184,8 +187,8 @@ void FaultsTest::playAGame()
                       Qt::LeftButton);
     for (int square : {1, 7, 2, 8, 3})
         QTest::mouseClick(m_window->board()->cell(square), Qt::LeftButton);
-    QCOMPARE(m_window->game().match().board().at(3), Mark::X);
-    QVERIFY(!m_window->game().match().isPlaying());
+    QCOMPARE(m_game->match().board().at(3), Mark::X);
+    QVERIFY(!m_game->match().isPlaying());
     QCOMPARE(
         m_window->findChild<QWidget*>(QLatin1String(layout::resultPicture.name))->accessibleName(),
         QStringLiteral("X wins"));
@@ -202,7 +205,7 @@ void FaultsTest::chooseSet(int set)
     QTest::mouseClick(chooser->findChild<QWidget*>(QLatin1String(layout::okButton)),
                       Qt::LeftButton);
     QVERIFY(m_window->isEnabled());
-    QCOMPARE(m_window->game().options().pictureSet, PictureSet::numbered(set));
+    QCOMPARE(m_game->options().pictureSet, PictureSet::numbered(set));
 }
 
 // Exit by the menu; a message shown on the way out is read and closed, as the
@@ -232,7 +235,7 @@ void FaultsTest::readOnlyWorkingDirectory()
     QVERIFY(QFile::setPermissions(QDir::currentPath(), QFile::ReadOwner | QFile::ExeOwner));
     const QString atStart = startAndTakeMessage(m_cues);
     QVERIFY2(atStart.contains(QLatin1String("could not be created")), qPrintable(atStart));
-    QCOMPARE(m_window->game().options().level, Level::Hard); // the defaults
+    QCOMPARE(m_game->options().level, Level::Hard); // the defaults
     playAGame();
     chooseSet(2);
     const QString atChoice = takeMessage();
@@ -268,7 +271,7 @@ void FaultsTest::unreadableOptionsFile()
     QVERIFY(QFile::setPermissions(QStringLiteral("options.ttt"), {}));
     const QString atStart = startAndTakeMessage(m_cues);
     QVERIFY2(atStart.contains(QLatin1String("could not be read")), qPrintable(atStart));
-    QCOMPARE(m_window->game().options().level, Level::Hard); // the defaults
+    QCOMPARE(m_game->options().level, Level::Hard); // the defaults
     playAGame();
     const QString atExit = exitAndTakeMessage();
     QVERIFY2(atExit.startsWith(QLatin1String("The settings could not be saved")),
@@ -284,7 +287,7 @@ void FaultsTest::readOnlyOptionsFile()
     writeFile(QStringLiteral("options.ttt"), savedRecord);
     QVERIFY(QFile::setPermissions(QStringLiteral("options.ttt"), QFile::ReadOwner));
     QCOMPARE(startAndTakeMessage(m_cues), QString());
-    QCOMPARE(m_window->game().options().level, Level::Unbeatable); // the saved settings
+    QCOMPARE(m_game->options().level, Level::Unbeatable); // the saved settings
     m_window->findChild<QAction*>(QLatin1String(layout::levelActions[0]))->trigger();
     const QString atExit = exitAndTakeMessage();
     QVERIFY2(atExit.startsWith(QLatin1String("The settings could not be saved")),

@@ -81,7 +81,7 @@ private:
     }
     QString boardText() const
     {
-        return QString::fromStdString(ttt::boardText(m_window->game().match().board()));
+        return QString::fromStdString(ttt::boardText(m_bench->game().match().board()));
     }
 
     std::unique_ptr<test::WindowTestBench> m_bench;
@@ -161,7 +161,7 @@ void MainWindowTest::onePlayerGameByDigitKeys()
     QTest::keyClick(radio(layout::difficultyOptions[0].name), Qt::Key_Space);
     QCOMPARE(boardText(), QStringLiteral("........."));
     QTest::keyClick(radio(layout::difficultyOptions[0].name), Qt::Key_7);
-    QCOMPARE(m_window->game().match().board().at(7), Mark::X);
+    QCOMPARE(m_bench->game().match().board().at(7), Mark::X);
 }
 
 void MainWindowTest::keyS_quitsAtOnceWithoutSaving()
@@ -470,7 +470,7 @@ void MainWindowTest::menuShowsTheNewGameKeyWithoutTakingIt()
         clickCell(5);
         QTest::keyClick(focus, Qt::Key_P);
         QCOMPARE(boardText(), QStringLiteral("........."));
-        QVERIFY(m_window->game().match().isPlaying());
+        QVERIFY(m_bench->game().match().isPlaying());
     }
     QCOMPARE(triggered.count(), 0); // the game heard the key, not the menu
 }

@@ -8,10 +8,13 @@
 #include "monkey_watch.h"
 #include "results/tests/recordingcues.h"
 #include "shell/art/artwork.h"
+#include "shell/dialogs/graphicschooser.h"
 #include "shell/mainwindow.h"
-#include "shell/secondarywindows.h"
+#include "shell/windowlayout.h"
+#include "windowtestbench.h"
 
 #include <QFile>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -67,6 +70,7 @@ private slots:
 
 private:
     void startWindow();
+    void watchChooser();
     QString restartAfterExit();
     QString report(long event, const QString& broken) const;
 
@@ -77,7 +81,9 @@ private:
     test::RecordingCues m_cues;
     Artwork m_artwork;
     test::MonkeyWatch m_watch{m_artwork};
+    std::unique_ptr<Game> m_game;
     std::unique_ptr<MainWindow> m_window;
+    QPointer<GraphicsChooser> m_watchedChooser;
     std::deque<QString> m_recent;
     bool m_exited = false;
     bool m_quitNow = false;
@@ -103,17 +109,17 @@ void MonkeyTest::cleanupTestCase()
 
 void MonkeyTest::startWindow()
 {
-    m_window = std::make_unique<MainWindow>(*m_random, m_cues, m_artwork);
+    m_window.reset();
+    m_game = std::make_unique<Game>(*m_random, m_cues);
+    m_window = std::make_unique<MainWindow>(*m_game, m_artwork);
     m_window->setFarewellHold(0);
     connect(m_window.get(), &MainWindow::shutDownFinished, this, [this] { m_exited = true; });
     connect(m_window.get(), &MainWindow::quitNowRequested, this, [this] { m_quitNow = true; });
-    connect(m_window->secondaryWindows(), &SecondaryWindows::pictureSetAccepted, this,
-            [this] { m_watch.notePictureSetAccepted(); });
     const FileProblem problem = m_window->startUpFromSettingsFile();
     QVERIFY2(!problem, englishFileTroubleText(problem.trouble).c_str());
     m_window->show();
     m_window->greet();
-    m_watch.attach(*m_window);
+    m_watch.attach(*m_window, *m_game);
 }
 
 // A normal exit wrote what the menus showed; the next start brings it all back.
@@ -150,6 +156,18 @@ QString MonkeyTest::report(long event, const QString& broken) const
     return text;
 }
 
+// The chooser is made when first opened; from then on its OK is watched, as the
+// marks vanish from view when a set is accepted.
+void MonkeyTest::watchChooser()
+{
+    auto* chooser = test::secondaryWindow<GraphicsChooser>(layout::graphicsChooser);
+    if (!chooser || chooser == m_watchedChooser)
+        return;
+    m_watchedChooser = chooser;
+    connect(chooser, &GraphicsChooser::accepted, this,
+            [this] { m_watch.notePictureSetAccepted(); });
+}
+
 void MonkeyTest::stormKeepsEveryPromise()
 {
     m_seed = static_cast<unsigned>(
@@ -165,6 +183,7 @@ void MonkeyTest::stormKeepsEveryPromise()
         const test::StormEvent event = storm.next(*m_window);
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        watchChooser();
         m_recent.push_back(event.text);
         if (m_recent.size() > 25)
             m_recent.pop_front();

@@ -13,6 +13,7 @@
 namespace ttt {
 
 class Artwork;
+class Game;
 class MainWindow;
 
 namespace test {
@@ -27,7 +28,7 @@ public:
     explicit MonkeyWatch(const Artwork& artwork) : m_artwork(artwork) {}
 
     // A window has just started; the watch takes its scoreboard as the starting point.
-    void attach(MainWindow& window);
+    void attach(MainWindow& window, const Game& game);
     // Called just before each event.
     void before();
     // Called after each event with the cues it played; returns the broken promise,
@@ -64,6 +65,7 @@ private:
 
     const Artwork& m_artwork;
     MainWindow* m_window = nullptr;
+    const Game* m_game = nullptr;
     Score m_score;
     bool m_blanked = false;
 

@@ -120,7 +120,7 @@ void SecondaryWindowsTest::savedRecordIsRestored()
     QVERIFY(!action(layout::soundsAction)->isChecked());
     QVERIFY(action(layout::allOnTopAction)->isChecked());
     QVERIFY(StayOnTop::isOnTop(m_window));
-    QCOMPARE(m_window->game().options().pictureSet.firstPicture(), 34);
+    QCOMPARE(m_bench->game().options().pictureSet.firstPicture(), 34);
     QVERIFY(m_bench->cues.played.empty());
     m_window->close();
     QCOMPARE(fileText("options.ttt"), QByteArray("4,2,2,1,0,1,34\r\n"));
@@ -163,7 +163,7 @@ void SecondaryWindowsTest::chooserOkChangesTheSetAndStopsTheGame()
     QTest::mouseClick(child(chooser(), layout::okButton), Qt::LeftButton);
     QVERIFY(!chooser()->isVisible());
     QVERIFY(m_window->isEnabled());
-    QCOMPARE(m_window->game().options().pictureSet.firstPicture(), firstPicture);
+    QCOMPARE(m_bench->game().options().pictureSet.firstPicture(), firstPicture);
     for (int s = 1; s <= layout::squareCount; ++s)
         QCOMPARE(m_window->board()->cell(s)->picture().cacheKey(),
                  m_bench->artwork.card(firstPicture, m_window->devicePixelRatioF()).cacheKey());
@@ -186,7 +186,7 @@ void SecondaryWindowsTest::chooserCancelAndFrameCloseChangeNothing()
         Qt::LeftButton);
     QTest::mouseClick(child(chooser(), layout::cancelButton), Qt::LeftButton);
     QVERIFY(m_window->isEnabled());
-    QCOMPARE(m_window->game().options().pictureSet.firstPicture(), 16);
+    QCOMPARE(m_bench->game().options().pictureSet.firstPicture(), 16);
     QVERIFY(!QFile::exists(QStringLiteral("cardset.ttt")));
 
     action(layout::graphicsAction)->trigger();
@@ -195,7 +195,7 @@ void SecondaryWindowsTest::chooserCancelAndFrameCloseChangeNothing()
     chooser()->close();
     QVERIFY(!chooser()->isVisible());
     QVERIFY(m_window->isEnabled());
-    QCOMPARE(m_window->game().options().pictureSet.firstPicture(), 16);
+    QCOMPARE(m_bench->game().options().pictureSet.firstPicture(), 16);
 }
 
 void SecondaryWindowsTest::aboutPlaysItsCueAndKeepsItsHeight()

@@ -46,19 +46,24 @@ public:
         QDir::setCurrent(m_oldDir);
     }
 
+    // A fresh game in a fresh window, as after a restart of the program.
     void makeWindow()
     {
         window.reset();
-        window = std::make_unique<MainWindow>(random, cues, artwork);
+        m_game = std::make_unique<Game>(random, cues);
+        window = std::make_unique<MainWindow>(*m_game, artwork);
         window->setFarewellHold(0);
     }
+    // What the window shows is drawn from this.
+    const Game& game() const { return *m_game; }
 
     ScriptedRandom random;
     RecordingCues cues;
     Artwork artwork;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<MainWindow> window; // reset before the game it shows
 
 private:
+    std::unique_ptr<Game> m_game;
     QTemporaryDir m_dir;
     QString m_oldDir;
 };
