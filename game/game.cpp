@@ -85,6 +85,20 @@ Mark Game::shownMark(Square square) const
     return m_marksHidden ? Mark::Free : m_match.board().at(square);
 }
 
+std::vector<Line> Game::shownWinningLines() const
+{
+    const Outcome outcome = m_match.outcome();
+    if (m_marksHidden || (outcome != Outcome::XWins && outcome != Outcome::OWins))
+        return {};
+    const Mark winner = outcome == Outcome::XWins ? Mark::X : Mark::O;
+    std::vector<Line> lines;
+    for (const Line& line : boardLines) {
+        if (lineHolds(m_match.board(), line, winner))
+            lines.push_back(line);
+    }
+    return lines;
+}
+
 void Game::apply(OptionControls::Effect effect)
 {
     if (effect.stopsGame)

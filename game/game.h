@@ -8,6 +8,8 @@
 #include "results/cues.h"
 #include "results/scoreboard.h"
 
+#include <vector>
+
 namespace ttt {
 
 class RandomSource;
@@ -70,6 +72,8 @@ public:
     // What the cell of `square` shows: its mark, or none after a new picture set has
     // been accepted, until the next New Game.
     Mark shownMark(Square square) const;
+    // The lines of three that won the last game, while its marks are shown.
+    std::vector<Line> shownWinningLines() const;
 
 private:
     void apply(OptionControls::Effect effect);

@@ -30,8 +30,6 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include <vector>
-
 namespace ttt {
 
 namespace {
@@ -84,20 +82,6 @@ QString markName(Mark mark)
     return mark == Mark::X   ? MainWindow::tr("X")
            : mark == Mark::O ? MainWindow::tr("O")
                              : MainWindow::tr("empty");
-}
-
-// The lines of three of the winning mark, drawn through when a game is won.
-std::vector<Line> linesOf(const Board& board, Outcome outcome)
-{
-    std::vector<Line> lines;
-    if (outcome != Outcome::XWins && outcome != Outcome::OWins)
-        return lines;
-    const Mark winner = outcome == Outcome::XWins ? Mark::X : Mark::O;
-    for (const Line& line : boardLines) {
-        if (lineHolds(board, line, winner))
-            lines.push_back(line);
-    }
-    return lines;
 }
 
 // Option-button indices: the first button is one player, X and Easy.
@@ -486,18 +470,16 @@ void MainWindow::renderCells()
                            : match.nextMark() == Mark::O ? m_artwork.oCursor()
                                                          : m_artwork.xCursor();
     const std::optional<Square> latest = match.computerSquare();
-    Board shownBoard;
     for (Square square : Board::squares) {
         CellView* cell = m_board->cell(square);
         const Mark shown = m_game.shownMark(square);
-        shownBoard.place(square, shown);
         cell->setCard(m_game.options().pictureSet.picture(shown));
         cell->setEmpty(shown == Mark::Free);
         cell->setMarkedAsLatest(latest == square && shown != Mark::Free);
         setSpokenName(cell, squareName(square) + QStringLiteral(", ") + markName(shown));
         cell->setCursor(cursor);
     }
-    m_board->setWinningLines(linesOf(shownBoard, match.outcome()));
+    m_board->setWinningLines(m_game.shownWinningLines());
 }
 
 void MainWindow::renderResult()

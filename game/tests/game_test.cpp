@@ -254,6 +254,20 @@ TEST(PictureSet, AcceptingASetHidesTheMarksAndStopsTheGame)
     EXPECT_EQ(bench.game.shownMark(5), Mark::X);
 }
 
+TEST(PictureSet, WinningLinesShowUntilTheMarksAreHidden)
+{
+    GameBench bench(twoPlayers());
+    bench.game.newGame();
+    // X's last mark, the centre, completes a row and a diagonal at once.
+    for (Square square : {4, 1, 6, 2, 7, 8, 3, 9})
+        bench.game.clickSquare(square);
+    EXPECT_TRUE(bench.game.shownWinningLines().empty());
+    bench.game.clickSquare(5);
+    EXPECT_EQ(bench.game.shownWinningLines(), (std::vector<Line>{{4, 5, 6}, {3, 5, 7}}));
+    bench.game.acceptPictureSet(PictureSet::numbered(2));
+    EXPECT_TRUE(bench.game.shownWinningLines().empty());
+}
+
 TEST(Keys, PlayAWholeGameFromTheKeyboard)
 {
     GameBench bench(twoPlayers());
