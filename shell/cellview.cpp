@@ -3,6 +3,7 @@
 
 #include "art/artwork.h"
 #include "boardwidget.h"
+#include "core/pictureset.h"
 #include "focusring.h"
 #include "shell/windowlayout.h"
 
@@ -56,10 +57,9 @@ void CellView::setNumberShown(bool shown)
         update();
 }
 
-void CellView::setEmpty(bool empty)
+bool CellView::isNumberShown() const
 {
-    if (std::exchange(m_empty, empty) != empty)
-        update();
+    return m_numberShown && m_card != 0 && PictureSet::markShownBy(m_card) == Mark::Free;
 }
 
 void CellView::flash()

@@ -33,8 +33,7 @@ public:
     bool isMarkedAsLatest() const { return m_markedAsLatest; }
     // The square's number in a corner, shown while `shown` on empty squares only.
     void setNumberShown(bool shown);
-    void setEmpty(bool empty);
-    bool isNumberShown() const { return m_numberShown && m_empty; }
+    bool isNumberShown() const;
     // Flashes the square a few times, for a move it refused.
     void flash();
     bool isFlashing() const;
@@ -58,7 +57,6 @@ private:
     bool m_inDoubleClick = false;
     bool m_markedAsLatest = false;
     bool m_numberShown = false;
-    bool m_empty = true;
     QTimer* m_flash = nullptr;
     int m_flashStepsLeft = 0;
 };

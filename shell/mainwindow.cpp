@@ -474,7 +474,6 @@ void MainWindow::renderCells()
         CellView* cell = m_board->cell(square);
         const Mark shown = m_game.shownMark(square);
         cell->setCard(m_game.options().pictureSet.picture(shown));
-        cell->setEmpty(shown == Mark::Free);
         cell->setMarkedAsLatest(latest == square && shown != Mark::Free);
         setSpokenName(cell, squareName(square) + QStringLiteral(", ") + markName(shown));
         cell->setCursor(cursor);
@@ -503,9 +502,7 @@ void MainWindow::renderResult()
     m_status->setText(status);
     m_status->setVisible(!status.isEmpty());
     // A screen reader hears from the board what the line under it shows.
-    const QString description = status.isEmpty() ? tr(shown.name) : status;
-    if (m_board->accessibleDescription() != description)
-        m_board->setAccessibleDescription(description);
+    setSpokenDescription(m_board, status.isEmpty() ? tr(shown.name) : status);
     const bool idle = !m_game.match().isPlaying();
     m_newGamePointer->setText(idle ? QStringLiteral("^") : QString());
     setSpokenName(m_newGamePointer, idle ? tr("Start a new game") : QString());

@@ -81,4 +81,10 @@ void setSpokenName(QWidget* widget, const QString& name)
         widget->setAccessibleName(name);
 }
 
+void setSpokenDescription(QWidget* widget, const QString& description)
+{
+    if (widget->accessibleDescription() != description)
+        widget->setAccessibleDescription(description);
+}
+
 } // namespace ttt

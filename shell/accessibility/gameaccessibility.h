@@ -16,5 +16,7 @@ void installGameAccessibility();
 // Renames a widget for screen readers, and tells them only when the name really
 // changes: Qt announces every new name, even one equal to the old.
 void setSpokenName(QWidget* widget, const QString& name);
+// The same for its description.
+void setSpokenDescription(QWidget* widget, const QString& description);
 
 } // namespace ttt
