@@ -401,6 +401,11 @@ class Desktop:
         check(parts[0] == b"P6" and parts[3] == b"255", "screenshot is not 8-bit PPM")
         return int(parts[1]), int(parts[2]), parts[4]
 
+    def kill_x(self):
+        """The X server crashes: every client's connection breaks at once."""
+        self._xvfb.kill()
+        self._xvfb.wait()
+
     def stop_sound_server(self):
         os.kill(self.sound_pid, signal.SIGSTOP)
 
@@ -414,20 +419,36 @@ class Desktop:
 class Game:
     """The installed game, started in a fresh working directory on the desktop."""
 
-    def __init__(self, desktop, settings=None):
+    def __init__(self, desktop, settings=None, user=None):
+        """user: a user id to run as, in the working directory the last game left."""
         self.desktop = desktop
         self.cwd = os.path.join(desktop.folder, "cwd")
-        shutil.rmtree(self.cwd, ignore_errors=True)
-        os.makedirs(self.cwd)
+        if user is None:
+            shutil.rmtree(self.cwd, ignore_errors=True)
+            os.makedirs(self.cwd)
         if settings is not None:
             with open(self.options_path(), "wb") as options:
                 options.write(settings)
         self.mark = desktop.recorder.count()
         self._stderr = open(os.path.join(desktop.folder, "game-stderr.txt"), "wb")
+        env, start = desktop.env(), no_core_dump
+        if user is not None:
+            home = os.path.join(desktop.folder, f"home-{user}")
+            runtime = private_folder(os.path.join(desktop.folder, f"runtime-{user}"))
+            os.makedirs(home, exist_ok=True)
+            for folder in (home, runtime):
+                os.chown(folder, user, user)
+            env = desktop.env(HOME=home, XDG_RUNTIME_DIR=runtime)
+
+            def start():
+                no_core_dump()
+                os.setgroups([])
+                os.setresgid(user, user, user)
+                os.setresuid(user, user, user)
         self.process = subprocess.Popen(
-            [os.path.join(PREFIX, "bin", "tictactoe")], cwd=self.cwd, env=desktop.env(),
+            [os.path.join(PREFIX, "bin", "tictactoe")], cwd=self.cwd, env=env,
             stdin=subprocess.DEVNULL, stdout=self._stderr, stderr=self._stderr,
-            preexec_fn=no_core_dump)
+            preexec_fn=start)
         self.ended_at = None
         self._waiter = threading.Thread(target=self._wait, daemon=True)
         self._waiter.start()
