@@ -431,24 +431,12 @@ class Game:
                 options.write(settings)
         self.mark = desktop.recorder.count()
         self._stderr = open(os.path.join(desktop.folder, "game-stderr.txt"), "wb")
-        env, start = desktop.env(), no_core_dump
-        if user is not None:
-            home = os.path.join(desktop.folder, f"home-{user}")
-            runtime = private_folder(os.path.join(desktop.folder, f"runtime-{user}"))
-            os.makedirs(home, exist_ok=True)
-            for folder in (home, runtime):
-                os.chown(folder, user, user)
-            env = desktop.env(HOME=home, XDG_RUNTIME_DIR=runtime)
-
-            def start():
-                no_core_dump()
-                os.setgroups([])
-                os.setresgid(user, user, user)
-                os.setresuid(user, user, user)
+        become = [] if user is None else ["setpriv", f"--reuid={user}", f"--regid={user}",
+                                          "--clear-groups", "--"]
         self.process = subprocess.Popen(
-            [os.path.join(PREFIX, "bin", "tictactoe")], cwd=self.cwd, env=env,
+            become + [os.path.join(PREFIX, "bin", "tictactoe")], cwd=self.cwd, env=desktop.env(),
             stdin=subprocess.DEVNULL, stdout=self._stderr, stderr=self._stderr,
-            preexec_fn=start)
+            preexec_fn=no_core_dump)
         self.ended_at = None
         self._waiter = threading.Thread(target=self._wait, daemon=True)
         self._waiter.start()
