@@ -405,9 +405,15 @@ void MainWindow::shutDown()
 {
     m_shuttingDown = true;
     const bool farewell = m_game.beginShutDown();
-    const FileProblem problem = saveOnExit();
-    if (problem)
-        QMessageBox::warning(this, windowTitle(), fileProblemText(problem));
+    m_exitProblem = saveOnExit();
+    if (m_exitProblem) {
+        m_exitWarningOpen = true;
+        QMessageBox::warning(this, windowTitle(), fileProblemText(m_exitProblem));
+        m_exitWarningOpen = false;
+        // The session may have ended while the warning waited for its answer.
+        if (m_sessionEnded)
+            return;
+    }
     hideWindows();
     if (farewell && m_farewellHold > 0) {
         // The window is gone; the program stays until the farewell has been heard.
@@ -423,25 +429,46 @@ void MainWindow::shutDown()
 
 void MainWindow::endSession()
 {
+    if (m_sessionEnded)
+        return;
     if (!m_shuttingDown) {
         m_shuttingDown = true;
         // Nobody may be there to answer a message box while the desktop closes.
-        const FileProblem problem = saveOnExit();
-        if (problem)
-            qWarning("%s", qPrintable(fileProblemText(problem)));
+        m_exitProblem = saveOnExit();
+        if (m_exitProblem)
+            qWarning("%s", qPrintable(fileProblemText(m_exitProblem)));
         hideWindows();
     } else if (m_farewell && m_farewell->isActive()) {
         m_farewell->stop();
+    } else if (m_exitWarningOpen) {
+        // Exit's warning is still waiting for an answer nobody may be there to give.
+        qWarning("%s", qPrintable(fileProblemText(m_exitProblem)));
     } else {
         return; // the exit has finished already
     }
+    m_sessionEnded = true;
     emit shutDownFinished();
 }
 
 FileProblem MainWindow::saveOnExit()
 {
     m_tray->remove();
+    return saveRecord();
+}
+
+FileProblem MainWindow::saveRecord() const
+{
     return saveSettings(settingsFileName, recordFromOptions(m_game.options()));
+}
+
+void MainWindow::saveWithoutDisplay()
+{
+    if (m_shuttingDown)
+        return; // an exit or the session's end has saved already
+    m_shuttingDown = true;
+    // No window may be shown or touched now, nor the tray icon removed.
+    if (const FileProblem problem = saveRecord())
+        qWarning("%s", qPrintable(fileProblemText(problem)));
 }
 
 void MainWindow::hideWindows()

@@ -42,6 +42,10 @@ Die Einstellungen stehen in &quot;options.ttt&quot; im Arbeitsordner.
         <translation>Einige Einstellungen in %1 konnten nicht gelesen werden, dafür gelten die Standardwerte.</translation>
     </message>
     <message>
+        <source>The settings file %1 cannot be written (%2), so the settings will not be saved at exit.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht geschrieben werden (%2), daher werden die Einstellungen beim Beenden nicht gespeichert.</translation>
+    </message>
+    <message>
         <source>The settings could not be saved to %1 (%2).</source>
         <translation>Die Einstellungen konnten nicht in %1 gespeichert werden (%2).</translation>
     </message>

@@ -42,6 +42,10 @@ Los ajustes se guardan en &quot;options.ttt&quot; en la carpeta de trabajo.
         <translation>Algunos ajustes de %1 no se pudieron leer; se usan sus valores por defecto.</translation>
     </message>
     <message>
+        <source>The settings file %1 cannot be written (%2), so the settings will not be saved at exit.</source>
+        <translation>No se puede escribir el archivo de ajustes %1 (%2); los ajustes no se guardarán al salir.</translation>
+    </message>
+    <message>
         <source>The settings could not be saved to %1 (%2).</source>
         <translation>No se pudieron guardar los ajustes en %1 (%2).</translation>
     </message>

@@ -42,6 +42,10 @@ Les réglages sont gardés dans &quot;options.ttt&quot; dans le dossier de trava
         <translation>Certains réglages de %1 n&apos;ont pas pu être lus : leurs valeurs par défaut sont utilisées.</translation>
     </message>
     <message>
+        <source>The settings file %1 cannot be written (%2), so the settings will not be saved at exit.</source>
+        <translation>Le fichier de réglages %1 ne peut pas être écrit (%2) : les réglages ne seront pas enregistrés en quittant.</translation>
+    </message>
+    <message>
         <source>The settings could not be saved to %1 (%2).</source>
         <translation>Les réglages n&apos;ont pas pu être enregistrés dans %1 (%2).</translation>
     </message>

@@ -350,6 +350,9 @@ void MainWindowTest::fileProblemsAreToldInOneSentence_data()
         "the default settings are used.");
     row("partly read", Kind::PartlyRead,
         "Some settings in f.ttt could not be read, so their default values are used.");
+    row("will not be saved", Kind::WillNotBeSaved,
+        "The settings file f.ttt cannot be written (it is a socket, not a regular file), so the "
+        "settings will not be saved at exit.");
     row("not saved", Kind::NotSaved,
         "The settings could not be saved to f.ttt (it is a socket, not a regular file).");
     row("unreadable, not saved", Kind::UnreadableNotSaved,

@@ -401,6 +401,11 @@ class Desktop:
         check(parts[0] == b"P6" and parts[3] == b"255", "screenshot is not 8-bit PPM")
         return int(parts[1]), int(parts[2]), parts[4]
 
+    def kill_x(self):
+        """The X server crashes: every client's connection breaks at once."""
+        self._xvfb.kill()
+        self._xvfb.wait()
+
     def stop_sound_server(self):
         os.kill(self.sound_pid, signal.SIGSTOP)
 
@@ -414,18 +419,22 @@ class Desktop:
 class Game:
     """The installed game, started in a fresh working directory on the desktop."""
 
-    def __init__(self, desktop, settings=None):
+    def __init__(self, desktop, settings=None, user=None):
+        """user: a user id to run as, in the working directory the last game left."""
         self.desktop = desktop
         self.cwd = os.path.join(desktop.folder, "cwd")
-        shutil.rmtree(self.cwd, ignore_errors=True)
-        os.makedirs(self.cwd)
+        if user is None:
+            shutil.rmtree(self.cwd, ignore_errors=True)
+            os.makedirs(self.cwd)
         if settings is not None:
             with open(self.options_path(), "wb") as options:
                 options.write(settings)
         self.mark = desktop.recorder.count()
         self._stderr = open(os.path.join(desktop.folder, "game-stderr.txt"), "wb")
+        become = [] if user is None else ["setpriv", f"--reuid={user}", f"--regid={user}",
+                                          "--clear-groups", "--"]
         self.process = subprocess.Popen(
-            [os.path.join(PREFIX, "bin", "tictactoe")], cwd=self.cwd, env=desktop.env(),
+            become + [os.path.join(PREFIX, "bin", "tictactoe")], cwd=self.cwd, env=desktop.env(),
             stdin=subprocess.DEVNULL, stdout=self._stderr, stderr=self._stderr,
             preexec_fn=no_core_dump)
         self.ended_at = None
