@@ -32,7 +32,7 @@ warnings.filterwarnings("ignore", r"Atspi\.Action\.get_action_name is deprecated
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 NO_RESULT = "No result yet"
 OUTCOMES = ("X wins", "O wins", "No winner")
-IDLE = "Press P or the green button to play"
+IDLE = "Press P or New Game to play"
 # Squares in reading order: top row first, as Tab visits them.
 READING_ORDER = (7, 8, 9, 4, 5, 6, 1, 2, 3)
 LINES = ((1, 2, 3), (4, 5, 6), (7, 8, 9), (1, 4, 7), (2, 5, 8), (3, 6, 9), (1, 5, 9), (3, 5, 7))
