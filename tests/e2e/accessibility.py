@@ -415,6 +415,7 @@ def play_whole_games(name):
             wait("the outcome", lambda: reader.outcome() == outcome_of(marks))
             reader.check_status(outcome_of(marks))
             print(f"one player: {reader.outcome()}")
+            totals = {outcome: int(reader.outcome() == outcome) for outcome in OUTCOMES}
 
             # Two players, both sides pressed here, to each outcome.
             reader.choose("Two Player")
@@ -439,6 +440,10 @@ def play_whole_games(name):
                     reader.result)
                 check(times == 1, f"the outcome {outcome!r} was announced {times} times")
                 print(f"two players {moves}: {outcome}")
+                totals[outcome] += 1
+            # The score frame reads as one sentence.
+            score = "Score: X {}, O {}, no winner {}".format(*(totals[o] for o in OUTCOMES))
+            wait(f"the score to read {score!r}", lambda: find(reader.main, "panel", score))
         finally:
             game.close()
 
