@@ -69,6 +69,11 @@ class OrcaDesktop(ScreenReaderDesktop):
                        'GenericLanguage "en" "en" "utf-8"\n')
 
     def _start_orca(self):
+        # The screen reader runs once per user: it will not start beside another.
+        others = subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
+                                stdout=subprocess.PIPE, text=True, check=False).stdout.split()
+        if others:
+            raise Skip(f"another Orca of this user is running (pid {', '.join(others)})")
         config = os.path.join(self.home, ".config")
         self._configure_speech(config)
         open(self.spoken, "w").close()
@@ -80,9 +85,10 @@ class OrcaDesktop(ScreenReaderDesktop):
         log.close()
         try:
             self.hear("Screen reader on")
-        except Failure as failure:
-            raise Skip(f"the screen reader did not speak ({failure}): "
-                       + self._tail("orca.log"))
+        except Failure:
+            if self._orca.poll() is not None:
+                raise Skip("Orca could not start: " + self._tail("orca.log"))
+            raise
 
     def phrases(self):
         with open(self.spoken, errors="replace") as spoken:
