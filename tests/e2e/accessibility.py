@@ -15,7 +15,7 @@ import sys
 import time
 import warnings
 
-from desktop import Desktop, Failure, Game, Skip, check, run_cases, scratch_folder
+from desktop import Desktop, Failure, Game, Skip, check, run_cases, scratch_folder, stop
 
 try:
     import gi
@@ -65,12 +65,7 @@ class ScreenReaderDesktop(Desktop):
     def __exit__(self, *details):
         if self._session:
             # The accessibility bus and its registry end with the session bus.
-            self._session.terminate()
-            try:
-                self._session.wait(10)
-            except subprocess.TimeoutExpired:
-                self._session.kill()
-                self._session.wait()
+            stop(self._session)
             self._session.stdout.close()
         super().__exit__(*details)
 

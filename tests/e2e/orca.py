@@ -15,7 +15,7 @@ import sys
 import time
 
 from accessibility import Atspi, ScreenReader, ScreenReaderDesktop, find, has_state, wait
-from desktop import Failure, Game, Skip, check, run_cases, scratch_folder
+from desktop import Failure, Game, Skip, check, run_cases, scratch_folder, stop
 
 GENERIC_MODULE = "/usr/lib/speech-dispatcher-modules/sd_generic"
 VOICE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "standin-voice")
@@ -48,13 +48,8 @@ class OrcaDesktop(ScreenReaderDesktop):
         return self
 
     def __exit__(self, *details):
-        if self._orca and self._orca.poll() is None:
-            self._orca.terminate()
-            try:
-                self._orca.wait(10)
-            except subprocess.TimeoutExpired:
-                self._orca.kill()
-                self._orca.wait()
+        if self._orca:
+            stop(self._orca)
         super().__exit__(*details)
 
     def _configure_speech(self, config):
