@@ -107,39 +107,33 @@ class OrcaDesktop(ScreenReaderDesktop):
                       f"{self.said(since)!r}")
 
 
-class Player:
-    """Plays by key and by ear: each key, then what the screen reader said."""
+def press(desktop, key, expected):
+    """Presses key and waits to hear the pattern expected; returns its match."""
+    since = len(desktop.phrases())
+    desktop.key(key)
+    return desktop.hear(expected, since)
 
-    def __init__(self, desktop, reader):
-        self.desktop = desktop
-        self.reader = reader
 
-    def press(self, key, expected):
-        """Presses key and waits to hear the pattern expected; returns its match."""
-        since = len(self.desktop.phrases())
-        self.desktop.key(key)
-        return self.desktop.hear(expected, since)
+def focus(desktop, reader, kind, name, key="Tab"):
+    """Presses key until the control of this kind and name has the focus."""
+    control = find(reader.main, kind, name)
+    for _ in range(24):
+        if has_state(control, Atspi.StateType.FOCUSED):
+            return
+        since = len(reader.listener.events)
+        desktop.key(key)
+        wait(f"the focus to move on {key}",
+             lambda: any(value for _, value in reader.listener.changed(since, "focused")))
+    raise Failure(f"{key} never reached the {kind} {name!r}")
 
-    def focus(self, kind, name, key="Tab"):
-        """Presses key until the control of this kind and name has the focus."""
-        control = find(self.reader.main, kind, name)
-        listener = self.reader.listener
-        for _ in range(24):
-            if has_state(control, Atspi.StateType.FOCUSED):
-                return
-            since = len(listener.events)
-            self.desktop.key(key)
-            wait(f"the focus to move on {key}",
-                 lambda: any(value for _, value in listener.changed(since, "focused")))
-        raise Failure(f"{key} never reached the {kind} {name!r}")
 
-    def check_reply(self, key):
-        """Plays key and checks the computer's reply is told as its square shows it."""
-        found = self.press(key, r"O takes (\d), ([a-z ]+)\.")
-        square = int(found.group(1))
-        check(self.reader.marks()[square] == "O", f"the reply {found.group(0)!r} is not on "
-              f"the board: {self.reader.marks()}")
-        return square
+def reply(desktop, reader, key):
+    """Plays key and checks the computer's reply is told as its square shows it."""
+    found = press(desktop, key, r"O takes (\d), [a-z ]+\.")
+    square = int(found.group(1))
+    check(reader.marks()[square] == "O", f"{found.group(0)!r} is not on the board: "
+          f"{reader.marks()}")
+    return square
 
 
 def spoken_by_ear(name):
@@ -149,35 +143,34 @@ def spoken_by_ear(name):
         game = Game(desktop, SETTINGS)
         try:
             reader = ScreenReader(game)
-            player = Player(desktop, reader)
-            player.focus("panel", "Board")
-            player.press("p", r"New game\. Your move\.")
+            focus(desktop, reader, "panel", "Board")
+            press(desktop, "p", r"New game\. Your move\.")
             # The reply is told with the focus on the board, then on an option button.
-            taken = player.check_reply("5")
-            player.press(str(taken), fr"Square {taken} is taken\.")
-            player.focus("radio button", "Easy")
+            taken = reply(desktop, reader, "5")
+            press(desktop, str(taken), fr"Square {taken} is taken\.")
+            focus(desktop, reader, "radio button", "Easy")
             free = next(s for s, mark in reader.marks().items() if not mark)
-            player.check_reply(str(free))
+            reply(desktop, reader, str(free))
 
             # An option that stops the game says so; two players hear their turns.
-            player.focus("radio button", "1")
-            player.press("Right", r"Game stopped\.")
+            focus(desktop, reader, "radio button", "1")
+            press(desktop, "Right", r"Game stopped\.")
             since = len(desktop.phrases())
-            player.press("space", r"New game\. X to move\.")
+            press(desktop, "space", r"New game\. X to move\.")
             for key, turn in (("7", "O"), ("4", "X"), ("8", "O"), ("5", "X")):
-                player.press(key, fr"{turn} to move\.")
-            player.press("9", r"X wins: 7, 8, 9\.")
+                press(desktop, key, fr"{turn} to move\.")
+            press(desktop, "9", r"X wins: 7, 8, 9\.")
             said = desktop.said(since)
             for told, times in (("X to move.", 3), ("O to move.", 2), ("X wins", 1)):
                 check(said.count(told) == times, f"{told!r} was not said {times} times: {said!r}")
 
             # Space on the Quit picture starts a game; the program stays.
-            player.focus("push button", "Quit", "shift+Tab")
-            player.press("space", r"New game\. X to move\.")
+            focus(desktop, reader, "push button", "Quit", "shift+Tab")
+            press(desktop, "space", r"New game\. X to move\.")
             check(game.process.poll() is None, "Space on Quit ended the game")
             # Enter presses the focused picture.
-            player.focus("push button", "New Game", "shift+Tab")
-            player.press("Return", r"New game\. X to move\.")
+            focus(desktop, reader, "push button", "New Game", "shift+Tab")
+            press(desktop, "Return", r"New game\. X to move\.")
             print("heard:", " | ".join(desktop.phrases()))
         finally:
             game.close()
