@@ -16,6 +16,7 @@ class QTimer;
 
 namespace ttt {
 
+class Announcer;
 class Artwork;
 class BoardWidget;
 class OptionGroup;
@@ -106,6 +107,7 @@ private:
     QLabel* m_newGamePointer = nullptr;
     PictureLabel* m_result = nullptr;
     QLabel* m_status = nullptr;
+    Announcer* m_announcer = nullptr;
     ScaledCanvas* m_canvas = nullptr;
     ScorePanel* m_scores = nullptr;
     OptionGroup* m_players = nullptr;

@@ -93,6 +93,18 @@ def scratch_folder(name):
     return folder
 
 
+def stop(process, grace=10):
+    """Ends a process we started: asks first, then after grace seconds insists."""
+    if process.poll() is not None:
+        return
+    process.terminate()
+    try:
+        process.wait(grace)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+
+
 def private_folder(path):
     os.makedirs(path, mode=0o700, exist_ok=True)
     os.chmod(path, 0o700)
@@ -234,12 +246,7 @@ class Recorder:
                  interval=0.02)
 
     def stop(self):
-        self._process.terminate()
-        try:
-            self._process.wait(5)
-        except subprocess.TimeoutExpired:
-            self._process.kill()
-            self._process.wait()
+        stop(self._process, 5)
         self._reader.join(5)
 
 
@@ -281,13 +288,8 @@ class Desktop:
         if self.recorder:
             self.recorder.stop()
         for process in (self._wm, self._xvfb):
-            if process and process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(10)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait()
+            if process:
+                stop(process)
         if self.sound_pid:
             os.kill(self.sound_pid, signal.SIGCONT)
         subprocess.run(["bash", os.path.join(SOUND_SCRIPTS, "stop-server"), self._sound_state],
