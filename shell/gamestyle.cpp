@@ -65,6 +65,31 @@ private:
     bool m_looked = false;
 };
 
+// An option's round mark, the same on the black panels and in the chooser: a dark
+// disc in a pale ring reads as empty, and a bright centre inside it as chosen.
+void paintOptionMark(QPainter& painter, const QStyleOption& option)
+{
+    const QRectF box = QRectF(option.rect).adjusted(0.5, 0.5, -0.5, -0.5);
+    const qreal side = qMin(box.width(), box.height());
+    QRectF disc(0, 0, side, side);
+    disc.moveCenter(box.center());
+    const bool enabled = option.state & QStyle::State_Enabled;
+    const QColor pale = enabled ? QColor(236, 236, 246) : QColor(150, 150, 160);
+    const qreal ring = qMax(1.0, side / 9);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(pale, ring));
+    painter.setBrush(QColor(16, 16, 32));
+    painter.drawEllipse(disc.adjusted(ring / 2, ring / 2, -ring / 2, -ring / 2));
+    if (option.state & QStyle::State_On) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(enabled ? QColor(255, 255, 255) : pale);
+        const qreal inset = side * 0.24;
+        painter.drawEllipse(disc.adjusted(inset, inset, -inset, -inset));
+    }
+    painter.restore();
+}
+
 } // namespace
 
 GameStyle::GameStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
@@ -80,6 +105,10 @@ QIcon GameStyle::standardIcon(StandardPixmap which, const QStyleOption* option,
 void GameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                               QPainter* painter, const QWidget* widget) const
 {
+    if (element == PE_IndicatorRadioButton) {
+        paintOptionMark(*painter, *option);
+        return;
+    }
     if (element != PE_FrameFocusRect || !widget) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
