@@ -72,8 +72,10 @@ void BoardWidget::setWinningLines(const std::vector<Line>& lines)
         cell->update();
 }
 
-// A white stroke with round ends from just before the first square's centre to just
-// past the third's, over a faint dark one so it shows on pale pictures too.
+// A violet stroke with round ends, from just before the first square's centre to
+// just past the third's: more than twice as wide as the grid lines and unlike the
+// board, its lines and every set's marks. A white band and a dark edge round it keep
+// it clear on dark squares and pale ones alike.
 void BoardWidget::paintWinningLines(QPainter& painter, QPoint origin) const
 {
     if (m_winningLines.empty())
@@ -83,14 +85,19 @@ void BoardWidget::paintWinningLines(QPainter& painter, QPoint origin) const
     painter.translate(-origin);
     const qreal unit = width() / qreal(layout::board.rect().width());
     const auto centre = [this](Square square) { return QRectF(cell(square)->geometry()).center(); };
+    const auto pen = [unit](QColor colour, qreal width) {
+        return QPen(colour, width * unit, Qt::SolidLine, Qt::RoundCap);
+    };
     for (const Line& line : m_winningLines) {
         const QPointF from = centre(line[0]);
         const QPointF to = centre(line[2]);
         const QPointF reach = (to - from) * 0.22;
         const QLineF stroke(from - reach, to + reach);
-        painter.setPen(QPen(QColor(0, 0, 40, 90), 9 * unit, Qt::SolidLine, Qt::RoundCap));
+        painter.setPen(pen(QColor(16, 0, 40), 12));
         painter.drawLine(stroke);
-        painter.setPen(QPen(QColor(255, 255, 255, 215), 5 * unit, Qt::SolidLine, Qt::RoundCap));
+        painter.setPen(pen(Qt::white, 10));
+        painter.drawLine(stroke);
+        painter.setPen(pen(QColor(127, 0, 255), 7));
         painter.drawLine(stroke);
     }
     painter.restore();

@@ -321,10 +321,11 @@ def set_candy():
     for (x1, y1, x2, y2) in ((16, 16, 57, 57), (57, 16, 16, 57)):
         x += (bar(x1, y1, x2, y2, 11.5, stroke="#ffffff", stroke_linecap="round")
               + bar(x1, y1, x2, y2, 11.5, stroke="#e8203a", stroke_dasharray="4 4"))
+    # A ring of mint candy, green where the X is red.
     o = (f'<circle cx="{MID + 1.5}" cy="{MID + 2}" r="19" fill="none" stroke="#1e0c04" '
          'stroke-opacity="0.45" stroke-width="15"/>\n'
-         f'<circle cx="{MID}" cy="{MID}" r="19" fill="none" stroke="#f0c080" stroke-width="15"/>\n'
-         f'<circle cx="{MID}" cy="{MID}" r="19" fill="none" stroke="#ff6fae" stroke-width="11"/>\n'
+         f'<circle cx="{MID}" cy="{MID}" r="19" fill="none" stroke="#d8fff0" stroke-width="15"/>\n'
+         f'<circle cx="{MID}" cy="{MID}" r="19" fill="none" stroke="#2ed69a" stroke-width="11"/>\n'
          f'<circle cx="{MID}" cy="{MID}" r="21" fill="none" stroke="#ffffff" stroke-width="1.2" '
          'stroke-opacity="0.6" stroke-dasharray="10 30"/>\n')
     for i in range(14):
@@ -380,22 +381,16 @@ def set_garden():
             cx, cy = x1 + (x2 - x1) * t, y1 + (y2 - y1) * t
             ang = math.degrees(math.atan2(y2 - y1, x2 - x1)) + 40 * side
             x += leaf(cx + 4 * side, cy - 3, ang, "#7ed957", 4.6)
-    # A wreath of bright leaves set with daisies.
-    o = (f'<circle cx="{MID}" cy="{MID}" r="20" fill="none" stroke="#5fb83e" '
-         'stroke-width="6"/>\n')
-    for i in range(16):
-        a = i / 16 * 360
-        r = math.radians(a)
+    # A ring of red berries on a dark twig: red where the X is pale and green.
+    o = (f'<circle cx="{MID}" cy="{MID}" r="20" fill="none" stroke="#4a2412" '
+         'stroke-width="3"/>\n')
+    for i in range(14):
+        r = math.radians(i / 14 * 360 + rng.uniform(-4, 4))
         cx, cy = MID + 20 * math.cos(r), MID + 20 * math.sin(r)
-        o += leaf(cx, cy, a + 90 + 35, "#7ed957", 5)
-    for i in range(6):
-        r = math.radians(i * 60 + 15)
-        cx, cy = MID + 20 * math.cos(r), MID + 20 * math.sin(r)
-        for p in range(5):
-            pr = math.radians(p * 72)
-            o += (f'<circle cx="{cx + 2.4 * math.cos(pr):.1f}" cy="{cy + 2.4 * math.sin(pr):.1f}" '
-                  'r="2" fill="#ffffff" stroke="#d8d8e8" stroke-width="0.3"/>\n')
-        o += f'<circle cx="{cx:.1f}" cy="{cy:.1f}" r="1.6" fill="#ffcc22"/>\n'
+        o += (f'<circle cx="{cx:.1f}" cy="{cy:.1f}" r="4.6" fill="#e8283a" stroke="#7a0a14" '
+              'stroke-width="0.8"/>\n'
+              f'<circle cx="{cx - 1.4:.1f}" cy="{cy - 1.4:.1f}" r="1.2" fill="#ffffff" '
+              'fill-opacity="0.8"/>\n')
     return defs, empty, x, o
 
 
@@ -420,7 +415,8 @@ def set_blueprint():
          'stroke-opacity="0.8"/>\n'
          f'<line x1="56" y1="61" x2="56" y2="67" stroke="{fine}" stroke-width="0.7" '
          'stroke-opacity="0.8"/>\n')
-    o = (f'<circle cx="{MID}" cy="{MID}" r="19" fill="none" stroke="{ink}" stroke-width="7"/>\n'
+    # The O is marked up in yellow, where the X is drawn in white.
+    o = (f'<circle cx="{MID}" cy="{MID}" r="19" fill="none" stroke="#ffd23a" stroke-width="7"/>\n'
          f'<circle cx="{MID}" cy="{MID}" r="26" fill="none" stroke="{fine}" stroke-width="0.6" '
          'stroke-opacity="0.8" stroke-dasharray="4 2 1 2"/>\n'
          # A radius dimension line, kept clear of the centre.
