@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <utility>
 
 namespace ttt {
 
@@ -28,11 +29,7 @@ BoardWidget::BoardWidget(const Artwork& artwork, QWidget* parent)
         connect(cell, &CellView::clicked, this, &BoardWidget::cellClicked);
         m_cells[square - 1] = cell;
     }
-    // The squares' numbers help while the keys reach the board: the board or one of
-    // its squares has the focus.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        showNumbers(now && (now == this || isAncestorOf(now)));
-    });
+    connect(qApp, &QApplication::focusChanged, this, &BoardWidget::showNumbers);
     // Tab walks the squares as they are read, the top row first.
     QWidget* previous = this;
     for (Square square : {7, 8, 9, 4, 5, 6, 1, 2, 3}) {
@@ -58,8 +55,14 @@ void BoardWidget::paintEvent(QPaintEvent*)
     painter.drawPixmap(
         picture, m_artwork.picture(Artwork::Picture::Board, picture.size(), devicePixelRatioF()));
     paintWinningLines(painter, QPoint(0, 0));
-    if (hasFocus())
+    if (hasFocus() && m_playing)
         paintFocusRing(painter, rect());
+}
+
+void BoardWidget::setPlaying(bool playing)
+{
+    if (std::exchange(m_playing, playing) != playing)
+        showNumbers();
 }
 
 void BoardWidget::setWinningLines(const std::vector<Line>& lines)
@@ -108,8 +111,12 @@ void BoardWidget::mousePressEvent(QMouseEvent*)
     setFocus(Qt::MouseFocusReason);
 }
 
-void BoardWidget::showNumbers(bool shown)
+// The squares' numbers help while the keys reach the board during a game: the board
+// or one of its squares has the focus.
+void BoardWidget::showNumbers()
 {
+    const QWidget* focus = QApplication::focusWidget();
+    const bool shown = m_playing && focus && (focus == this || isAncestorOf(focus));
     for (CellView* cell : m_cells)
         cell->setNumberShown(shown);
     update();

@@ -479,6 +479,7 @@ void MainWindow::renderCells()
         cell->setCursor(cursor);
     }
     m_board->setWinningLines(m_game.shownWinningLines());
+    m_board->setPlaying(match.isPlaying());
 }
 
 void MainWindow::renderResult()

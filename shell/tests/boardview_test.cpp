@@ -31,6 +31,7 @@ private slots:
     void winningLineIsDrawn_data();
     void winningLineIsDrawn();
     void refusedSquareFlashes();
+    void numbersShowOnlyDuringAGame();
     void layoutScalesWithTheWindow_data();
     void layoutScalesWithTheWindow();
 
@@ -187,6 +188,19 @@ void BoardViewTest::refusedSquareFlashes()
     type(QStringLiteral("5")); // the digit key is refused the same way
     QVERIFY(taken->isFlashing());
     QVERIFY(!m_window->board()->cell(4)->isFlashing());
+}
+
+void BoardViewTest::numbersShowOnlyDuringAGame()
+{
+    startWith({3, 1, 2, 0, 1, 0, 16});
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    m_window->board()->setFocus();
+    QVERIFY(!m_window->board()->cell(5)->isNumberShown());
+    type(QStringLiteral("p"));
+    QVERIFY(m_window->board()->cell(5)->isNumberShown());
+    type(QStringLiteral("71829")); // X takes the top row: the game is over
+    QVERIFY(!m_window->board()->cell(3)->isNumberShown());
 }
 
 void BoardViewTest::layoutScalesWithTheWindow_data()
