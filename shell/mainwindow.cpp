@@ -183,13 +183,15 @@ void MainWindow::buildControls(QWidget* area)
     m_result = new PictureLabel(m_artwork, Artwork::Picture::BlankResult, area);
     place(m_result, layout::resultPicture);
 
-    // Quieter than the outcome pictures: plain weight, a pale blue on their dark ground.
+    // Quieter than the outcome pictures: plain weight, a pale blue on their dark ground;
+    // as large as the menus' text, on two lines where one is too short.
     m_status = new QLabel(area);
     place(m_status, layout::statusLine);
     m_status->setAlignment(Qt::AlignCenter);
+    m_status->setWordWrap(true);
     QFont statusFont = m_status->font();
     statusFont.setBold(false);
-    statusFont.setPointSizeF(8.25);
+    statusFont.setPointSizeF(qMax(8.25, menuBar()->font().pointSizeF()));
     m_status->setFont(statusFont);
     QPalette pale = m_status->palette();
     pale.setColor(QPalette::WindowText, QColor(196, 204, 255));

@@ -10,6 +10,7 @@
 #include "windowtestbench.h"
 
 #include <QLabel>
+#include <QMenuBar>
 #include <QTest>
 
 #include <algorithm>
@@ -125,6 +126,7 @@ void BoardViewTest::statusLineSaysWhatComesNext()
     if (!status.isEmpty())
         QCOMPARE(statusLine()->text(), status);
     QCOMPARE(m_window->board()->accessibleDescription(), boardDescription);
+    QVERIFY(statusLine()->font().pointSizeF() >= m_window->menuBar()->font().pointSizeF());
 }
 
 void BoardViewTest::computersLatestSquareIsRingedUntilTheNextMove()

@@ -90,8 +90,13 @@ QStringList clippedCaptions(const QWidget* area)
         if (label->text().isEmpty())
             continue;
         const QFontMetrics metrics(label->font());
-        report(label, label->text(), metrics.horizontalAdvance(label->text()),
-               label->contentsRect().width());
+        const QRect room = label->contentsRect();
+        if (label->wordWrap())
+            report(label, label->text(),
+                   metrics.boundingRect(room, Qt::TextWordWrap, label->text()).height(),
+                   room.height());
+        else
+            report(label, label->text(), metrics.horizontalAdvance(label->text()), room.width());
     }
     return clipped;
 }
