@@ -19,6 +19,7 @@ BoardWidget::BoardWidget(const Artwork& artwork, QWidget* parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Board"));
+    FocusRing::setHidden(this, true); // until a game runs
     for (Square square : Board::squares) {
         const int row = 2 - (square - 1) / 3; // square 7 is on the top row
         const int column = (square - 1) % 3;
@@ -55,14 +56,14 @@ void BoardWidget::paintEvent(QPaintEvent*)
     painter.drawPixmap(
         picture, m_artwork.picture(Artwork::Picture::Board, picture.size(), devicePixelRatioF()));
     paintWinningLines(painter, QPoint(0, 0));
-    if (hasFocus() && m_playing)
-        paintFocusRing(painter, rect());
 }
 
 void BoardWidget::setPlaying(bool playing)
 {
-    if (std::exchange(m_playing, playing) != playing)
-        showNumbers();
+    if (std::exchange(m_playing, playing) == playing)
+        return;
+    FocusRing::setHidden(this, !playing);
+    showNumbers();
 }
 
 void BoardWidget::setWinningLines(const std::vector<Line>& lines)

@@ -4,7 +4,6 @@
 #include "art/artwork.h"
 #include "boardwidget.h"
 #include "core/pictureset.h"
-#include "focusring.h"
 #include "shell/windowlayout.h"
 
 #include <QKeyEvent>
@@ -99,8 +98,6 @@ void CellView::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), Qt::white);
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
-    if (hasFocus())
-        paintFocusRing(painter, rect());
 }
 
 // A glow just inside the square's edge: a warm band on a dark one, so that it shows

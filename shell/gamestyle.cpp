@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gamestyle.h"
 
-#include "focusring.h"
 #include "scaledcanvas.h"
 
 #include <QIconEngine>
 #include <QPainter>
 #include <QPointer>
-#include <QRadioButton>
 #include <QStyleOption>
 
 #include <cmath>
@@ -109,13 +107,17 @@ void GameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
         paintOptionMark(*painter, *option);
         return;
     }
-    if (element != PE_FrameFocusRect || !widget) {
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    // The focus is shown by the game's own ring round the control (see FocusRing), so
+    // the style marks it nowhere: no dotted frame, no tinted button border.
+    if (element == PE_FrameFocusRect)
+        return;
+    if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option)) {
+        QStyleOptionButton unfocused(*button);
+        unfocused.state &= ~State_HasFocus;
+        QProxyStyle::drawPrimitive(element, &unfocused, painter, widget);
         return;
     }
-    // An option button is ringed whole, round mark and caption, not just its caption.
-    const QRect ring = qobject_cast<const QRadioButton*>(widget) ? widget->rect() : option->rect;
-    paintFocusRing(*painter, ring);
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
 int GameStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,

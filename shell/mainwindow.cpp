@@ -8,6 +8,7 @@
 #include "dialogs/stayontop.h"
 #include "dialogs/trayicon.h"
 #include "fileproblemtext.h"
+#include "focusring.h"
 #include "game/savedoptions.h"
 #include "optiongroup.h"
 #include "picturebutton.h"
@@ -117,6 +118,7 @@ MainWindow::MainWindow(Game& game, const Artwork& artwork, QWidget* parent)
     connectMenus();
     connectControls();
     m_canvas->takeDesign();
+    FocusRing::follow(this);
     if (!m_onTopAvailable) {
         // The item keeps its place and caption, shown unavailable with the reason.
         const QString reason = tr("This desktop does not let programs keep their window on top");

@@ -2,6 +2,7 @@
 #include "secondarywindows.h"
 
 #include "dialogs/stayontop.h"
+#include "focusring.h"
 
 #include <QWindow>
 
@@ -62,6 +63,8 @@ void SecondaryWindows::hideAll()
 
 void SecondaryWindows::open(QWidget* window)
 {
+    if (!window->findChild<FocusRing*>(QString(), Qt::FindDirectChildrenOnly))
+        FocusRing::follow(window);
     m_open = window;
     belongToMainWindow(window); // before it is first shown
     m_main->setEnabled(false);

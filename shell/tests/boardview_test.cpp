@@ -5,6 +5,7 @@
 #include "core/board.h"
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
+#include "shell/focusring.h"
 #include "shell/mainwindow.h"
 #include "shell/windowlayout.h"
 #include "windowtestbench.h"
@@ -32,7 +33,7 @@ private slots:
     void winningLineIsDrawn_data();
     void winningLineIsDrawn();
     void refusedSquareFlashes();
-    void numbersShowOnlyDuringAGame();
+    void boardInvitesMovesOnlyDuringAGame();
     void layoutScalesWithTheWindow_data();
     void layoutScalesWithTheWindow();
 
@@ -60,6 +61,19 @@ private:
                 ringed.push_back(square);
         }
         return ringed;
+    }
+
+    FocusRing* focusRing() const
+    {
+        return m_window->findChild<FocusRing*>(QString(), Qt::FindDirectChildrenOnly);
+    }
+    // The focused control lies inside the ring, clear of its band and edge.
+    void expectRingRound(QWidget* control)
+    {
+        const int reach = FocusRing::reach(control);
+        const QRect shown(control->mapTo(m_window, QPoint(0, 0)), control->size());
+        QTRY_VERIFY(focusRing()->isVisible());
+        QCOMPARE(focusRing()->geometry(), shown.adjusted(-reach, -reach, reach, reach));
     }
 
     std::unique_ptr<test::WindowTestBench> m_bench;
@@ -192,17 +206,21 @@ void BoardViewTest::refusedSquareFlashes()
     QVERIFY(!m_window->board()->cell(4)->isFlashing());
 }
 
-void BoardViewTest::numbersShowOnlyDuringAGame()
+// The board's focus shows as numbers on the squares and the ring round it, while a game runs.
+void BoardViewTest::boardInvitesMovesOnlyDuringAGame()
 {
     startWith({3, 1, 2, 0, 1, 0, 16});
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     m_window->board()->setFocus();
     QVERIFY(!m_window->board()->cell(5)->isNumberShown());
+    QVERIFY(!focusRing()->isVisible());
     type(QStringLiteral("p"));
     QVERIFY(m_window->board()->cell(5)->isNumberShown());
+    QVERIFY(focusRing()->isVisible());
     type(QStringLiteral("71829")); // X takes the top row: the game is over
     QVERIFY(!m_window->board()->cell(3)->isNumberShown());
+    QVERIFY(!focusRing()->isVisible());
 }
 
 void BoardViewTest::layoutScalesWithTheWindow_data()
@@ -228,6 +246,12 @@ void BoardViewTest::layoutScalesWithTheWindow()
     QWidget* area = m_window->centralWidget();
     QCOMPARE(area->size(), layout::clientSize);
     QCOMPARE(area->minimumSize(), layout::clientSize);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QWidget* hard = m_window->findChild<QWidget*>(QLatin1String(layout::difficultyOptions[2].name));
+    hard->setFocus();
+    expectRingRound(hard);
+    const int reachBefore = FocusRing::reach(hard);
     const std::map<QWidget*, QRect> before = controlRects(area);
     const qreal fontBefore = statusLine()->font().pointSizeF();
 
@@ -259,6 +283,8 @@ void BoardViewTest::layoutScalesWithTheWindow()
                                       .arg(scaled.height())));
     }
     QCOMPARE(statusLine()->font().pointSizeF(), fontBefore * factor);
+    expectRingRound(hard);
+    QVERIFY(FocusRing::reach(hard) >= reachBefore * factor - 1);
     QCOMPARE(m_window->findChild<QWidget*>(QLatin1String(layout::difficultyPanel.name))
                  ->font()
                  .pointSizeF(),
