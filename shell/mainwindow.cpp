@@ -492,16 +492,18 @@ void MainWindow::renderResult()
     {
         Artwork::Picture picture;
         const char* name;
+        const char* caption; // written on the banner
     };
     // Indexed by Outcome: Open, XWins, OWins, Draw.
     static const Shown results[] = {
-        {Artwork::Picture::BlankResult, QT_TR_NOOP("No result yet")},
-        {Artwork::Picture::XWins, QT_TR_NOOP("X wins")},
-        {Artwork::Picture::OWins, QT_TR_NOOP("O wins")},
-        {Artwork::Picture::NoWin, QT_TR_NOOP("No winner")},
+        {Artwork::Picture::BlankResult, QT_TR_NOOP("No result yet"), ""},
+        {Artwork::Picture::XWins, QT_TR_NOOP("X wins"), QT_TR_NOOP("X wins!")},
+        {Artwork::Picture::OWins, QT_TR_NOOP("O wins"), QT_TR_NOOP("O wins!")},
+        {Artwork::Picture::NoWin, QT_TR_NOOP("No winner"), QT_TR_NOOP("No winner")},
     };
     const Shown& shown = results[static_cast<int>(m_game.match().outcome())];
     m_result->setPicture(shown.picture);
+    m_result->setCaption(*shown.caption ? tr(shown.caption) : QString());
     setSpokenName(m_result, tr(shown.name));
     const QString status = statusText(m_game.match(), m_game.options().players);
     m_status->setText(status);

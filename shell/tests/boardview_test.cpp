@@ -7,6 +7,7 @@
 #include "shell/cellview.h"
 #include "shell/focusring.h"
 #include "shell/mainwindow.h"
+#include "shell/picturelabel.h"
 #include "shell/windowlayout.h"
 #include "windowtestbench.h"
 
@@ -188,6 +189,9 @@ void BoardViewTest::winningLineIsDrawn()
     QVERIFY(m_window->board()->winningLines().empty());
     type(keys.right(1));
     QCOMPARE(m_window->board()->winningLines(), std::vector<Line>{line});
+    QCOMPARE(
+        m_window->findChild<PictureLabel*>(QLatin1String(layout::resultPicture.name))->caption(),
+        QStringLiteral("X wins!"));
     type(QStringLiteral("p"));
     QVERIFY(m_window->board()->winningLines().empty());
 }
