@@ -76,14 +76,19 @@ void paintOptionMark(QPainter& painter, const QStyleOption& option)
     const qreal ring = qMax(1.0, side / 9);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
+    // A dark rim outside the pale ring keeps it a ring on pale grounds too.
+    const QColor dark(16, 16, 32);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(dark);
+    painter.drawEllipse(disc);
     painter.setPen(QPen(pale, ring));
-    painter.setBrush(QColor(16, 16, 32));
-    painter.drawEllipse(disc.adjusted(ring / 2, ring / 2, -ring / 2, -ring / 2));
+    const qreal inset = ring * 1.5;
+    painter.drawEllipse(disc.adjusted(inset, inset, -inset, -inset));
     if (option.state & QStyle::State_On) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(enabled ? QColor(255, 255, 255) : pale);
-        const qreal inset = side * 0.24;
-        painter.drawEllipse(disc.adjusted(inset, inset, -inset, -inset));
+        const qreal centre = side * 0.2;
+        painter.drawEllipse(disc.adjusted(centre, centre, -centre, -centre));
     }
     painter.restore();
 }

@@ -28,6 +28,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -152,9 +153,6 @@ void MainWindow::buildWindow()
 void MainWindow::buildControls(QWidget* area)
 {
     // Pictures are drawn when first painted, so building the window renders nothing.
-    auto* background = new PictureLabel(m_artwork, Artwork::Picture::Background, area);
-    background->setGeometry(QRect(QPoint(0, 0), layout::clientSize));
-
     auto* title = new PictureLabel(m_artwork, Artwork::Picture::Title, area);
     place(title, layout::title);
     title->setAccessibleName(tr("Tic Tac Toe"));
@@ -375,6 +373,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         return handleKey(static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::MouseButtonPress && watched == centralWidget())
         m_board->setFocus(Qt::MouseFocusReason);
+    if (event->type() == QEvent::Paint && watched == centralWidget())
+        paintBackdrop();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -452,6 +452,21 @@ void MainWindow::hideWindows()
 {
     m_windows->hideAll();
     hide();
+}
+
+// The window's picture, laid side by side outwards from where the drawing sits: any
+// band the window's shape leaves round the drawing continues it without a seam.
+void MainWindow::paintBackdrop()
+{
+    const QSize tile = (QSizeF(layout::clientSize) * m_canvas->scale()).toSize();
+    const QPixmap picture =
+        m_artwork.picture(Artwork::Picture::Background, tile, m_canvas->devicePixelRatioF());
+    const QPoint drawing((m_canvas->width() - tile.width()) / 2,
+                         (m_canvas->height() - tile.height()) / 2);
+    const QPoint offset((tile.width() - drawing.x() % tile.width()) % tile.width(),
+                        (tile.height() - drawing.y() % tile.height()) % tile.height());
+    QPainter painter(m_canvas);
+    painter.drawTiledPixmap(m_canvas->rect(), picture, offset);
 }
 
 void MainWindow::render()

@@ -526,21 +526,21 @@ def text(x, y, size, content, fill, anchor="middle", weight="bold", extra=""):
 
 
 def background():
-    defs = linear("bg", [(0, "#5050ec"), (0.5, WINDOW_BLUE), (1, "#2e2ec4")])
-    body = '<rect width="354" height="374" fill="url(#bg)"/>\n'
-    rng = random.Random(20)
-    for row in range(12):
-        for col in range(11):
-            cx, cy = col * 34 + (17 if row % 2 else 0), row * 34 + 6
-            if (row + col) % 2:
-                body += mini_x(cx, cy, 5, "#ffffff", 2).replace("<line", '<line stroke-opacity="0.06"')
-            else:
-                body += mini_o(cx, cy, 5.5, "#ffffff", 2).replace("<circle",
-                                                                  '<circle stroke-opacity="0.06"')
-    del rng
-    body += ('<rect x="1" y="1" width="352" height="372" fill="none" stroke="#9a9aff" '
-             'stroke-opacity="0.35" stroke-width="2"/>\n')
-    return svg(354, 374, body, defs)
+    """The window's blue with faint marks, ten by ten, that tile: laid side by side the
+    picture continues itself, so a window of any shape is filled without a seam."""
+    body = f'<rect width="354" height="374" fill="{WINDOW_BLUE}"/>\n'
+    dx, dy = 354 / 10, 374 / 10
+    for row in range(10):
+        for col in range(10):
+            cx, cy = col * dx + (dx / 2 if row % 2 else 0), row * dy + dy / 2
+            for x in (cx, cx + 354) if cx < 6 else (cx,):
+                if (row + col) % 2:
+                    body += mini_x(x, cy, 5, "#ffffff", 2).replace(
+                        "<line", '<line stroke-opacity="0.06"')
+                else:
+                    body += mini_o(x, cy, 5.5, "#ffffff", 2).replace(
+                        "<circle", '<circle stroke-opacity="0.06"')
+    return svg(354, 374, body)
 
 
 def title():
@@ -583,9 +583,6 @@ def outcome(kind):
         body += mini_o(22, 20.5, 8.5, "#ffc61a", 4) + mini_o(195, 20.5, 8.5, "#ffc61a", 4)
     elif kind == "nowin":
         body += mini_x(22, 20.5, 7, "#ff4a5a", 4) + mini_o(195, 20.5, 7.5, "#ffc61a", 3.5)
-    else:
-        body += ('<line x1="40" y1="20.5" x2="177" y2="20.5" stroke="#ffffff" '
-                 'stroke-opacity="0.12" stroke-width="1" stroke-dasharray="3 5"/>\n')
     return svg(217, 41, body, defs)
 
 
