@@ -87,7 +87,7 @@ void paintOptionMark(QPainter& painter, const QStyleOption& option)
     if (option.state & QStyle::State_On) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(enabled ? QColor(255, 255, 255) : pale);
-        const qreal centre = side * 0.2;
+        const qreal centre = side * 0.28;
         painter.drawEllipse(disc.adjusted(centre, centre, -centre, -centre));
     }
     painter.restore();
