@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picturebutton.h"
 
-#include "focusring.h"
-
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -26,8 +24,6 @@ void PictureButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.drawPixmap(rect(),
                        m_artwork.picture(isDown() ? m_down : m_up, size(), devicePixelRatioF()));
-    if (hasFocus())
-        paintFocusRing(painter, rect());
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* event)

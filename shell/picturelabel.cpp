@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picturelabel.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 namespace ttt {
@@ -18,10 +19,34 @@ void PictureLabel::setPicture(Artwork::Picture picture)
     update();
 }
 
+void PictureLabel::setCaption(const QString& caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    update();
+}
+
 void PictureLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(QPoint(0, 0), m_artwork.picture(m_picture, size(), devicePixelRatioF()));
+    if (m_caption.isEmpty())
+        return;
+    // Gold on the banner's dark band, between the marks at its ends, over a soft shadow;
+    // a long word in some language is set smaller rather than cut.
+    QFont font = this->font();
+    font.setBold(true);
+    font.setPixelSize(qMax(1, height() * 13 / 24));
+    const QRect room = rect().adjusted(width() * 19 / 100, 0, -width() * 19 / 100, 0);
+    while (font.pixelSize() > 6 && QFontMetrics(font).horizontalAdvance(m_caption) > room.width())
+        font.setPixelSize(font.pixelSize() - 1);
+    painter.setFont(font);
+    const int shadow = qMax(1, height() / 41);
+    painter.setPen(QColor(0, 0, 0, 140));
+    painter.drawText(room.translated(shadow, shadow), Qt::AlignCenter, m_caption);
+    painter.setPen(QColor(255, 214, 74));
+    painter.drawText(room, Qt::AlignCenter, m_caption);
 }
 
 } // namespace ttt
