@@ -56,8 +56,9 @@ def recognise(paths):
         ids = []
         for i, path in enumerate(paths):
             ids.append(f"cue{i}")
+            # A cue is heard after a quiet moment; the recogniser needs one too.
             subprocess.run(["sox", path, "-r", "16000", "-b", "16", "-c", "1",
-                            os.path.join(tmp, f"cue{i}.wav")], check=True)
+                            os.path.join(tmp, f"cue{i}.wav"), "pad", "0.3", "0.3"], check=True)
         control = os.path.join(tmp, "cues.ctl")
         heard = os.path.join(tmp, "heard.txt")
         with open(control, "w") as out:
