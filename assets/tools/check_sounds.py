@@ -27,12 +27,15 @@ DECODER = "pocketsphinx_batch"
 
 # A hum and a sigh are sounds rather than words: they are not counted.
 INTERJECTIONS = {"hm", "ah"}
+# Words the recogniser may write for the name of a letter.
+LETTER_NAMES = {"oh": "o", "ex": "x"}
 
 
 def words(text):
     """Lower-case words; a run of one letter counts once, so that "Hmm" and
-    "hmmm" or "Ahhh" and "ahh" are one word."""
-    return [re.sub(r"(.)\1+", r"\1", w) for w in re.findall(r"[a-z']+", text.lower())]
+    "hmmm" or "Ahhh" and "ahh" are one word, and "oh" is the letter O."""
+    return [LETTER_NAMES.get(w, w) for w in
+            (re.sub(r"(.)\1+", r"\1", w) for w in re.findall(r"[a-z']+", text.lower()))]
 
 
 def counted(text):
@@ -64,7 +67,7 @@ def recognise(paths):
         with open(control, "w") as out:
             out.write("\n".join(ids) + "\n")
         subprocess.run([DECODER, "-ctl", control, "-cepdir", tmp, "-cepext", ".wav",
-                        "-adcin", "yes", "-adchdr", "44", "-hyp", heard,
+                        "-adcin", "yes", "-adchdr", "44", "-cmn", "current", "-hyp", heard,
                         "-hmm", os.path.join(MODEL, "en-us"),
                         "-lm", os.path.join(MODEL, "en-us.lm.bin"),
                         "-dict", os.path.join(MODEL, "cmudict-en-us.dict"),

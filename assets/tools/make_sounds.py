@@ -73,13 +73,13 @@ SOUNDS = {
     # Greetings when the window opens.
     "start1.wav": (1.9, arpeggio(["C4", "E4", "G4", "C5"], 0.0, 0.09, 1.2, "bell")
                    + [speech("Let's play!", FEMALE, 0.45)]),
-    "start2.wav": (1.9, arpeggio(["G3", "D4", "G4", "B4", "D5"], 0.0, 0.07, 1.3, "pl")
-                   + [speech("Tic Tac Toe!", MALE, 0.5)]),
+    "start2.wav": (1.9, arpeggio(["G3", "D4", "G4", "B4", "D5"], 0.0, 0.07, 0.45, "pl")
+                   + [speech("Tic Tac Toe!", MALE, 0.6)]),
     # A wordless warm swell that stands in for a desktop's own start-up sound.
     "start3.wav": (1.95, chord(["F3", "C4", "A4"], 0.0, 1.7, "soft", 0.8)
                    + arpeggio(["C5", "F5", "A5", "C6"], 0.35, 0.12, 1.0, "bell", 0.7)),
     # Farewells when the window closes.
-    "end1.wav": (2.8, [speech("Goodbye!", FEMALE, 0.0)]
+    "end1.wav": (2.8, [speech("Goodbye!", MALE, 0.0)]
                  + arpeggio(["C5", "G4", "E4", "C4"], 0.7, 0.14, 1.2, "bell")),
     "end2.wav": (2.8, [speech("See you next time.", MALE, 0.0)]
                  + arpeggio(["A4", "F4", "D4"], 1.1, 0.16, 1.1, "pl")),
@@ -94,13 +94,13 @@ SOUNDS = {
     "xwin3.wav": (1.95, [speech("Nice one, you beat me!", MALE, 0.0)]
                   + chord(["D5", "F#5", "A5"], 1.1, 0.6, "bell", 0.8)),
     # X wins a game of two players.
-    "x2win1.wav": (1.9, arpeggio(["D4", "F#4", "A4", "D5"], 0.0, 0.08, 0.9, "pl")
-                   + [speech("X wins!", MALE, 0.4)]),
+    "x2win1.wav": (1.9, arpeggio(["D4", "F#4", "A4", "D5"], 0.0, 0.08, 0.3, "pl")
+                   + [speech("X wins!", MALE, 0.5)]),
     "x2win2.wav": (1.9, [speech("Three in a row for X!", MALE, 0.0)]
                    + chord(["G4", "B4", "D5"], 1.1, 0.6, "bell", 0.8)),
-    "x2win3.wav": (1.9, chord(["E4", "G#4", "B4", "E5"], 0.0, 0.45, "chip", 0.6)
-                   + chord(["A4", "C#5", "E5", "A5"], 0.25, 0.9, "bell")
-                   + [speech("Victory for X!", MALE, 0.4)]),
+    "x2win3.wav": (1.9, chord(["E4", "G#4", "B4", "E5"], 0.0, 0.25, "chip", 0.6)
+                   + chord(["A4", "C#5", "E5", "A5"], 0.12, 0.3, "bell")
+                   + [speech("Victory for X!", MALE, 0.43)]),
     # The computer wins: a good-natured tease, never a jeer.
     "owin1.wav": (1.9, [speech("I win this time!", MALE, 0.0)]
                   + arpeggio(["E4", "G4", "B4"], 0.9, 0.1, 0.6, "chip", 0.6)),
@@ -110,13 +110,13 @@ SOUNDS = {
                   + chord(["D4", "F4", "A4"], 0.55, 1.0, "soft", 0.8)
                   + arpeggio(["A4", "D5"], 0.6, 0.12, 0.8, "bell", 0.7)),
     # O wins a game of two players.
-    "o2win1.wav": (1.9, arpeggio(["F4", "A4", "C5", "F5"], 0.0, 0.08, 0.9, "pl")
-                   + [speech("O wins!", MALE, 0.4)]),
-    "o2win2.wav": (1.9, [speech("Three in a row for O!", MALE, 0.0)]
+    "o2win1.wav": (1.9, arpeggio(["F4", "A4", "C5", "F5"], 0.0, 0.08, 0.3, "pl")
+                   + [speech("O wins!", FEMALE, 0.5)]),
+    "o2win2.wav": (1.9, [speech("Three in a row for O!", FEMALE, 0.0)]
                    + chord(["C5", "E5", "G5"], 1.1, 0.6, "bell", 0.8)),
-    "o2win3.wav": (1.9, chord(["B3", "D#4", "F#4", "B4"], 0.0, 0.45, "chip", 0.6)
-                   + chord(["E4", "G#4", "B4", "E5"], 0.25, 0.9, "bell")
-                   + [speech("Victory for O!", MALE, 0.4)]),
+    "o2win3.wav": (1.9, chord(["B3", "D#4", "F#4", "B4"], 0.0, 0.25, "chip", 0.6)
+                   + chord(["E4", "G#4", "B4", "E5"], 0.12, 0.3, "bell")
+                   + [speech("Victory for O!", MALE, 0.43)]),
     # A drawn game.
     "nowin1.wav": (1.9, [speech("It's a draw.", FEMALE, 0.0)]
                    + arpeggio(["C4", "G4", "C4", "G4"], 0.7, 0.15, 0.5, "pl", 0.8)),
@@ -300,19 +300,22 @@ def make_sound(name, recipe, outdir, tmp):
     mix(inputs, mixed)
     # The last moments fade, then a silent tail follows. A lookahead limiter holds
     # the sharp starts of plucked notes under the true peak ceiling; it and the
-    # 16-bit samples move the loudness a little, so the gain is set twice.
+    # 16-bit samples move the loudness a little, so the gain is set again until
+    # the cue is within a tenth of a LU of its target.
     shaped = os.path.join(tmp, "shaped.wav")
     run("sox", mixed, *FLOAT, shaped, "fade", "t", "0", f"{duration(mixed)}", "0.03",
         "pad", "0", f"{TAIL_SECONDS}")
     limited = os.path.join(tmp, "limited.wav")
     out = os.path.join(outdir, name)
     gain = TARGET_LUFS - loudness(shaped)[0]
-    for _ in range(2):
+    for _ in range(5):
         run("ffmpeg", "-nostats", "-hide_banner", "-loglevel", "error", "-y", "-i", shaped, "-af",
             f"volume={gain:.3f}dB,alimiter=limit={LIMIT}:attack=1:release=40:level=false:"
             "latency=true", "-c:a", "pcm_s24le", limited)
         run("sox", limited, "-r", str(RATE), "-b", "16", "-c", "1", out)
         integrated, peak = loudness(out)
+        if abs(TARGET_LUFS - integrated) < 0.1:
+            break
         gain += TARGET_LUFS - integrated
     lead_text = ("no words" if lead is None else "no music under them" if lead == math.inf
                  else f"{lead:+.1f} LU")
