@@ -5,7 +5,9 @@ their words it understood.
 
 Every cue that speaks is decoded by pocketsphinx with its general US English
 model and language model (open vocabulary: the recogniser is not told what the
-cues say), and the words it hears are lined up with the words of the cue.
+cues say). Each cue is decoded on its own, after a moment of silence, with the
+cepstral mean taken over that cue alone, so no cue's result hangs on the one
+before; the words heard are lined up with the words of the cue.
 
 Usage: check_sounds.py [SOUNDS_DIR [GOAL_PERCENT]]
 Prints what was heard per cue and the share of words recognised; exits 1 when
