@@ -62,7 +62,8 @@ def recognise(paths):
         for i, path in enumerate(paths):
             ids.append(f"cue{i}")
             # A cue is heard after a quiet moment; the recogniser needs one too.
-            subprocess.run(["sox", path, "-r", "16000", "-b", "16", "-c", "1",
+            # Repeatable dither (-R) makes the figure the same at every run.
+            subprocess.run(["sox", "-R", path, "-r", "16000", "-b", "16", "-c", "1",
                             os.path.join(tmp, f"cue{i}.wav"), "pad", "0.3", "0.3"], check=True)
         control = os.path.join(tmp, "cues.ctl")
         heard = os.path.join(tmp, "heard.txt")

@@ -73,15 +73,15 @@ SOUNDS = {
     # Greetings when the window opens.
     "start1.wav": (1.9, arpeggio(["C4", "E4", "G4", "C5"], 0.0, 0.09, 1.2, "bell")
                    + [speech("Let's play!", FEMALE, 0.45)]),
-    "start2.wav": (1.9, arpeggio(["G3", "D4", "G4", "B4", "D5"], 0.0, 0.07, 0.45, "pl")
-                   + [speech("Tic Tac Toe!", MALE, 0.6)]),
+    "start2.wav": (1.9, arpeggio(["G3", "D4", "G4", "B4", "D5"], 0.0, 0.07, 0.35, "pl")
+                   + [speech("Tic Tac Toe!", MALE, 0.65)]),
     # A wordless warm swell that stands in for a desktop's own start-up sound.
     "start3.wav": (1.95, chord(["F3", "C4", "A4"], 0.0, 1.7, "soft", 0.8)
                    + arpeggio(["C5", "F5", "A5", "C6"], 0.35, 0.12, 1.0, "bell", 0.7)),
     # Farewells when the window closes.
     "end1.wav": (2.8, [speech("Goodbye!", MALE, 0.0)]
                  + arpeggio(["C5", "G4", "E4", "C4"], 0.7, 0.14, 1.2, "bell")),
-    "end2.wav": (2.8, [speech("See you next time.", MALE, 0.0)]
+    "end2.wav": (2.8, [speech("See you next time.", MALE, 0.0, stretch=1.0)]
                  + arpeggio(["A4", "F4", "D4"], 1.1, 0.16, 1.1, "pl")),
     "end3.wav": (2.8, arpeggio(["E5", "C5", "A4", "F4", "C4"], 0.0, 0.18, 1.6, "soft", 0.9)
                  + chord(["F3", "A3", "C4"], 0.8, 1.7, "bell", 0.6)),
@@ -130,7 +130,7 @@ SOUNDS = {
     "brain.wav": (1.9, arpeggio(["C5", "G5", "E5", "B5", "G5", "D6"], 0.0, 0.06, 0.25, "chip", 0.6)
                   + [speech("Hmm, let me think.", MALE, 0.3, "Hum, let me think.", 1.0)]),
     "score.wav": (1.0, arpeggio(["E5", "A5"], 0.0, 0.12, 0.6, "bell")),
-    "Ahh.wav": (1.5, [speech("Ahhh.", FEMALE, 0.0, "Aah.", 1.6)]
+    "Ahh.wav": (1.5, [speech("Ahhh.", FEMALE, 0.0, "Ah.", 1.3)]
                 + arpeggio(["A5", "E5", "C5", "A4"], 0.3, 0.07, 0.7, "bell", 0.5)),
     "s-question.wav": (1.2, arpeggio(["C5", "G5"], 0.0, 0.14, 0.35, "pl")
                        + [speech("Hmm?", FEMALE, 0.3, "Hum?")]),
@@ -141,6 +141,11 @@ def spoken_lines():
     """What each worded cue says, by file name."""
     return {name: " ".join(p["text"] for p in parts if "text" in p)
             for name, (_, parts) in SOUNDS.items() if any("text" in p for p in parts)}
+
+
+# sox in repeatable mode: the noise of plucked strings and of dither is the same
+# at every run, so the same table makes the same files.
+SOX = ["sox", "-R"]
 
 
 def run(*args):
@@ -173,7 +178,7 @@ def make_note(part, path):
         # A plucked string starts at full swing: a short fade-in keeps it from ticking.
         synth = ["synth", f"{length}", "pluck", part["note"]]
         shape = ["fade", "t", "0.0025", f"{length}", f"{length * 0.6}"]
-    run("sox", "-r", str(RATE), "-c", channels, "-n", *FLOAT, path, *synth,
+    run(*SOX, "-r", str(RATE), "-c", channels, "-n", *FLOAT, path, *synth,
         "vol", f"{0.4 * part['level']}", *shape, "pad", f"{part['start']}")
 
 
@@ -195,7 +200,7 @@ def make_speech(part, path, tmp):
     raw = os.path.join(tmp, "speech-raw.wav")
     run("flite", "-voice", part["voice"], "--setf", f"duration_stretch={part['stretch']}",
         "-t", part["say"], "-o", raw)
-    run("sox", raw, *FLOAT, path, "highpass", "90", *TRIM_SILENCE, "reverse", *TRIM_SILENCE,
+    run(*SOX, raw, *FLOAT, path, "highpass", "90", *TRIM_SILENCE, "reverse", *TRIM_SILENCE,
         "reverse", "pad", f"{part['start']}")
 
 
@@ -243,10 +248,10 @@ def render_parts(name, max_length, parts, tmp):
 
 def mix(inputs, path):
     if len(inputs) == 1:
-        run("sox", inputs[0], *FLOAT, path)
+        run(*SOX, inputs[0], *FLOAT, path)
     else:
         # Each input at half its level: sox clips even floating-point samples.
-        run("sox", "-m", *sum((["-v", "0.5", p] for p in inputs), []), *FLOAT, path)
+        run(*SOX, "-m", *sum((["-v", "0.5", p] for p in inputs), []), *FLOAT, path)
 
 
 def words_span(words):
@@ -254,8 +259,9 @@ def words_span(words):
     widened to one loudness block."""
     start = min(begin for _, begin in words)
     end = max(duration(path) for path, _ in words)
-    widen = max(0.0, BLOCK_SECONDS - (end - start)) / 2
-    return max(0.0, start - widen), end + widen
+    length = max(end - start, BLOCK_SECONDS)
+    start = max(0.0, (start + end - length) / 2)
+    return start, start + length
 
 
 def duck(music, span, tmp):
@@ -303,7 +309,7 @@ def make_sound(name, recipe, outdir, tmp):
     # 16-bit samples move the loudness a little, so the gain is set again until
     # the cue is within a tenth of a LU of its target.
     shaped = os.path.join(tmp, "shaped.wav")
-    run("sox", mixed, *FLOAT, shaped, "fade", "t", "0", f"{duration(mixed)}", "0.03",
+    run(*SOX, mixed, *FLOAT, shaped, "fade", "t", "0", f"{duration(mixed)}", "0.03",
         "pad", "0", f"{TAIL_SECONDS}")
     limited = os.path.join(tmp, "limited.wav")
     out = os.path.join(outdir, name)
@@ -312,7 +318,7 @@ def make_sound(name, recipe, outdir, tmp):
         run("ffmpeg", "-nostats", "-hide_banner", "-loglevel", "error", "-y", "-i", shaped, "-af",
             f"volume={gain:.3f}dB,alimiter=limit={LIMIT}:attack=1:release=40:level=false:"
             "latency=true", "-c:a", "pcm_s24le", limited)
-        run("sox", limited, "-r", str(RATE), "-b", "16", "-c", "1", out)
+        run(*SOX, limited, "-r", str(RATE), "-b", "16", "-c", "1", out)
         integrated, peak = loudness(out)
         if abs(TARGET_LUFS - integrated) < 0.1:
             break
