@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Checks every wave file the sound cues name: present, playable 16-bit PCM,
-// audible without clipping, evenly loud and short.
+// short, all at one loudness and with room under full scale.
+#include "loudness.h"
 #include "wavfile.h"
 
 #include <gtest/gtest.h>
@@ -68,7 +69,7 @@ class SoundFile : public testing::TestWithParam<std::string>
 {
 };
 
-TEST_P(SoundFile, IsShortEvenlyLoudPcmWithoutClipping)
+TEST_P(SoundFile, IsShortPcmAtOneLoudnessUnderFullScale)
 {
     const std::string path = std::string(TTT_SOUNDS_DIR) + "/" + GetParam();
     WavFile wav;
@@ -84,10 +85,10 @@ TEST_P(SoundFile, IsShortEvenlyLoudPcmWithoutClipping)
     EXPECT_LT(wav.seconds(), maxSecondsFor(GetParam()));
 
     EXPECT_EQ(wav.clippedSamples(), 0);
-    EXPECT_LT(wav.peak(), 0.95);
-    // All cues are brought to about the same loudness; none is near silence.
-    EXPECT_GT(wav.rmsDb(), -22.0);
-    EXPECT_LT(wav.rmsDb(), -13.0);
+    // Every cue is as loud as the others (EBU R128), with its peaks, even between
+    // samples, 1 dB under full scale.
+    EXPECT_NEAR(integratedLufs(wav), -18.0, 1.0);
+    EXPECT_LE(truePeakDb(wav), -1.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryCueFile, SoundFile, testing::ValuesIn(allFiles()),

@@ -4,8 +4,6 @@
 #include "shell/sound/wave.h"
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 namespace ttt::test {
 
@@ -23,24 +21,6 @@ double WavFile::seconds() const
     if (channels <= 0 || sampleRate <= 0)
         return 0;
     return double(samples.size()) / channels / sampleRate;
-}
-
-double WavFile::peak() const
-{
-    int largest = 0;
-    for (std::int16_t s : samples)
-        largest = std::max(largest, std::abs(int(s)));
-    return largest / 32768.0;
-}
-
-double WavFile::rmsDb() const
-{
-    if (samples.empty())
-        return -std::numeric_limits<double>::infinity();
-    double sum = 0;
-    for (std::int16_t s : samples)
-        sum += double(s) * s;
-    return 10 * std::log10(sum / samples.size() / (32768.0 * 32768.0));
 }
 
 int WavFile::clippedSamples() const

@@ -18,10 +18,6 @@ struct WavFile
     std::vector<std::int16_t> samples;
 
     double seconds() const;
-    // Largest absolute sample, as a fraction of full scale.
-    double peak() const;
-    // Root mean square of all samples, in dB relative to full scale.
-    double rmsDb() const;
     // Number of samples at the very limits of the 16-bit range.
     int clippedSamples() const;
 };
