@@ -5,6 +5,7 @@
 #include "boardwidget.h"
 #include "core/pictureset.h"
 #include "focusring.h"
+#include "scaledcanvas.h"
 #include "shell/windowlayout.h"
 
 #include <QKeyEvent>
@@ -40,9 +41,9 @@ void CellView::setCard(int card)
     update();
 }
 
-QPixmap CellView::picture() const
+QPixmap CellView::picture(Artwork::Fit fit) const
 {
-    return m_artwork.card(m_card, size(), devicePixelRatioF());
+    return m_artwork.card(m_card, size(), devicePixelRatioF(), fit);
 }
 
 void CellView::setMarkedAsLatest(bool marked)
@@ -86,7 +87,7 @@ bool CellView::isFlashing() const
 void CellView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(rect(), picture());
+    painter.drawPixmap(rect(), picture(ScaledCanvas::pictureFit(this)));
     if (m_markedAsLatest)
         paintLatestRing(painter);
     if (isNumberShown())

@@ -117,6 +117,7 @@ MainWindow::MainWindow(Game& game, const Artwork& artwork, QWidget* parent)
     connectMenus();
     connectControls();
     m_canvas->takeDesign();
+    connect(m_canvas, &ScaledCanvas::settled, this, &Artwork::returnFreedMemory);
     if (!m_onTopAvailable) {
         // The item keeps its place and caption, shown unavailable with the reason.
         const QString reason = tr("This desktop does not let programs keep their window on top");

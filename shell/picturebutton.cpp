@@ -2,6 +2,7 @@
 #include "picturebutton.h"
 
 #include "focusring.h"
+#include "scaledcanvas.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -24,7 +25,8 @@ void PictureButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(rect(),
-                       m_artwork.picture(isDown() ? m_down : m_up, size(), devicePixelRatioF()));
+                       m_artwork.picture(isDown() ? m_down : m_up, size(), devicePixelRatioF(),
+                                         ScaledCanvas::pictureFit(this)));
     if (hasFocus())
         paintFocusRing(painter, rect());
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picturelabel.h"
 
+#include "scaledcanvas.h"
+
 #include <QPainter>
 
 namespace ttt {
@@ -21,7 +23,8 @@ void PictureLabel::setPicture(Artwork::Picture picture)
 void PictureLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(QPoint(0, 0), m_artwork.picture(m_picture, size(), devicePixelRatioF()));
+    painter.drawPixmap(rect(), m_artwork.picture(m_picture, size(), devicePixelRatioF(),
+                                                 ScaledCanvas::pictureFit(this)));
 }
 
 } // namespace ttt

@@ -247,10 +247,12 @@ class Recorder:
 
 
 class Desktop:
-    """Xvfb with openbox and a private sound server, for one test, in folder."""
+    """Xvfb with openbox and a private sound server, for one test, in folder, on a
+    screen of the size given ("WIDTHxHEIGHT")."""
 
-    def __init__(self, folder):
+    def __init__(self, folder, screen="1280x1024"):
         self.folder = folder
+        self.screen = screen
         self.home = os.path.join(folder, "home")
         self.runtime = private_folder(os.path.join(folder, "runtime"))
         self.tmp = os.path.join(folder, "tmp")
@@ -310,7 +312,7 @@ class Desktop:
         reader, writer = os.pipe()
         log = open(os.path.join(self.folder, "xvfb.log"), "wb")
         self._xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(writer), "-screen", "0", "1280x1024x24", "-nolisten",
+            ["Xvfb", "-displayfd", str(writer), "-screen", "0", self.screen + "x24", "-nolisten",
              "tcp", "-dpi", "96"], pass_fds=(writer,), stdout=log, stderr=log,
             env=player_environment(self.home, self.runtime), preexec_fn=no_core_dump)
         os.close(writer)
@@ -412,9 +414,10 @@ class Desktop:
 
 
 class Game:
-    """The installed game, started in a fresh working directory on the desktop."""
+    """The installed game, started in a fresh working directory on the desktop,
+    with the environment variables in extra_env added to the desktop's."""
 
-    def __init__(self, desktop, settings=None):
+    def __init__(self, desktop, settings=None, **extra_env):
         self.desktop = desktop
         self.cwd = os.path.join(desktop.folder, "cwd")
         shutil.rmtree(self.cwd, ignore_errors=True)
@@ -425,7 +428,7 @@ class Game:
         self.mark = desktop.recorder.count()
         self._stderr = open(os.path.join(desktop.folder, "game-stderr.txt"), "wb")
         self.process = subprocess.Popen(
-            [os.path.join(PREFIX, "bin", "tictactoe")], cwd=self.cwd, env=desktop.env(),
+            [os.path.join(PREFIX, "bin", "tictactoe")], cwd=self.cwd, env=desktop.env(**extra_env),
             stdin=subprocess.DEVNULL, stdout=self._stderr, stderr=self._stderr,
             preexec_fn=no_core_dump)
         self.ended_at = None
