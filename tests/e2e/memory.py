@@ -11,13 +11,10 @@ import signal
 import sys
 import time
 
-from desktop import Desktop, Game, check, run_cases, scratch_folder, wait_for
+from desktop import Desktop, Game, check, run_cases, scratch_folder
 
 SCREEN = 2560, 1600
 DRAG_STEPS = 30
-# The pictures of the size shown are drawn afresh shortly after the size stops
-# changing; the figures are read once that has happened.
-SETTLE = 1.0
 
 
 def rss(game, field="VmRSS"):
@@ -41,30 +38,34 @@ def started(desktop, **extra_env):
 
 
 def drag(desktop, game, first, pause):
-    """Grows the window through DRAG_STEPS sizes towards the screen's, pause seconds
-    apart, then puts it back at first. The largest VmRSS seen on the way."""
+    """Grows the window through DRAG_STEPS sizes towards the screen's and back to
+    first, pause seconds apart. The largest VmRSS seen on the way."""
     peak = 0
-    for step in range(1, DRAG_STEPS + 1):
+    for step in list(range(1, DRAG_STEPS + 1)) + [0]:
         width = first[0] + (SCREEN[0] - 60 - first[0]) * step // DRAG_STEPS
         height = first[1] + (SCREEN[1] - 80 - first[1]) * step // DRAG_STEPS
         resize(desktop, game, width, height)
         time.sleep(pause)
         peak = max(peak, rss(game))
-    time.sleep(SETTLE)
-    peak = max(peak, rss(game))
-    resize(desktop, game, *first)
     return peak
 
 
+def difference(shot, other):
+    """Mean difference per channel (0..255) of two screenshots of one size."""
+    check(shot[:2] == other[:2], f"the window is {other[0]}x{other[1]}, not {shot[0]}x{shot[1]}")
+    return sum(abs(a - b) for a, b in zip(shot[2], other[2])) / len(shot[2])
+
+
 def resizing_gives_memory_back(name):
-    """Dragged through 30 sizes, slowly and quickly, the game holds at most twice
-    its first-start memory, and 5 s after the window is back at its first size at
-    most 1.3 times it."""
+    """Dragged through 30 sizes and back, slowly and quickly, the game holds at most
+    twice its first-start memory, and 5 s after the window is back at its first size
+    at most 1.3 times it, looking exactly as at first."""
     with Desktop(scratch_folder(name), screen=f"{SCREEN[0]}x{SCREEN[1]}") as desktop:
         game = started(desktop)
         try:
             first = desktop.geometry(game.window)[2:]
             start = rss(game)
+            shot = desktop.screenshot(game.window)
             print(f"first start at {first[0]}x{first[1]}: VmRSS {start:.1f} MiB")
             for pause in (0.3, 0.03):
                 peak = drag(desktop, game, first, pause)
@@ -72,11 +73,14 @@ def resizing_gives_memory_back(name):
                       f"{peak:.1f} MiB ({peak / start:.2f}x)")
                 time.sleep(5)
                 back = rss(game)
+                changed = difference(shot, desktop.screenshot(game.window))
                 print(f"back at {first[0]}x{first[1]}, 5 s later: VmRSS {back:.1f} MiB "
-                      f"({back / start:.2f}x)")
+                      f"({back / start:.2f}x); mean difference from the first start "
+                      f"{changed:.2f} of 255")
                 check(peak <= 2 * start, "the drag took more than twice the first memory")
                 check(back <= 1.3 * start, "back at the first size, the game holds over 1.3x "
                       "its first memory")
+                check(changed == 0, "back at the first size, the window looks otherwise")
         finally:
             game.close()
 
