@@ -2,6 +2,7 @@
 // Tic Tac Toe: one player against the computer, or two players on one board.
 #include "assets/assetpaths.h"
 #include "game/clockrandom.h"
+#include "shell/abruptexitsave.h"
 #include "shell/art/artwork.h"
 #include "shell/commandline.h"
 #include "shell/cueplayer.h"
@@ -20,8 +21,10 @@
 #include <QSessionManager>
 #include <QTimer>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -42,7 +45,11 @@ std::optional<int> answerCommandLine(const ttt::CommandLineRequest& request)
     switch (request.action) {
     case ttt::CommandLineRequest::Action::ShowHelp:
     case ttt::CommandLineRequest::Action::ShowVersion:
-        std::fputs(qPrintable(request.text), stdout);
+        // Output that goes nowhere (a full disk, a closed output) is a failure, told.
+        if (std::fputs(qPrintable(request.text), stdout) < 0 || std::fflush(stdout) != 0) {
+            std::fprintf(stderr, "tictactoe: cannot write the output: %s\n", std::strerror(errno));
+            return 1;
+        }
         return 0;
     case ttt::CommandLineRequest::Action::Refuse:
         std::fprintf(stderr, "%s\n", qPrintable(request.text));
@@ -99,6 +106,7 @@ int main(int argc, char* argv[])
     ttt::FontWarmUp fonts;
     auto displayCheck = std::make_unique<ttt::DisplayCheck>();
     QApplication app(argc, argv);
+    displayCheck->finish();
     displayCheck.reset();
     setUpApplication();
     // The desktop's language, before any text is made; in English nothing is loaded.
@@ -114,6 +122,7 @@ int main(int argc, char* argv[])
     connectEndings(app, window, endSignals);
 
     const ttt::FileProblem problem = window.startUpFromSettingsFile();
+    const ttt::AbruptExitSave displayLoss([&window] { window.saveWithoutDisplay(); });
     // The window comes first; its icon and the sound system follow as soon as it is
     // on the screen, and the start cue waits for them.
     cues.holdSoundSystem();

@@ -27,17 +27,26 @@ void Game::newGame()
 {
     m_match.start(m_options.firstMover);
     m_marksHidden = false;
+    m_news = {};
+    m_news.newGame = true;
     if (m_match.computerToMove(m_options)) {
         // The computer's opening is a move of its own: its draws start afresh.
         m_random.reseed();
         finish(m_match.computerTurn(m_options, m_random));
     }
+    m_news.toMove = m_match.nextMark();
 }
 
 Match::Move Game::clickSquare(Square square)
 {
     const Match::Move move = m_match.click(square, m_options, m_random);
+    m_news = {};
+    if (move.kind == Match::Move::Kind::Refused)
+        m_news.refused = square;
     finish(move);
+    if (move.kind == Match::Move::Kind::Played && m_match.isPlaying() &&
+        m_options.players == Players::Two)
+        m_news.toMove = m_match.nextMark();
     return move;
 }
 
@@ -77,7 +86,7 @@ void Game::acceptPictureSet(PictureSet set)
 {
     m_options.pictureSet = set;
     m_marksHidden = true;
-    m_match.stop();
+    stopMatch();
 }
 
 Mark Game::shownMark(Square square) const
@@ -102,13 +111,27 @@ std::vector<Line> Game::shownWinningLines() const
 void Game::apply(OptionControls::Effect effect)
 {
     if (effect.stopsGame)
-        m_match.stop();
+        stopMatch();
     for (int i = 0; i < effect.brainCues; ++i)
         playCue(Cue::Brain);
 }
 
+void Game::stopMatch()
+{
+    m_news = {};
+    m_news.stopped = m_match.isPlaying();
+    m_match.stop();
+}
+
+// Counts and sounds the end of a move, and notes what the player is told of it.
 void Game::finish(const Match::Move& move)
 {
+    if (move.kind == Match::Move::Kind::Played)
+        m_news.computerMove = m_match.computerSquare();
+    if (move.outcome != Outcome::Open) {
+        m_news.outcome = move.outcome;
+        m_news.winningLines = shownWinningLines();
+    }
     if (m_options.scoring)
         m_scoreboard.count(move.outcome);
     if (move.cue)

@@ -3,11 +3,13 @@
 
 #include "game/keymap.h"
 #include "game/match.h"
+#include "game/news.h"
 #include "game/optioncontrols.h"
 #include "game/options.h"
 #include "results/cues.h"
 #include "results/scoreboard.h"
 
+#include <utility>
 #include <vector>
 
 namespace ttt {
@@ -74,10 +76,14 @@ public:
     Mark shownMark(Square square) const;
     // The lines of three that won the last game, while its marks are shown.
     std::vector<Line> shownWinningLines() const;
+    // What the last action changed, for the player to be told; then nothing until
+    // the next action.
+    News takeNews() { return std::exchange(m_news, {}); }
 
 private:
     void apply(OptionControls::Effect effect);
     void finish(const Match::Move& move);
+    void stopMatch();
     void playCue(Cue cue);
 
     RandomSource& m_random;
@@ -87,6 +93,7 @@ private:
     Match m_match;
     Scoreboard m_scoreboard;
     bool m_marksHidden = false;
+    News m_news;
 };
 
 } // namespace ttt

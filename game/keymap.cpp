@@ -24,4 +24,21 @@ KeyCommand keyCommand(char32_t key)
     return {};
 }
 
+int squareBeside(int square, Step step)
+{
+    const int column = (square - 1) % 3;
+    const int row = (square - 1) / 3; // 0 is the bottom row
+    switch (step) {
+    case Step::Up:
+        return row < 2 ? square + 3 : square;
+    case Step::Down:
+        return row > 0 ? square - 3 : square;
+    case Step::Left:
+        return column > 0 ? square - 1 : square;
+    case Step::Right:
+        return column < 2 ? square + 1 : square;
+    }
+    return square;
+}
+
 } // namespace ttt

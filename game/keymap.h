@@ -14,4 +14,8 @@ struct KeyCommand
 
 KeyCommand keyCommand(char32_t key);
 
+// The arrow keys walk the board as it is drawn, and stop at its edges.
+enum class Step { Up, Down, Left, Right };
+int squareBeside(int square, Step step);
+
 } // namespace ttt

@@ -7,6 +7,8 @@
 
 #include <QLocale>
 
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <string_view>
@@ -41,9 +43,7 @@ constexpr Verb verbs[] = {
     {"settings", ttt::lab::runSettings},
 };
 
-} // namespace
-
-int main(int argc, char** argv)
+int run(int argc, char** argv)
 {
     if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         // In the desktop's language; in English, the text above as it stands.
@@ -71,4 +71,16 @@ int main(int argc, char** argv)
     std::cerr << "tictactoe-lab: unknown verb " << ttt::lab::quotedForMessage(name)
               << " (try --help)\n";
     return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int status = run(argc, argv);
+    // Output that goes nowhere (a full disk, a closed output) makes the run a failure.
+    if (std::fflush(stdout) == 0 && std::cout.flush())
+        return status;
+    std::cerr << "tictactoe-lab: cannot write the output: " << std::strerror(errno) << '\n';
+    return 1;
 }

@@ -109,10 +109,41 @@ bool folderTakesNoNewFile(int errorNumber)
     return errorNumber == EACCES || errorNumber == EPERM || errorNumber == EROFS;
 }
 
-// Gives the new file the old one's owner, group and permissions; false when it cannot
-// have them.
-bool takeOwnerAndMode(int fd, const struct stat& old)
+// Whether this process may write the existing file, which is a regular one; when not,
+// whether the file belongs to another user (root, after a run as root in the player's
+// folder), so that the player may still put a file of their own in its place.
+struct Access
 {
+    FileTrouble trouble;
+    bool foreign = false;
+};
+
+Access accessTo(const fs::path& path, const struct stat& old)
+{
+    if (FileTrouble trouble = notRegularTypeTrouble(old.st_mode))
+        return {trouble};
+    if (::access(path.c_str(), W_OK) == 0)
+        return {};
+    if (errno != EACCES || old.st_uid == ::geteuid())
+        return {systemTrouble(errno)};
+    return {{}, true};
+}
+
+// A full disk (or quota) still lets a record no longer than the file be written over it.
+bool fitsInPlace(const FileTrouble& failure, const struct stat& old, std::string_view content)
+{
+    return failure.cause == FileTrouble::Cause::SystemError &&
+           (failure.error == ENOSPC || failure.error == EDQUOT) &&
+           content.size() <= static_cast<std::size_t>(old.st_size);
+}
+
+// Gives the new file the old one's owner, group and permissions; false when it cannot
+// have them. In place of another user's file the new one is the player's, with the same
+// permissions and always readable and writable by them.
+bool takeOwnerAndMode(int fd, const struct stat& old, bool foreign)
+{
+    if (foreign)
+        return ::fchmod(fd, (old.st_mode & 07777) | S_IRUSR | S_IWUSR) == 0;
     struct stat now = {};
     if (::fstat(fd, &now) != 0)
         return false;
@@ -176,24 +207,23 @@ FileTrouble replaceFileContent(const fs::path& file, std::string_view content,
     const bool exists = ::lstat(target.path.c_str(), &old) == 0;
     if (!exists && errno != ENOENT)
         return systemTrouble(errno);
-    if (exists) {
-        if (FileTrouble trouble = notRegularTypeTrouble(old.st_mode))
-            return trouble;
-        if (::access(target.path.c_str(), W_OK) != 0)
-            return systemTrouble(errno);
-    }
+    const Access access = exists ? accessTo(target.path, old) : Access{};
+    if (access.trouble)
+        return access.trouble;
+    // The file itself may be written where no new one can take its place.
+    const bool writable = exists && !access.foreign;
     fs::path temp;
     FileHandle handle(createTempBeside(target.path, temp));
     if (!handle.isOpen()) {
-        const int failure = errno;
-        if (exists && folderTakesNoNewFile(failure))
+        const FileTrouble failure = systemTrouble(errno);
+        if (writable && (folderTakesNoNewFile(failure.error) || fitsInPlace(failure, old, content)))
             return rewriteInPlace(target.path, content);
-        if (failure == ENOENT && target.path != file)
+        if (failure.error == ENOENT && target.path != file)
             return {FileTrouble::Cause::LinkIntoMissingFolder, 0, target.path};
-        return systemTrouble(failure);
+        return failure;
     }
     notify(observer, ReplaceStep::TempCreated);
-    if (exists && !takeOwnerAndMode(handle.fd(), old)) {
+    if (exists && !takeOwnerAndMode(handle.fd(), old, access.foreign)) {
         handle.close();
         ::unlink(temp.c_str());
         return rewriteInPlace(target.path, content);
@@ -206,10 +236,33 @@ FileTrouble replaceFileContent(const fs::path& file, std::string_view content,
     }
     if (failure) {
         ::unlink(temp.c_str());
-        return failure;
+        return writable && fitsInPlace(failure, old, content) ? rewriteInPlace(target.path, content)
+                                                              : failure;
     }
     notify(observer, ReplaceStep::Renamed);
     syncFolder(target.path);
+    return {};
+}
+
+FileTrouble foreseeReplaceTrouble(const fs::path& file)
+{
+    const SaveTarget target = followLinks(file);
+    if (target.trouble)
+        return target.trouble;
+    struct stat old = {};
+    if (::lstat(target.path.c_str(), &old) != 0)
+        return {}; // made anew at the next save, as at start-up
+    const Access access = accessTo(target.path, old);
+    if (access.trouble || !access.foreign)
+        return access.trouble;
+    // Another user's file is replaced by rename: the folder must take a new file, and
+    // in a sticky folder the file must be the player's or the folder theirs.
+    struct stat folder = {};
+    const fs::path folderPath = folderOf(target.path);
+    if (::access(folderPath.c_str(), W_OK | X_OK) != 0 || ::stat(folderPath.c_str(), &folder) != 0)
+        return systemTrouble(errno);
+    if ((folder.st_mode & S_ISVTX) && folder.st_uid != ::geteuid())
+        return systemTrouble(EACCES);
     return {};
 }
 

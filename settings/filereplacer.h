@@ -25,13 +25,22 @@ using ReplaceObserver = std::function<void(ReplaceStep)>;
 //   in that file's own folder, or created there, and the link stays a link. A link into
 //   a folder that does not exist is left alone.
 // - Only a regular file is ever replaced or written: a folder, a pipe, a socket or a
-//   device is left alone, and so is a file without write permission.
-// - When the folder lets no new file be made, or the new file could not be given the
-//   old one's owner, the file itself is rewritten instead: the new content is written
-//   over its start, the rest cut off and the file flushed. It is never emptied first.
+//   device is left alone, and so is a file of one's own without write permission.
+// - Another user's file that this one may not write (one that root made in the player's
+//   folder) is replaced all the same where the folder allows: the new file belongs to
+//   this user, with the old one's permissions, readable and writable by its owner.
+// - When the folder lets no new file be made, the new file could not be given the old
+//   one's owner, or the disk is full and the new content is no longer than the file,
+//   the file itself is rewritten instead: the new content is written over its start,
+//   the rest cut off and the file flushed. It is never emptied first.
 // Returns why the replacement failed, or no trouble.
 FileTrouble replaceFileContent(const std::filesystem::path& file, std::string_view content,
                                const ReplaceObserver& observer = {});
+
+// Why replaceFileContent would be refused for the file as it stands now, as far as can
+// be told without writing anything (a full disk is only found out by writing); no
+// trouble when nothing stands in the way.
+FileTrouble foreseeReplaceTrouble(const std::filesystem::path& file);
 
 // Removes what replacements of the file left behind when they were killed before their
 // rename: files beside it (beside the file its links lead to) named exactly as the new

@@ -33,6 +33,8 @@ LoadedSettings loadSettings(const std::filesystem::path& file)
     LoadedSettings loaded{parsed.record, {}};
     if (parsed.unreadFields > 0)
         loaded.problem = {FileProblem::Kind::PartlyRead, file, {}};
+    else if (FileTrouble trouble = foreseeReplaceTrouble(file))
+        loaded.problem = {FileProblem::Kind::WillNotBeSaved, file, std::move(trouble)};
     return loaded;
 }
 

@@ -25,6 +25,7 @@ struct FileProblem
         Unreadable,         // at start-up: the file could not be read, the defaults are used
         NotCreated,         // at start-up: the missing file could not be made, defaults used
         PartlyRead,         // at start-up: some fields could not be read and keep their defaults
+        WillNotBeSaved,     // at start-up: the file was read, but saving to it will be refused
         NotSaved,           // the settings could not be saved
         UnreadableNotSaved, // not saved, because the file could not be read at start-up
         PictureSetNotSaved, // the picture set could not be saved
@@ -46,9 +47,10 @@ struct LoadedSettings
 
 // Start-up: appends the default line to the file (creating it), then reads the record
 // from its start, past a UTF-8 byte-order mark. A file that cannot be read or created
-// gives the defaults, and fields that cannot be read keep theirs; problem then says so. Never stops
-// the program. Before that, removes what saves of this file and of the picture-set file beside it
-// left behind when killed part-way in earlier runs.
+// gives the defaults, and fields that cannot be read keep theirs; problem then says so, as it does
+// when the file was read but a save to it would be refused. Never stops the program. Before that,
+// removes what saves of this file and of the picture-set file beside it left behind when killed
+// part-way in earlier runs.
 LoadedSettings loadSettings(const std::filesystem::path& file);
 
 // Exit: replaces the whole file with the one line of the record, as replaceFileContent

@@ -4,10 +4,13 @@
 #include "art/artwork.h"
 #include "cellview.h"
 #include "focusring.h"
+#include "game/keymap.h"
 #include "scaledcanvas.h"
 #include "shell/windowlayout.h"
 
 #include <QApplication>
+#include <QHash>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include <cmath>
@@ -101,6 +104,23 @@ void BoardWidget::paintWinningLines(QPainter& painter, QPoint origin) const
 void BoardWidget::mousePressEvent(QMouseEvent*)
 {
     setFocus(Qt::MouseFocusReason);
+}
+
+void BoardWidget::keyPressEvent(QKeyEvent* event)
+{
+    static const QHash<int, Step> steps{{Qt::Key_Up, Step::Up},
+                                        {Qt::Key_Down, Step::Down},
+                                        {Qt::Key_Left, Step::Left},
+                                        {Qt::Key_Right, Step::Right}};
+    const auto step = steps.constFind(event->key());
+    if (step == steps.constEnd()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const auto* focused = qobject_cast<const CellView*>(focusWidget());
+    const int next =
+        focused && focused->parentWidget() == this ? squareBeside(focused->square(), *step) : 5;
+    cell(next)->setFocus(Qt::OtherFocusReason);
 }
 
 void BoardWidget::showNumbers(bool shown)

@@ -40,6 +40,9 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // The arrow keys move the focus between the squares; from the board itself
+    // they go to the centre.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void showNumbers(bool shown);

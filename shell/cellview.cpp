@@ -150,7 +150,6 @@ void CellView::mouseReleaseEvent(QMouseEvent* event)
 void CellView::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
-    case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
         // A key held down plays once, as one press of the mouse does.

@@ -13,8 +13,8 @@ namespace ttt {
 // One square of the board: shows a picture of the current set and reports clicks.
 // Over the picture it can show a soft ring (the computer's latest mark), a brief
 // flash (a refused move), the square's number (a hint for the digit keys) and the
-// focus ring. Tab reaches it, and Space or Enter plays it like a click; other keys
-// go on to the board.
+// focus ring. Tab reaches it, and Enter plays it like a click; other keys go on to
+// the board, Space among them: it starts a new game there, as everywhere on the window.
 class CellView : public QWidget
 {
     Q_OBJECT

@@ -3,12 +3,13 @@
 
 namespace ttt {
 
-// Watches QApplication's start-up for the failure a player can meet there: no
-// display to open (started from a text console, over ssh without X forwarding,
-// or with DISPLAY pointing at nothing). Qt reports it in several lines ending in
-// advice to reinstall, then aborts; the game says what is wrong in one line and
-// ends with status 1. Whatever else Qt says while starting is passed on as usual
-// once start-up is over.
+// Watches QApplication's start-up for the failures a player can meet there: no
+// display to open (started from a text console, over ssh without X forwarding, or
+// with DISPLAY pointing at nothing), no Wayland compositor, a platform name Qt does
+// not know, or a platform that starts without a screen (linuxfb with no framebuffer).
+// Qt reports them in several lines ending in advice to reinstall, then aborts; the
+// game names the cause in one line and ends with status 1. Whatever else Qt says
+// while starting is passed on as usual once start-up is over.
 class DisplayCheck
 {
 public:
@@ -16,6 +17,10 @@ public:
     ~DisplayCheck();
     DisplayCheck(const DisplayCheck&) = delete;
     DisplayCheck& operator=(const DisplayCheck&) = delete;
+
+    // Once the application object is made: ends the program when there is no screen,
+    // else passes on what Qt said and stops watching.
+    void finish();
 };
 
 } // namespace ttt

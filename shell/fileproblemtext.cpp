@@ -40,6 +40,10 @@ QString fileProblemText(const FileProblem& problem)
             "FileProblem",
             "Some settings in %1 could not be read, so their default values are used.");
         break;
+    case Kind::WillNotBeSaved:
+        sentence = QT_TRANSLATE_NOOP("FileProblem", "The settings file %1 cannot be written (%2), "
+                                                    "so the settings will not be saved at exit.");
+        break;
     case Kind::NotSaved:
         sentence = QT_TRANSLATE_NOOP("FileProblem", "The settings could not be saved to %1 (%2).");
         break;

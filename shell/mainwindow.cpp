@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
 
+#include "accessibility/announcer.h"
 #include "accessibility/gameaccessibility.h"
+#include "accessibility/spokennews.h"
 #include "art/artwork.h"
 #include "boardwidget.h"
 #include "cellview.h"
@@ -57,24 +59,6 @@ void nameButtons(const OptionGroup* group, const std::array<layout::Control, N>&
 {
     for (std::size_t i = 0; i < N; ++i)
         group->button(static_cast<int>(i))->setObjectName(QLatin1String(options[i].name));
-}
-
-QString squareName(int square)
-{
-    static const char* const places[] = {
-        QT_TRANSLATE_NOOP("MainWindow", "bottom left"),
-        QT_TRANSLATE_NOOP("MainWindow", "bottom middle"),
-        QT_TRANSLATE_NOOP("MainWindow", "bottom right"),
-        QT_TRANSLATE_NOOP("MainWindow", "middle left"),
-        QT_TRANSLATE_NOOP("MainWindow", "centre"),
-        QT_TRANSLATE_NOOP("MainWindow", "middle right"),
-        QT_TRANSLATE_NOOP("MainWindow", "top left"),
-        QT_TRANSLATE_NOOP("MainWindow", "top middle"),
-        QT_TRANSLATE_NOOP("MainWindow", "top right"),
-    };
-    return MainWindow::tr("Square %1, %2")
-        .arg(square)
-        .arg(QCoreApplication::translate("MainWindow", places[square - 1]));
 }
 
 QString markName(Mark mark)
@@ -180,6 +164,7 @@ void MainWindow::buildControls(QWidget* area)
 
     m_board = new BoardWidget(m_artwork, area);
     place(m_board, layout::board);
+    m_announcer = new Announcer(area);
 
     m_result = new PictureLabel(m_artwork, Artwork::Picture::BlankResult, area);
     place(m_result, layout::resultPicture);
@@ -264,7 +249,10 @@ void MainWindow::connectMenus()
     connect(m_menus.tips, &QAction::triggered, this,
             [this] { openSecondary(&SecondaryWindows::openTips); });
     connect(m_windows, &SecondaryWindows::pictureSetAccepted, this, &MainWindow::acceptPictureSet);
-    connect(m_windows, &SecondaryWindows::closed, this, &MainWindow::render);
+    connect(m_windows, &SecondaryWindows::closed, this, [this] {
+        m_board->setFocus(Qt::OtherFocusReason);
+        render();
+    });
 }
 
 void MainWindow::connectControls()
@@ -283,7 +271,11 @@ void MainWindow::connectControls()
     });
     installEventFilter(this);
     centralWidget()->installEventFilter(this);
+    // Keys reach the game from every control: Space starts a new game on the
+    // buttons too, instead of pressing them.
     m_board->installEventFilter(this);
+    m_newGameButton->installEventFilter(this);
+    m_quitButton->installEventFilter(this);
     for (OptionGroup* group : {m_players, m_firstMove, m_difficulty}) {
         for (QAbstractButton* button : group->buttons())
             button->installEventFilter(this);
@@ -318,7 +310,10 @@ void MainWindow::act(const std::function<void()>& operation)
 void MainWindow::newGame()
 {
     m_game.newGame();
-    m_board->setFocus(Qt::OtherFocusReason);
+    // From the menu the keys go back to the board; a control of the window keeps
+    // them, as every one of them passes the game's keys on.
+    if (!centralWidget()->isAncestorOf(focusWidget()))
+        m_board->setFocus(Qt::OtherFocusReason);
     render();
 }
 
@@ -385,7 +380,7 @@ bool MainWindow::handleKey(QKeyEvent* event)
         emit quitNowRequested();
         return true;
     case Game::KeyResult::Kind::Handled:
-        focusBoard(m_board, Qt::OtherFocusReason);
+        // The focus stays where the player put it: every control passes the keys on.
         showRefusal(result.move);
         render();
         return true;
@@ -406,9 +401,15 @@ void MainWindow::shutDown()
 {
     m_shuttingDown = true;
     const bool farewell = m_game.beginShutDown();
-    const FileProblem problem = saveOnExit();
-    if (problem)
-        QMessageBox::warning(this, windowTitle(), fileProblemText(problem));
+    m_exitProblem = saveOnExit();
+    if (m_exitProblem) {
+        m_exitWarningOpen = true;
+        QMessageBox::warning(this, windowTitle(), fileProblemText(m_exitProblem));
+        m_exitWarningOpen = false;
+        // The session may have ended while the warning waited for its answer.
+        if (m_sessionEnded)
+            return;
+    }
     hideWindows();
     if (farewell && m_farewellHold > 0) {
         // The window is gone; the program stays until the farewell has been heard.
@@ -424,25 +425,46 @@ void MainWindow::shutDown()
 
 void MainWindow::endSession()
 {
+    if (m_sessionEnded)
+        return;
     if (!m_shuttingDown) {
         m_shuttingDown = true;
         // Nobody may be there to answer a message box while the desktop closes.
-        const FileProblem problem = saveOnExit();
-        if (problem)
-            qWarning("%s", qPrintable(fileProblemText(problem)));
+        m_exitProblem = saveOnExit();
+        if (m_exitProblem)
+            qWarning("%s", qPrintable(fileProblemText(m_exitProblem)));
         hideWindows();
     } else if (m_farewell && m_farewell->isActive()) {
         m_farewell->stop();
+    } else if (m_exitWarningOpen) {
+        // Exit's warning is still waiting for an answer nobody may be there to give.
+        qWarning("%s", qPrintable(fileProblemText(m_exitProblem)));
     } else {
         return; // the exit has finished already
     }
+    m_sessionEnded = true;
     emit shutDownFinished();
 }
 
 FileProblem MainWindow::saveOnExit()
 {
     m_tray->remove();
+    return saveRecord();
+}
+
+FileProblem MainWindow::saveRecord() const
+{
     return saveSettings(settingsFileName, recordFromOptions(m_game.options()));
+}
+
+void MainWindow::saveWithoutDisplay()
+{
+    if (m_shuttingDown)
+        return; // an exit or the session's end has saved already
+    m_shuttingDown = true;
+    // No window may be shown or touched now, nor the tray icon removed.
+    if (const FileProblem problem = saveRecord())
+        qWarning("%s", qPrintable(fileProblemText(problem)));
 }
 
 void MainWindow::hideWindows()
@@ -461,6 +483,7 @@ void MainWindow::render()
     m_firstMove->setSelected(buttonIndex(m_game.firstMoveButton()));
     m_difficulty->setSelected(levelNumber(m_game.options().level) - 1);
     applyStayOnTop();
+    m_announcer->announce(spokenNews(m_game.takeNews(), m_game.options().players));
 }
 
 void MainWindow::renderCells()

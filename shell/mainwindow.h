@@ -16,6 +16,7 @@ class QTimer;
 
 namespace ttt {
 
+class Announcer;
 class Artwork;
 class BoardWidget;
 class OptionGroup;
@@ -52,8 +53,13 @@ public:
     void warn(const FileProblem& problem);
     // The desktop session is ending: the settings are saved as at exit, with no
     // farewell and no wait, and the program may end. During the farewell of an
-    // exit already under way it only cuts the farewell short.
+    // exit already under way it only cuts the farewell short, and while the exit's
+    // warning that the settings could not be saved is shown it says so on standard
+    // error and closes the warning.
     void endSession();
+    // The display has gone and the program is ending: the settings are saved as by
+    // endSession(), unless an exit has saved them already, and nothing else is done.
+    void saveWithoutDisplay();
 
 signals:
     // The "S" key: the program ends at once, without the steps of a normal exit.
@@ -78,6 +84,7 @@ private:
     bool handleKey(QKeyEvent* event);
     void shutDown();
     FileProblem saveOnExit();
+    FileProblem saveRecord() const;
     void hideWindows();
     void openSecondary(void (SecondaryWindows::*open)());
     void handOverTopBand();
@@ -100,6 +107,7 @@ private:
     QLabel* m_newGamePointer = nullptr;
     PictureLabel* m_result = nullptr;
     QLabel* m_status = nullptr;
+    Announcer* m_announcer = nullptr;
     ScaledCanvas* m_canvas = nullptr;
     ScorePanel* m_scores = nullptr;
     OptionGroup* m_players = nullptr;
@@ -112,6 +120,10 @@ private:
     int m_farewellHold = 3150;
     QTimer* m_farewell = nullptr;
     bool m_shuttingDown = false;
+    // Why the exit's save failed, and whether the warning saying so is open.
+    FileProblem m_exitProblem;
+    bool m_exitWarningOpen = false;
+    bool m_sessionEnded = false;
 };
 
 } // namespace ttt

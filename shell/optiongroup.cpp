@@ -17,6 +17,17 @@ OptionGroup::OptionGroup(const QString& title, std::initializer_list<Option> opt
         m_group->addButton(button, index++);
     }
     connect(m_group, &QButtonGroup::idClicked, this, &OptionGroup::optionClicked);
+    connect(m_group, &QButtonGroup::idToggled, this, &OptionGroup::updateTabStop);
+    updateTabStop();
+}
+
+void OptionGroup::updateTabStop()
+{
+    QAbstractButton* stop = m_group->checkedButton();
+    if (!stop)
+        stop = m_group->button(0);
+    for (QAbstractButton* button : m_group->buttons())
+        button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void OptionGroup::setSelected(int index)

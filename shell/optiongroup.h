@@ -15,6 +15,8 @@ namespace ttt {
 
 // A framed group of option buttons, white on black. A click reports the button's
 // index, even on the button already selected; selecting from code reports nothing.
+// Tab reaches the group at its selected button (the first while none is); the arrow
+// keys move between its buttons.
 class OptionGroup : public QGroupBox
 {
     Q_OBJECT
@@ -33,6 +35,8 @@ signals:
     void optionClicked(int index);
 
 private:
+    void updateTabStop();
+
     QButtonGroup* m_group;
 };
 

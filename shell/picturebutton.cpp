@@ -4,6 +4,7 @@
 #include "focusring.h"
 #include "scaledcanvas.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -51,6 +52,16 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event)
     m_otherButtonHeld = Qt::NoButton;
     setDown(false);
     event->accept();
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !event->isAutoRepeat()) {
+        animateClick();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 } // namespace ttt

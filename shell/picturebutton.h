@@ -24,6 +24,8 @@ protected:
     // Any mouse button shows the pressed face; only the left one clicks.
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Enter presses it, as it presses a dialog's buttons.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     const Artwork& m_artwork;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scorepanel.h"
 
+#include "accessibility/gameaccessibility.h"
 #include "results/scoreboard.h"
 #include "shell/windowlayout.h"
 
@@ -51,6 +52,12 @@ void ScorePanel::showScores(const Scoreboard& scores, bool on)
     m_o->setAccessibleName(on ? tr("O wins: %1").arg(scores.oWins()) : tr("O wins: not counted"));
     m_nw->setAccessibleName(on ? tr("No winner: %1").arg(scores.draws())
                                : tr("No winner: not counted"));
+    // The whole board of totals in one sentence, for a screen reader.
+    setSpokenName(this, on ? tr("Score: X %1, O %2, no winner %3")
+                                 .arg(scores.xWins())
+                                 .arg(scores.oWins())
+                                 .arg(scores.draws())
+                           : tr("Score: not counted"));
 }
 
 } // namespace ttt

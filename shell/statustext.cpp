@@ -17,7 +17,7 @@ QString statusText(const Match& match, Players players)
     }
     if (match.outcome() != Outcome::Open)
         return {};
-    return QCoreApplication::translate("StatusLine", "Press P or the green button to play");
+    return QCoreApplication::translate("StatusLine", "Press P or New Game to play");
 }
 
 } // namespace ttt

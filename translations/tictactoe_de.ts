@@ -42,6 +42,10 @@ Die Einstellungen stehen in &quot;options.ttt&quot; im Arbeitsordner.
         <translation>Einige Einstellungen in %1 konnten nicht gelesen werden, dafür gelten die Standardwerte.</translation>
     </message>
     <message>
+        <source>The settings file %1 cannot be written (%2), so the settings will not be saved at exit.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht geschrieben werden (%2), daher werden die Einstellungen beim Beenden nicht gespeichert.</translation>
+    </message>
+    <message>
         <source>The settings could not be saved to %1 (%2).</source>
         <translation>Die Einstellungen konnten nicht in %1 gespeichert werden (%2).</translation>
     </message>
@@ -72,6 +76,57 @@ Die Einstellungen stehen in &quot;options.ttt&quot; im Arbeitsordner.
     <message>
         <source>it is a link to %1, in a folder that does not exist</source>
         <translation>es ist ein Verweis auf %1, in einem Ordner, den es nicht gibt</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicsChooser</name>
+    <message>
+        <source>Chalk marks on a dark slate</source>
+        <translation>Kreidezeichen auf dunkler Schiefertafel</translation>
+    </message>
+    <message>
+        <source>Glowing neon marks on a dark wall</source>
+        <translation>Leuchtende Neonzeichen auf dunkler Wand</translation>
+    </message>
+    <message>
+        <source>Dark and pale wooden marks on wood</source>
+        <translation>Dunkle und helle Holzzeichen auf Holz</translation>
+    </message>
+    <message>
+        <source>Pencil marks on yellow writing paper</source>
+        <translation>Bleistiftzeichen auf gelbem Schreibpapier</translation>
+    </message>
+    <message>
+        <source>Blocky pixel marks, as in an old video game</source>
+        <translation>Grobe Pixelzeichen wie in einem alten Videospiel</translation>
+    </message>
+    <message>
+        <source>A ruby X and a gold O on a blue tile</source>
+        <translation>Ein X aus Rubin und ein O aus Gold auf blauer Fliese</translation>
+    </message>
+    <message>
+        <source>High contrast: a yellow X and a white O on black</source>
+        <translation>Hoher Kontrast: gelbes X und weißes O auf Schwarz</translation>
+    </message>
+    <message>
+        <source>Sweets on milk chocolate with sprinkles</source>
+        <translation>Süßigkeiten auf Milchschokolade mit Streuseln</translation>
+    </message>
+    <message>
+        <source>Canes in leaf and a wreath of daisies on soil</source>
+        <translation>Belaubte Stäbe und ein Gänseblümchenkranz auf Erde</translation>
+    </message>
+    <message>
+        <source>A technical drawing on blue grid paper</source>
+        <translation>Eine technische Zeichnung auf blauem Rasterpapier</translation>
+    </message>
+    <message>
+        <source>Marks embroidered on linen</source>
+        <translation>Auf Leinen gestickte Zeichen</translation>
+    </message>
+    <message>
+        <source>Light beams and a moon in a starry night sky</source>
+        <translation>Lichtstrahlen und ein Mond am Sternenhimmel</translation>
     </message>
 </context>
 <context>
@@ -111,6 +166,57 @@ Die Einstellungen stehen in &quot;options.ttt&quot; im Arbeitsordner.
     <message>
         <source>top right</source>
         <translation>oben rechts</translation>
+    </message>
+    <message>
+        <source>Square %1, %2</source>
+        <translation>Feld %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>News</name>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>X wins: %1.</source>
+        <translation>X gewinnt: %1.</translation>
+    </message>
+    <message>
+        <source>O wins: %1.</source>
+        <translation>O gewinnt: %1.</translation>
+    </message>
+    <message>
+        <source>No winner.</source>
+        <translation>Kein Sieger.</translation>
+    </message>
+    <message>
+        <source>Your move.</source>
+        <translation>Du bist dran.</translation>
+    </message>
+    <message>
+        <source>X to move.</source>
+        <translation>X ist dran.</translation>
+    </message>
+    <message>
+        <source>O to move.</source>
+        <translation>O ist dran.</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Neues Spiel.</translation>
+    </message>
+    <message>
+        <source>Game stopped.</source>
+        <translation>Spiel angehalten.</translation>
+    </message>
+    <message>
+        <source>Square %1 is taken.</source>
+        <translation>Feld %1 ist besetzt.</translation>
+    </message>
+    <message>
+        <source>O takes %1, %2.</source>
+        <translation>O nimmt %1, %2.</translation>
     </message>
 </context>
 <context>
@@ -231,8 +337,8 @@ Die Einstellungen stehen in &quot;options.ttt&quot; im Arbeitsordner.
         <translation>O ist am Zug</translation>
     </message>
     <message>
-        <source>Press P or the green button to play</source>
-        <translation>Spielen: P oder grüner Knopf</translation>
+        <source>Press P or New Game to play</source>
+        <translation>Spielen: P oder Neues Spiel</translation>
     </message>
 </context>
 <context>
@@ -317,10 +423,6 @@ Falsche Argumente: eine Zeile auf der Standardfehlerausgabe, Exit-Status 2.
 </context>
 <context>
     <name>ttt::MainWindow</name>
-    <message>
-        <source>Square %1, %2</source>
-        <translation>Feld %1, %2</translation>
-    </message>
     <message>
         <source>X</source>
         <translation>X</translation>
@@ -439,6 +541,14 @@ Falsche Argumente: eine Zeile auf der Standardfehlerausgabe, Exit-Status 2.
     <message>
         <source>No winner: not counted</source>
         <translation>Unentschieden: nicht gezählt</translation>
+    </message>
+    <message>
+        <source>Score: X %1, O %2, no winner %3</source>
+        <translation>Punkte: X %1, O %2, kein Sieger %3</translation>
+    </message>
+    <message>
+        <source>Score: not counted</source>
+        <translation>Punkte: nicht gezählt</translation>
     </message>
 </context>
 <context>

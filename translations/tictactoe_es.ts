@@ -42,6 +42,10 @@ Los ajustes se guardan en &quot;options.ttt&quot; en la carpeta de trabajo.
         <translation>Algunos ajustes de %1 no se pudieron leer; se usan sus valores por defecto.</translation>
     </message>
     <message>
+        <source>The settings file %1 cannot be written (%2), so the settings will not be saved at exit.</source>
+        <translation>No se puede escribir el archivo de ajustes %1 (%2); los ajustes no se guardarán al salir.</translation>
+    </message>
+    <message>
         <source>The settings could not be saved to %1 (%2).</source>
         <translation>No se pudieron guardar los ajustes en %1 (%2).</translation>
     </message>
@@ -72,6 +76,57 @@ Los ajustes se guardan en &quot;options.ttt&quot; en la carpeta de trabajo.
     <message>
         <source>it is a link to %1, in a folder that does not exist</source>
         <translation>es un enlace a %1, en una carpeta que no existe</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicsChooser</name>
+    <message>
+        <source>Chalk marks on a dark slate</source>
+        <translation>Marcas de tiza en una pizarra oscura</translation>
+    </message>
+    <message>
+        <source>Glowing neon marks on a dark wall</source>
+        <translation>Marcas de neón brillante en una pared oscura</translation>
+    </message>
+    <message>
+        <source>Dark and pale wooden marks on wood</source>
+        <translation>Marcas de madera oscura y clara sobre madera</translation>
+    </message>
+    <message>
+        <source>Pencil marks on yellow writing paper</source>
+        <translation>Marcas a lápiz en papel amarillo</translation>
+    </message>
+    <message>
+        <source>Blocky pixel marks, as in an old video game</source>
+        <translation>Marcas de píxeles gruesos, como en un videojuego antiguo</translation>
+    </message>
+    <message>
+        <source>A ruby X and a gold O on a blue tile</source>
+        <translation>Una X de rubí y una O de oro sobre un azulejo azul</translation>
+    </message>
+    <message>
+        <source>High contrast: a yellow X and a white O on black</source>
+        <translation>Alto contraste: una X amarilla y una O blanca sobre negro</translation>
+    </message>
+    <message>
+        <source>Sweets on milk chocolate with sprinkles</source>
+        <translation>Golosinas sobre chocolate con leche con virutas</translation>
+    </message>
+    <message>
+        <source>Canes in leaf and a wreath of daisies on soil</source>
+        <translation>Cañas con hojas y una corona de margaritas sobre tierra</translation>
+    </message>
+    <message>
+        <source>A technical drawing on blue grid paper</source>
+        <translation>Un dibujo técnico en papel cuadriculado azul</translation>
+    </message>
+    <message>
+        <source>Marks embroidered on linen</source>
+        <translation>Marcas bordadas en lino</translation>
+    </message>
+    <message>
+        <source>Light beams and a moon in a starry night sky</source>
+        <translation>Rayos de luz y una luna en un cielo estrellado</translation>
     </message>
 </context>
 <context>
@@ -111,6 +166,57 @@ Los ajustes se guardan en &quot;options.ttt&quot; en la carpeta de trabajo.
     <message>
         <source>top right</source>
         <translation>arriba a la derecha</translation>
+    </message>
+    <message>
+        <source>Square %1, %2</source>
+        <translation>Casilla %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>News</name>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
+    <message>
+        <source>X wins: %1.</source>
+        <translation>Gana X: %1.</translation>
+    </message>
+    <message>
+        <source>O wins: %1.</source>
+        <translation>Gana O: %1.</translation>
+    </message>
+    <message>
+        <source>No winner.</source>
+        <translation>Sin ganador.</translation>
+    </message>
+    <message>
+        <source>Your move.</source>
+        <translation>Te toca.</translation>
+    </message>
+    <message>
+        <source>X to move.</source>
+        <translation>Le toca a X.</translation>
+    </message>
+    <message>
+        <source>O to move.</source>
+        <translation>Le toca a O.</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Nueva partida.</translation>
+    </message>
+    <message>
+        <source>Game stopped.</source>
+        <translation>Partida detenida.</translation>
+    </message>
+    <message>
+        <source>Square %1 is taken.</source>
+        <translation>La casilla %1 está ocupada.</translation>
+    </message>
+    <message>
+        <source>O takes %1, %2.</source>
+        <translation>O toma %1, %2.</translation>
     </message>
 </context>
 <context>
@@ -231,8 +337,8 @@ Los ajustes se guardan en &quot;options.ttt&quot; en la carpeta de trabajo.
         <translation>Turno de O</translation>
     </message>
     <message>
-        <source>Press P or the green button to play</source>
-        <translation>Pulsa P o el botón verde para jugar</translation>
+        <source>Press P or New Game to play</source>
+        <translation>Pulsa P o Nueva partida para jugar</translation>
     </message>
 </context>
 <context>
@@ -317,10 +423,6 @@ Argumentos incorrectos: una línea en la salida de error, código de salida 2.
 </context>
 <context>
     <name>ttt::MainWindow</name>
-    <message>
-        <source>Square %1, %2</source>
-        <translation>Casilla %1, %2</translation>
-    </message>
     <message>
         <source>X</source>
         <translation>X</translation>
@@ -439,6 +541,14 @@ Argumentos incorrectos: una línea en la salida de error, código de salida 2.
     <message>
         <source>No winner: not counted</source>
         <translation>Empates: sin contar</translation>
+    </message>
+    <message>
+        <source>Score: X %1, O %2, no winner %3</source>
+        <translation>Marcador: X %1, O %2, sin ganador %3</translation>
+    </message>
+    <message>
+        <source>Score: not counted</source>
+        <translation>Marcador: sin contar</translation>
     </message>
 </context>
 <context>

@@ -42,6 +42,10 @@ Les réglages sont gardés dans &quot;options.ttt&quot; dans le dossier de trava
         <translation>Certains réglages de %1 n&apos;ont pas pu être lus : leurs valeurs par défaut sont utilisées.</translation>
     </message>
     <message>
+        <source>The settings file %1 cannot be written (%2), so the settings will not be saved at exit.</source>
+        <translation>Le fichier de réglages %1 ne peut pas être écrit (%2) : les réglages ne seront pas enregistrés en quittant.</translation>
+    </message>
+    <message>
         <source>The settings could not be saved to %1 (%2).</source>
         <translation>Les réglages n&apos;ont pas pu être enregistrés dans %1 (%2).</translation>
     </message>
@@ -55,23 +59,74 @@ Les réglages sont gardés dans &quot;options.ttt&quot; dans le dossier de trava
     </message>
     <message>
         <source>it is a named pipe, not a regular file</source>
-        <translation>c'est un tube nommé, pas un fichier ordinaire</translation>
+        <translation>c&apos;est un tube nommé, pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>it is a socket, not a regular file</source>
-        <translation>c'est un socket, pas un fichier ordinaire</translation>
+        <translation>c&apos;est un socket, pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>it is a device, not a regular file</source>
-        <translation>c'est un périphérique, pas un fichier ordinaire</translation>
+        <translation>c&apos;est un périphérique, pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>it is something else, not a regular file</source>
-        <translation>c'est autre chose qu'un fichier ordinaire</translation>
+        <translation>c&apos;est autre chose qu&apos;un fichier ordinaire</translation>
     </message>
     <message>
         <source>it is a link to %1, in a folder that does not exist</source>
-        <translation>c'est un lien vers %1, dans un dossier qui n'existe pas</translation>
+        <translation>c&apos;est un lien vers %1, dans un dossier qui n&apos;existe pas</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicsChooser</name>
+    <message>
+        <source>Chalk marks on a dark slate</source>
+        <translation>Marques à la craie sur une ardoise sombre</translation>
+    </message>
+    <message>
+        <source>Glowing neon marks on a dark wall</source>
+        <translation>Marques au néon lumineux sur un mur sombre</translation>
+    </message>
+    <message>
+        <source>Dark and pale wooden marks on wood</source>
+        <translation>Marques en bois sombre et clair sur du bois</translation>
+    </message>
+    <message>
+        <source>Pencil marks on yellow writing paper</source>
+        <translation>Marques au crayon sur du papier jaune</translation>
+    </message>
+    <message>
+        <source>Blocky pixel marks, as in an old video game</source>
+        <translation>Marques en gros pixels, comme dans un vieux jeu vidéo</translation>
+    </message>
+    <message>
+        <source>A ruby X and a gold O on a blue tile</source>
+        <translation>Un X en rubis et un O en or sur un carreau bleu</translation>
+    </message>
+    <message>
+        <source>High contrast: a yellow X and a white O on black</source>
+        <translation>Contraste élevé : un X jaune et un O blanc sur noir</translation>
+    </message>
+    <message>
+        <source>Sweets on milk chocolate with sprinkles</source>
+        <translation>Bonbons sur du chocolat au lait avec des vermicelles</translation>
+    </message>
+    <message>
+        <source>Canes in leaf and a wreath of daisies on soil</source>
+        <translation>Tiges feuillues et couronne de pâquerettes sur de la terre</translation>
+    </message>
+    <message>
+        <source>A technical drawing on blue grid paper</source>
+        <translation>Un dessin technique sur papier quadrillé bleu</translation>
+    </message>
+    <message>
+        <source>Marks embroidered on linen</source>
+        <translation>Marques brodées sur du lin</translation>
+    </message>
+    <message>
+        <source>Light beams and a moon in a starry night sky</source>
+        <translation>Rayons de lumière et une lune dans un ciel étoilé</translation>
     </message>
 </context>
 <context>
@@ -111,6 +166,57 @@ Les réglages sont gardés dans &quot;options.ttt&quot; dans le dossier de trava
     <message>
         <source>top right</source>
         <translation>en haut à droite</translation>
+    </message>
+    <message>
+        <source>Square %1, %2</source>
+        <translation>Case %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>News</name>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
+    </message>
+    <message>
+        <source>X wins: %1.</source>
+        <translation>X gagne : %1.</translation>
+    </message>
+    <message>
+        <source>O wins: %1.</source>
+        <translation>O gagne : %1.</translation>
+    </message>
+    <message>
+        <source>No winner.</source>
+        <translation>Pas de gagnant.</translation>
+    </message>
+    <message>
+        <source>Your move.</source>
+        <translation>À vous de jouer.</translation>
+    </message>
+    <message>
+        <source>X to move.</source>
+        <translation>Au tour de X.</translation>
+    </message>
+    <message>
+        <source>O to move.</source>
+        <translation>Au tour de O.</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Nouvelle partie.</translation>
+    </message>
+    <message>
+        <source>Game stopped.</source>
+        <translation>Partie arrêtée.</translation>
+    </message>
+    <message>
+        <source>Square %1 is taken.</source>
+        <translation>La case %1 est prise.</translation>
+    </message>
+    <message>
+        <source>O takes %1, %2.</source>
+        <translation>O prend %1, %2.</translation>
     </message>
 </context>
 <context>
@@ -231,8 +337,8 @@ Les réglages sont gardés dans &quot;options.ttt&quot; dans le dossier de trava
         <translation>Au tour de O</translation>
     </message>
     <message>
-        <source>Press P or the green button to play</source>
-        <translation>Pour jouer : P ou le bouton vert</translation>
+        <source>Press P or New Game to play</source>
+        <translation>Pour jouer : P ou Nouvelle partie</translation>
     </message>
 </context>
 <context>
@@ -317,10 +423,6 @@ Arguments incorrects : une ligne sur la sortie d&apos;erreur, code de sortie 2.
 </context>
 <context>
     <name>ttt::MainWindow</name>
-    <message>
-        <source>Square %1, %2</source>
-        <translation>Case %1, %2</translation>
-    </message>
     <message>
         <source>X</source>
         <translation>X</translation>
@@ -439,6 +541,14 @@ Arguments incorrects : une ligne sur la sortie d&apos;erreur, code de sortie 2.
     <message>
         <source>No winner: not counted</source>
         <translation>Matchs nuls : non comptés</translation>
+    </message>
+    <message>
+        <source>Score: X %1, O %2, no winner %3</source>
+        <translation>Score : X %1, O %2, pas de gagnant %3</translation>
+    </message>
+    <message>
+        <source>Score: not counted</source>
+        <translation>Score : non compté</translation>
     </message>
 </context>
 <context>

@@ -268,6 +268,74 @@ TEST(PictureSet, WinningLinesShowUntilTheMarksAreHidden)
     EXPECT_TRUE(bench.game.shownWinningLines().empty());
 }
 
+// The news as one line: "new O6 X-to-move", "refused5", "stopped", "XWins123".
+std::string told(const News& news)
+{
+    std::string text;
+    const auto add = [&text](const std::string& part) { text += (text.empty() ? "" : " ") + part; };
+    if (news.newGame)
+        add("new");
+    if (news.stopped)
+        add("stopped");
+    if (news.refused)
+        add("refused" + std::to_string(*news.refused));
+    if (news.computerMove)
+        add("O" + std::to_string(*news.computerMove));
+    if (news.toMove)
+        add(news.toMove == Mark::X ? "X-to-move" : "O-to-move");
+    static const char* const outcomes[] = {"", "XWins", "OWins", "Draw"};
+    if (news.outcome != Outcome::Open) {
+        std::string lines;
+        for (const Line& line : news.winningLines)
+            lines += std::to_string(line[0]) + std::to_string(line[1]) + std::to_string(line[2]);
+        add(outcomes[static_cast<int>(news.outcome)] + lines);
+    }
+    return text;
+}
+
+TEST(News, EachActionTellsWhatItChangedOnce)
+{
+    GameBench one({.level = Level::Easy, .firstMover = Mark::O});
+    GameBench two(twoPlayers());
+    struct Step
+    {
+        GameBench& bench;
+        std::initializer_list<Square> draws;
+        std::function<void(Game&)> action;
+        std::string expected;
+    };
+    const auto click = [](Square square) {
+        return [square](Game& game) { game.clickSquare(square); };
+    };
+    const auto newGame = [](Game& game) { game.newGame(); };
+    const auto players = [](Players p) { return [p](Game& game) { game.choosePlayers(p); }; };
+    const Step steps[] = {
+        {one, {6}, newGame, "new O6 X-to-move"},
+        {one, {}, [](Game&) {}, ""}, // told once
+        {one, {}, click(6), "refused6"},
+        {one, {9}, click(1), "O9"}, // the player's own mark and turn go untold
+        {one, {}, players(Players::Two), "stopped"},
+        {one, {}, players(Players::One), ""}, // nothing was running
+        {one, {}, click(2), ""},
+        {one, {3}, newGame, "new O3 X-to-move"},
+        {one, {}, [](Game& game) { game.acceptPictureSet(PictureSet::numbered(2)); }, "stopped"},
+        {two, {}, newGame, "new X-to-move"},
+        {two, {}, click(1), "O-to-move"},
+        {two, {}, click(4), "X-to-move"},
+        {two, {}, click(2), "O-to-move"},
+        {two, {}, click(5), "X-to-move"},
+        {two, {}, click(3), "XWins123"},
+        {two, {}, click(9), ""},
+    };
+    for (const Step& step : steps) {
+        step.bench.random.queueSquares(step.draws);
+        step.action(step.bench.game);
+        const News news = step.bench.game.takeNews();
+        EXPECT_EQ(told(news), step.expected);
+        EXPECT_EQ(news.isEmpty(), step.expected.empty());
+    }
+}
+
 TEST(Keys, PlayAWholeGameFromTheKeyboard)
 {
     GameBench bench(twoPlayers());

@@ -34,5 +34,23 @@ TEST(KeyMap, EveryKeyDoesWhatTheTableSays)
     }
 }
 
+TEST(KeyMap, ArrowsWalkTheBoardAndStopAtItsEdges)
+{
+    struct Case
+    {
+        int from;
+        Step step;
+        int to;
+    };
+    const Case cases[] = {
+        {5, Step::Up, 8},   {5, Step::Down, 2},  {5, Step::Left, 4},  {5, Step::Right, 6},
+        {7, Step::Up, 7},   {7, Step::Left, 7},  {7, Step::Right, 8}, {7, Step::Down, 4},
+        {3, Step::Down, 3}, {3, Step::Right, 3}, {3, Step::Left, 2},  {3, Step::Up, 6},
+        {4, Step::Left, 4}, {6, Step::Right, 6}, {8, Step::Up, 8},    {2, Step::Down, 2},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(squareBeside(c.from, c.step), c.to) << "from " << c.from;
+}
+
 } // namespace
 } // namespace ttt

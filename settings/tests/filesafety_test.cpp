@@ -12,7 +12,10 @@
 
 #include <cerrno>
 #include <csignal>
+#include <functional>
+#include <sched.h>
 #include <string>
+#include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -235,6 +238,65 @@ TEST(SettingsOwner, FileWhoseOwnerCannotBeKeptIsRewrittenInPlace)
     EXPECT_EQ(after.st_mode, before.st_mode);
     EXPECT_EQ(fileContent(options), savedLine);
     EXPECT_EQ(entryCount(folder.path()), 1);
+}
+
+TEST(SettingsOwner, RootsFileInTheUsersFolderIsReplacedByTheUsersOwn)
+{
+    // A run as root made the file in the folder of the user "nobody", who runs next.
+    const ttt::test::ScratchFolder folder;
+    const fs::path options = folder / ttt::settingsFileName;
+    EXPECT_EQ(ttt::loadSettings(options).record, SettingsRecord{});
+    ASSERT_EQ(::chown(folder.path().c_str(), 65534, 65534), 0);
+    const ttt::test::UnprivilegedRun run = ttt::test::runAsNobody([&] {
+        return !ttt::loadSettings(options).problem && !ttt::saveSettings(options, savedRecord);
+    });
+    if (run.outcome == ttt::test::UnprivilegedRun::Impossible)
+        GTEST_SKIP() << "needs a file of another owner: " << run.output;
+    EXPECT_EQ(run.outcome, ttt::test::UnprivilegedRun::Passed) << run.output;
+    EXPECT_EQ(statusOf(options).st_uid, 65534u);
+    EXPECT_EQ(statusOf(options).st_mode & 07777, 0644u);
+    EXPECT_EQ(fileContent(options), savedLine);
+    EXPECT_EQ(entryCount(folder.path()), 1);
+}
+
+// --- A full disk ---
+
+// Runs body in a child process that sees a private 64 kB file system on folder, filled
+// up but for the settings file; the child's exit status tells whether body held, or 77
+// that no such file system could be made.
+int onFullFileSystem(const fs::path& folder, const std::function<bool()>& body)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::unshare(CLONE_NEWNS) != 0 ||
+            ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") != 0)
+            ::_exit(77);
+        writeFile(folder / ttt::settingsFileName, savedLine + defaultLine);
+        writeFile(folder / "filler", std::string(1 << 20, 'x'));
+        ::_exit(body() ? 0 : 1);
+    }
+    int status = 0;
+    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(SettingsFullDisk, ARecordThatFitsIsWrittenInPlaceAndALongerOneIsRefused)
+{
+    const ttt::test::ScratchFolder folder;
+    const fs::path options = folder / ttt::settingsFileName;
+    const int status = onFullFileSystem(folder.path(), [&] {
+        const ino_t before = statusOf(options).st_ino;
+        const bool inPlace = !ttt::saveSettings(options, savedRecord) &&
+                             fileContent(options) == savedLine &&
+                             statusOf(options).st_ino == before;
+        const SettingsRecord longer{4, 2, 2, 1, 0, 10, 34}; // one byte more
+        return inPlace &&
+               ttt::saveSettings(options, longer).trouble == ttt::systemTrouble(ENOSPC) &&
+               fileContent(options) == savedLine && entryCount(folder.path()) == 2;
+    });
+    if (status == 77)
+        GTEST_SKIP() << "cannot mount a small file system here";
+    EXPECT_EQ(status, 0) << "a shorter record written in place, a longer one refused, no file left";
 }
 
 // --- A read-only folder ---

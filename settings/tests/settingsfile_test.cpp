@@ -165,7 +165,7 @@ TEST_F(SettingsFileTest, ReadOnlyFileIsLoadedButNotReplaced)
     fs::permissions(options, fs::perms::owner_read);
     const ttt::LoadedSettings loaded = ttt::loadSettings(options);
     EXPECT_EQ(loaded.record, (SettingsRecord{4, 2, 2, 1, 0, 1, 34}));
-    EXPECT_FALSE(loaded.problem);
+    EXPECT_EQ(loaded.problem.kind, ttt::FileProblem::Kind::WillNotBeSaved); // told at once
     EXPECT_TRUE(ttt::saveSettings(options, SettingsRecord{}));
     EXPECT_EQ(fileContent(options), "4,2,2,1,0,1,34\r\n");
 }

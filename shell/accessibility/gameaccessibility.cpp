@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gameaccessibility.h"
 
+#include "announcer.h"
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
 #include "shell/dialogs/graphicschooser.h"
@@ -61,6 +62,9 @@ QAccessibleInterface* gameAccessible(const QString& className, QObject* object)
     // The title and the outcome: pictures, read by their names.
     if (isClass(className, PictureLabel::staticMetaObject))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
+    // News for the player, spoken as it appears.
+    if (isClass(className, Announcer::staticMetaObject))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     // About and Tips are both picture windows.
     if (isClass(className, PictureWindow::staticMetaObject) ||
         isClass(className, GraphicsChooser::staticMetaObject))

@@ -28,6 +28,26 @@ int rowTop(int set, int bottomTop)
     return bottomTop - row * RowPitch;
 }
 
+// What each set looks like, for a player who cannot see the pictures.
+QString setLooks(int set)
+{
+    static const char* const looks[] = {
+        QT_TRANSLATE_NOOP("GraphicsChooser", "Chalk marks on a dark slate"),
+        QT_TRANSLATE_NOOP("GraphicsChooser", "Glowing neon marks on a dark wall"),
+        QT_TRANSLATE_NOOP("GraphicsChooser", "Dark and pale wooden marks on wood"),
+        QT_TRANSLATE_NOOP("GraphicsChooser", "Pencil marks on yellow writing paper"),
+        QT_TRANSLATE_NOOP("GraphicsChooser", "Blocky pixel marks, as in an old video game"),
+        QT_TRANSLATE_NOOP("GraphicsChooser", "A ruby X and a gold O on a blue tile"),
+        QT_TRANSLATE_NOOP("GraphicsChooser", "High contrast: a yellow X and a white O on black"),
+        QT_TRANSLATE_NOOP("GraphicsChooser", "Sweets on milk chocolate with sprinkles"),
+        QT_TRANSLATE_NOOP("GraphicsChooser", "Canes in leaf and a wreath of daisies on soil"),
+        QT_TRANSLATE_NOOP("GraphicsChooser", "A technical drawing on blue grid paper"),
+        QT_TRANSLATE_NOOP("GraphicsChooser", "Marks embroidered on linen"),
+        QT_TRANSLATE_NOOP("GraphicsChooser", "Light beams and a moon in a starry night sky"),
+    };
+    return GraphicsChooser::tr(looks[set - 1]);
+}
+
 QString kindName(Mark kind)
 {
     switch (kind) {
@@ -99,6 +119,7 @@ void GraphicsChooser::addOptions()
         auto* button = new QRadioButton(tr("Option %1").arg(set), this);
         button->setObjectName(layout::numberedName(layout::setOptionPrefix, set));
         button->setAccessibleName(button->text());
+        button->setAccessibleDescription(setLooks(set));
         // Each option reaches to the next column, so that its caption has room.
         const int from = left ? 3360 : 4560;
         const int to = left ? 4560 : 5880;

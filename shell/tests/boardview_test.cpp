@@ -86,7 +86,7 @@ void BoardViewTest::statusLineSaysWhatComesNext_data()
     QTest::addColumn<QString>("status");
     QTest::addColumn<QString>("boardDescription");
 
-    const QString idle = QStringLiteral("Press P or the green button to play");
+    const QString idle = QStringLiteral("Press P or New Game to play");
     QTest::newRow("before the first game") << 1 << 1 << "" << idle << idle;
     QTest::newRow("one player") << 1 << 1 << "p5"
                                 << "Your move"

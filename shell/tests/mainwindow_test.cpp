@@ -44,12 +44,12 @@ private slots:
     void cellsTellScreenReadersWhatTheyHold();
     void anyButtonPressesAPictureButtonOnlyLeftClicks_data();
     void anyButtonPressesAPictureButtonOnlyLeftClicks();
-    void spacePressesTheFocusedPictureButton_data();
+    void keysOnTheFocusedPictureButton_data();
     void fileProblemsAreToldInOneSentence_data();
     void fileProblemsAreToldInOneSentence();
     void fileTroublesAreWordedAsTheLabWordsThem_data();
     void fileTroublesAreWordedAsTheLabWordsThem();
-    void spacePressesTheFocusedPictureButton();
+    void keysOnTheFocusedPictureButton();
     void doubleClickOnAFreeSquareIsOneMove();
     void sessionEndSavesWithoutFarewell();
     void sessionEndCutsTheFarewellShort();
@@ -311,14 +311,15 @@ void MainWindowTest::anyButtonPressesAPictureButtonOnlyLeftClicks()
     }
 }
 
-void MainWindowTest::spacePressesTheFocusedPictureButton_data()
+void MainWindowTest::keysOnTheFocusedPictureButton_data()
 {
     QTest::addColumn<QString>("name");
     QTest::newRow("New Game") << QString::fromLatin1(layout::newGameButton.name);
     QTest::newRow("Quit") << QString::fromLatin1(layout::quitButton.name);
 }
 
-void MainWindowTest::spacePressesTheFocusedPictureButton()
+// Space starts a new game there as everywhere on the window; Enter presses it.
+void MainWindowTest::keysOnTheFocusedPictureButton()
 {
     QFETCH(QString, name);
     startWith(SettingsRecord{});
@@ -329,7 +330,11 @@ void MainWindowTest::spacePressesTheFocusedPictureButton()
     QVERIFY(picture->hasFocus());
     QSignalSpy clicked(picture, &QAbstractButton::clicked);
     QTest::keyClick(picture, Qt::Key_Space);
-    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(clicked.count(), 0);
+    QVERIFY(m_bench->game().match().isPlaying());
+    QVERIFY(picture->hasFocus());
+    QTest::keyClick(picture, Qt::Key_Return);
+    QTRY_COMPARE(clicked.count(), 1);
 }
 
 void MainWindowTest::fileProblemsAreToldInOneSentence_data()
@@ -350,6 +355,9 @@ void MainWindowTest::fileProblemsAreToldInOneSentence_data()
         "the default settings are used.");
     row("partly read", Kind::PartlyRead,
         "Some settings in f.ttt could not be read, so their default values are used.");
+    row("will not be saved", Kind::WillNotBeSaved,
+        "The settings file f.ttt cannot be written (it is a socket, not a regular file), so the "
+        "settings will not be saved at exit.");
     row("not saved", Kind::NotSaved,
         "The settings could not be saved to f.ttt (it is a socket, not a regular file).");
     row("unreadable, not saved", Kind::UnreadableNotSaved,

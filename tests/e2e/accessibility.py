@@ -15,7 +15,7 @@ import sys
 import time
 import warnings
 
-from desktop import Desktop, Failure, Game, Skip, check, run_cases, scratch_folder
+from desktop import Desktop, Failure, Game, Skip, check, run_cases, scratch_folder, stop
 
 try:
     import gi
@@ -32,10 +32,13 @@ warnings.filterwarnings("ignore", r"Atspi\.Action\.get_action_name is deprecated
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 NO_RESULT = "No result yet"
 OUTCOMES = ("X wins", "O wins", "No winner")
-IDLE = "Press P or the green button to play"
+IDLE = "Press P or New Game to play"
 # Squares in reading order: top row first, as Tab visits them.
 READING_ORDER = (7, 8, 9, 4, 5, 6, 1, 2, 3)
-LINES = ((1, 2, 3), (4, 5, 6), (7, 8, 9), (1, 4, 7), (2, 5, 8), (3, 6, 9), (1, 5, 9), (3, 5, 7))
+# The lines in the order the game checks and names them.
+LINES = ((7, 8, 9), (4, 5, 6), (1, 2, 3), (7, 4, 1), (8, 5, 2), (9, 6, 3), (1, 5, 9), (3, 5, 7))
+PLACES = {7: "top left", 8: "top middle", 9: "top right", 4: "middle left", 5: "centre",
+          6: "middle right", 1: "bottom left", 2: "bottom middle", 3: "bottom right"}
 
 
 class ScreenReaderDesktop(Desktop):
@@ -62,12 +65,7 @@ class ScreenReaderDesktop(Desktop):
     def __exit__(self, *details):
         if self._session:
             # The accessibility bus and its registry end with the session bus.
-            self._session.terminate()
-            try:
-                self._session.wait(10)
-            except subprocess.TimeoutExpired:
-                self._session.kill()
-                self._session.wait()
+            stop(self._session)
             self._session.stdout.close()
         super().__exit__(*details)
 
@@ -187,17 +185,41 @@ class Listener:
             self._listener.register(kind)
 
     def _heard(self, event):
-        self.events.append((event.type, event.source, event.detail1))
+        self.events.append((event.type, event.source, event.detail1, self._text(event)))
+
+    @staticmethod
+    def _text(event):
+        """The text a screen reader speaks for a rename or a notification: the
+        event's own, or, where the event carries its object instead (as Qt 6.4
+        sends them), that object's name as the event arrives."""
+        if isinstance(event.any_data, str):
+            return event.any_data
+        if not event.type.startswith(("object:property-change:accessible-name",
+                                      "object:state-changed:showing")):
+            return None
+        try:
+            if event.type.startswith("object:state-changed:showing") and (
+                    not event.detail1 or role(event.source) != "notification"):
+                return None
+            return event.source.get_name()
+        except GLib.Error:  # gone already
+            return None
 
     def renamed(self, since):
-        """The objects announced as renamed from event number since on."""
-        return [source for kind, source, _ in self.events[since:]
+        """The objects announced as renamed from event number since on, each with
+        the name the event told."""
+        return [(source, text) for kind, source, _, text in self.events[since:]
                 if kind == "object:property-change:accessible-name"]
+
+    def notices(self, since):
+        """The texts of the notifications shown from event number since on."""
+        return [text for kind, _, _, text in self.events[since:]
+                if kind == "object:state-changed:showing" and text is not None]
 
     def changed(self, since, state):
         """The objects announced with state switched on (1) or off (0), from event
         number since on."""
-        return [(source, value) for kind, source, value in self.events[since:]
+        return [(source, value) for kind, source, value, _ in self.events[since:]
                 if kind == f"object:state-changed:{state}"]
 
 
@@ -273,12 +295,14 @@ class ScreenReader:
         check(self.outcome() == NO_RESULT, f"a new game's outcome reads {self.outcome()!r}")
         check(all(not mark for mark in self.marks().values()), "a new game's board is not empty")
 
-    def play(self, square, done):
+    def play(self, square, done, told):
         """Presses a square and waits until done(marks) holds for the board; checks
-        that exactly the squares whose names changed were announced, each once.
+        that exactly the squares whose names changed were announced, each once and
+        by its new name, and that one notification told what told(marks) expects.
         Returns the squares that changed."""
         self.settle()
         before = self.board_names()
+        before_marks = self.marks()
         since = len(self.listener.events)
         press(self.squares[square])
         wait(f"the board after square {square}", lambda: done(self.marks()))
@@ -287,10 +311,14 @@ class ScreenReader:
         changed = sorted(s for s in after if after[s] != before[s])
         heard = self.listener.renamed(since)
         for s, node in self.squares.items():
-            times = heard.count(node)
-            check(times == (1 if s in changed else 0), f"after square {square}, square {s} "
-                  f"was announced renamed {times} times; its name went from {before[s]!r} to "
-                  f"{after[s]!r}")
+            texts = [text for source, text in heard if source == node]
+            check(texts == ([after[s]] if s in changed else []), f"after square {square}, "
+                  f"square {s} was announced renamed as {texts}; its name went from "
+                  f"{before[s]!r} to {after[s]!r}")
+        notices = self.listener.notices(since)
+        expected = told(before_marks, self.marks())
+        check(notices == [expected], f"after square {square} the notifications told "
+              f"{notices}, not {expected!r}")
         return changed
 
     def open_window(self, menu_name):
@@ -308,6 +336,27 @@ class ScreenReader:
         # About is only hidden, the others go; either way it leaves the screen.
         wait(f"{window.get_name()!r} to close", lambda: window not in children(self.app) or
              not has_state(window, Atspi.StateType.SHOWING))
+
+
+def told_one_player(before, marks):
+    """The notification after a move against the computer: its reply, and the
+    outcome once the game is over."""
+    reply = [f"O takes {s}, {PLACES[s]}." for s in marks if marks[s] == "O" and not before[s]]
+    return " ".join(reply + [told_outcome(marks)]).strip()
+
+
+def told_two_players(marks, mover):
+    return told_outcome(marks) or f"{'O' if mover == 'X' else 'X'} to move."
+
+
+def told_outcome(marks):
+    outcome = outcome_of(marks)
+    if outcome == NO_RESULT:
+        return ""
+    if outcome == "No winner":
+        return "No winner."
+    lines = [line for line in LINES if all(marks[s] == outcome[0] for s in line)]
+    return f"{outcome}: " + " and ".join(", ".join(map(str, line)) for line in lines) + "."
 
 
 def outcome_of(marks):
@@ -353,7 +402,7 @@ def play_whole_games(name):
                     return now[square] == "X" and (
                         o_count == 1 or (o_count == 0 and outcome_of(now) != NO_RESULT))
 
-                changed = reader.play(square, answered)
+                changed = reader.play(square, answered, told_one_player)
                 previous, marks = marks, reader.marks()
                 print(f"square {square}: {''.join(marks[s] or '.' for s in READING_ORDER)}")
                 check(changed == sorted(s for s in marks if marks[s] != previous[s]),
@@ -361,6 +410,7 @@ def play_whole_games(name):
             wait("the outcome", lambda: reader.outcome() == outcome_of(marks))
             reader.check_status(outcome_of(marks))
             print(f"one player: {reader.outcome()}")
+            totals = {outcome: int(reader.outcome() == outcome) for outcome in OUTCOMES}
 
             # Two players, both sides pressed here, to each outcome.
             reader.choose("Two Player")
@@ -375,14 +425,20 @@ def play_whole_games(name):
                     mover = "XO"[turn % 2]
                     reader.check_status(f"{mover} to move")
                     marks[square] = mover
-                    changed = reader.play(square, lambda now, wanted=dict(marks): now == wanted)
+                    changed = reader.play(square, lambda now, wanted=dict(marks): now == wanted,
+                                          lambda _, now, mover=mover: told_two_players(now, mover))
                     check(changed == [square], f"square {square} changed squares {changed}")
                 wait(f"{outcome!r}", lambda: reader.outcome() == outcome)
                 reader.check_status(outcome)
                 reader.settle()
-                times = reader.listener.renamed(since).count(reader.result)
+                times = [source for source, _ in reader.listener.renamed(since)].count(
+                    reader.result)
                 check(times == 1, f"the outcome {outcome!r} was announced {times} times")
                 print(f"two players {moves}: {outcome}")
+                totals[outcome] += 1
+            # The score frame reads as one sentence.
+            score = "Score: X {}, O {}, no winner {}".format(*(totals[o] for o in OUTCOMES))
+            wait(f"the score to read {score!r}", lambda: find(reader.main, "panel", score))
         finally:
             game.close()
 
@@ -412,10 +468,17 @@ def secondary_windows(name):
                 if item == "Tips":
                     check("Keys 1 to 9 play the squares" in window.get_description(),
                           "Tips has no tips to read")
+                if item == "Graphics":
+                    looks = {node.get_description() for node in descendants(window)
+                             if role(node) == "radio button"}
+                    check(len(looks) == 12 and "" not in looks,
+                          f"the twelve sets are described as {looks}")
                 check_controls(window)
                 reader.close_window(window, button)
                 wait(f"the board to take moves after {item}",
                      lambda: has_state(reader.squares[5], Atspi.StateType.SENSITIVE))
+                wait(f"the focus back on the board after {item}",
+                     lambda: has_state(reader.board, Atspi.StateType.FOCUSED))
         finally:
             game.close()
 

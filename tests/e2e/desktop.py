@@ -93,6 +93,18 @@ def scratch_folder(name):
     return folder
 
 
+def stop(process, grace=10):
+    """Ends a process we started: asks first, then after grace seconds insists."""
+    if process.poll() is not None:
+        return
+    process.terminate()
+    try:
+        process.wait(grace)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+
+
 def private_folder(path):
     os.makedirs(path, mode=0o700, exist_ok=True)
     os.chmod(path, 0o700)
@@ -234,12 +246,7 @@ class Recorder:
                  interval=0.02)
 
     def stop(self):
-        self._process.terminate()
-        try:
-            self._process.wait(5)
-        except subprocess.TimeoutExpired:
-            self._process.kill()
-            self._process.wait()
+        stop(self._process, 5)
         self._reader.join(5)
 
 
@@ -283,13 +290,8 @@ class Desktop:
         if self.recorder:
             self.recorder.stop()
         for process in (self._wm, self._xvfb):
-            if process and process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(10)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait()
+            if process:
+                stop(process)
         if self.sound_pid:
             os.kill(self.sound_pid, signal.SIGCONT)
         subprocess.run(["bash", os.path.join(SOUND_SCRIPTS, "stop-server"), self._sound_state],
@@ -403,6 +405,11 @@ class Desktop:
         check(parts[0] == b"P6" and parts[3] == b"255", "screenshot is not 8-bit PPM")
         return int(parts[1]), int(parts[2]), parts[4]
 
+    def kill_x(self):
+        """The X server crashes: every client's connection breaks at once."""
+        self._xvfb.kill()
+        self._xvfb.wait()
+
     def stop_sound_server(self):
         os.kill(self.sound_pid, signal.SIGSTOP)
 
@@ -417,20 +424,24 @@ class Game:
     """The installed game, started in a fresh working directory on the desktop,
     with the environment variables in extra_env added to the desktop's."""
 
-    def __init__(self, desktop, settings=None, **extra_env):
+    def __init__(self, desktop, settings=None, user=None, **extra_env):
+        """user: a user id to run as, in the working directory the last game left."""
         self.desktop = desktop
         self.cwd = os.path.join(desktop.folder, "cwd")
-        shutil.rmtree(self.cwd, ignore_errors=True)
-        os.makedirs(self.cwd)
+        if user is None:
+            shutil.rmtree(self.cwd, ignore_errors=True)
+            os.makedirs(self.cwd)
         if settings is not None:
             with open(self.options_path(), "wb") as options:
                 options.write(settings)
         self.mark = desktop.recorder.count()
         self._stderr = open(os.path.join(desktop.folder, "game-stderr.txt"), "wb")
+        become = [] if user is None else ["setpriv", f"--reuid={user}", f"--regid={user}",
+                                          "--clear-groups", "--"]
         self.process = subprocess.Popen(
-            [os.path.join(PREFIX, "bin", "tictactoe")], cwd=self.cwd, env=desktop.env(**extra_env),
-            stdin=subprocess.DEVNULL, stdout=self._stderr, stderr=self._stderr,
-            preexec_fn=no_core_dump)
+            become + [os.path.join(PREFIX, "bin", "tictactoe")], cwd=self.cwd,
+            env=desktop.env(**extra_env), stdin=subprocess.DEVNULL, stdout=self._stderr,
+            stderr=self._stderr, preexec_fn=no_core_dump)
         self.ended_at = None
         self._waiter = threading.Thread(target=self._wait, daemon=True)
         self._waiter.start()

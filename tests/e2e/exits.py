@@ -8,7 +8,7 @@ import subprocess
 import sys
 import time
 
-from desktop import (DEFAULT_SETTINGS, PREFIX, RATE, SOUNDS_OFF, Desktop, Game, audible_span,
+from desktop import (DEFAULT_SETTINGS, PREFIX, RATE, SOUNDS_OFF, Desktop, Game, Skip, audible_span,
                      check, describe, identify, no_core_dump, player_environment, private_folder,
                      read_cue, run_cases, scratch_folder, wait_for)
 
@@ -160,16 +160,102 @@ def session_end_saves(name):
                 game.close()
 
 
+def session_end_during_exit_warning(name):
+    """A SIGTERM while Exit's warning that the settings could not be saved waits for
+    an answer ends the game within 1 s, saying on standard error what was not saved."""
+    with Desktop(scratch_folder(name)) as desktop:
+        game = Game(desktop)
+        try:
+            os.remove(game.options_path())
+            os.mkdir(game.options_path())  # nothing can be saved under that name now
+            leave_by_menu(game)
+            wait_for("Exit's warning", lambda: len(game.windows()) == 2)
+            sent_at = time.monotonic()
+            game.process.send_signal(signal.SIGTERM)
+            check(game.wait_end(15), "the game still runs 15 s after SIGTERM")
+            said = game.stderr_text()
+            print(f"ended {game.ended_at - sent_at:.3f} s after SIGTERM, status "
+                  f"{game.process.returncode}, saying {said!r}")
+            check(game.ended_at - sent_at <= 1.0, "the game did not end within 1 s")
+            check("could not be saved" in said, "standard error does not say so")
+        finally:
+            game.close()
+
+
+def display_loss_saves(name):
+    """When the X server dies, a level chosen in the session is saved as at a
+    session end before the game ends."""
+    with Desktop(scratch_folder(name)) as desktop:
+        game = Game(desktop, SOUNDS_OFF)
+        try:
+            game.menu("d", "e")  # Difficulty > Easy
+            lost_at = time.monotonic()
+            desktop.kill_x()
+            check(game.wait_end(15), "the game still runs 15 s after the X server died")
+            print(f"ended {game.ended_at - lost_at:.3f} s after the X server died, status "
+                  f"{game.process.returncode}: {game.stderr_text()!r}")
+            check(game.options() == b"1,1,1,0,0,0,16\r\n", f"options.ttt holds {game.options()!r}")
+        finally:
+            game.close()
+
+
+def user_saves_after_root_run(name):
+    """After a run as root left root's options.ttt in a player's folder, the player's
+    own run saves there: the file becomes the player's."""
+    if os.geteuid() != 0:
+        raise Skip("only root can run the game as root and then as another user")
+    nobody = 65534
+    with Desktop(scratch_folder(name)) as desktop:
+        for user in (None, nobody):
+            game = Game(desktop, SOUNDS_OFF if user is None else None, user)
+            try:
+                os.chown(game.cwd, nobody, nobody)
+                if user:
+                    game.menu("d", "e")  # Difficulty > Easy
+                leave_by_menu(game)
+                check(game.wait_end(15), "the game still runs 15 s after File > Exit")
+            finally:
+                game.close()
+            owner = os.stat(game.options_path()).st_uid
+            print(f"run as {user or 'root'}: options.ttt holds {game.options()!r}, owner {owner}")
+        check(owner == nobody, "options.ttt is not the player's")
+        check(game.options() == b"1,1,1,0,0,0,16\r\n", "the player's run did not save")
+
+
+def unwritable_output_fails(name):
+    """Help, version and the lab's tables to a full disk or a closed output: status 1
+    and one line on standard error."""
+    scratch_folder(name)
+    for program, argument in (("tictactoe", "--help"), ("tictactoe", "--version"),
+                              ("tictactoe-lab", "--help"), ("tictactoe-lab", "strength")):
+        for where, target in (("/dev/full", "/dev/full"), ("closed output", None)):
+            with open(target or os.devnull, "wb") as output:
+                done = subprocess.run(
+                    [os.path.join(PREFIX, "bin", program), argument], stdout=output,
+                    stderr=subprocess.PIPE, text=True, timeout=60, check=False,
+                    preexec_fn=None if target else lambda: os.close(1))
+            print(f"{program} {argument} to {where}: status {done.returncode}, "
+                  f"{done.stderr!r}")
+            check(done.returncode == 1 and done.stderr.count("\n") == 1,
+                  f"{program} {argument} to {where}: not status 1 with one line")
+
+
 def no_display_one_line(name):
-    """Without a display the game says so in one line and exits with status 1."""
+    """A display or platform that cannot start is named in one line, status 1."""
     folder = scratch_folder(name)
     home = os.path.join(folder, "home")
     os.makedirs(home)
     runtime = private_folder(os.path.join(folder, "runtime"))
-    for case, display in (("DISPLAY unset", {}), ("DISPLAY=:99999", {"DISPLAY": ":99999"})):
+    for case, variables, cause in (
+            ("DISPLAY unset", {}, "no display"),
+            ("DISPLAY=:99999", {"DISPLAY": ":99999"}, ":99999"),
+            ("unknown platform", {"QT_QPA_PLATFORM": "bogus"}, "unknown platform"),
+            ("no compositor", {"QT_QPA_PLATFORM": "wayland", "WAYLAND_DISPLAY": "none"},
+             "Wayland compositor"),
+            ("no framebuffer", {"QT_QPA_PLATFORM": "linuxfb:fb=/nonexistent"}, "framebuffer")):
         try:
             done = subprocess.run([os.path.join(PREFIX, "bin", "tictactoe")], cwd=folder,
-                                  env=player_environment(home, runtime, **display),
+                                  env=player_environment(home, runtime, **variables),
                                   stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                   stderr=subprocess.PIPE, text=True, timeout=30,
                                   preexec_fn=no_core_dump, check=False)
@@ -178,10 +264,12 @@ def no_display_one_line(name):
         lines = done.stderr.rstrip("\n").split("\n")
         print(f"{case}: status {done.returncode}, error output {done.stderr!r}")
         check(done.returncode == 1, f"{case}: exit status is not 1")
-        check(len(lines) == 1 and lines[0].strip(), f"{case}: not exactly one line")
+        check(len(lines) == 1 and cause in lines[0], f"{case}: not one line naming the cause")
 
 
 if __name__ == "__main__":
     sys.exit(run_cases({f.__name__: f for f in (
         exit_holds_farewell, exit_without_sounds_ends_at_once, quit_key_leaves_everything,
-        exit_with_stalled_sound_server, session_end_saves, no_display_one_line)}))
+        exit_with_stalled_sound_server, session_end_saves, session_end_during_exit_warning,
+        display_loss_saves, user_saves_after_root_run, unwritable_output_fails,
+        no_display_one_line)}))

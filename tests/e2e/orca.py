@@ -1,0 +1,180 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The installed game played by ear with Debian's screen reader: python3 orca.py CASE.
+
+The desktop of accessibility.py gets a speech server whose only voice writes each
+phrase it is given to a file (standin-voice), and the screen reader, started with
+preferences of its own. The test plays with keys alone and reads what the
+screen reader said. Without the screen reader or the speech server the case
+exits 77 (skipped)."""
+
+import os
+import re
+import shutil
+import subprocess
+import sys
+import time
+
+from accessibility import Atspi, ScreenReader, ScreenReaderDesktop, find, has_state, wait
+from desktop import Failure, Game, Skip, check, run_cases, scratch_folder, stop
+
+GENERIC_MODULE = "/usr/lib/speech-dispatcher-modules/sd_generic"
+VOICE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "standin-voice")
+# Easy, X first, one player, scoring on, sounds off.
+SETTINGS = b"1,1,1,0,0,0,16\r\n"
+# A loaded machine may take a while to speak: the waits poll the voice's file.
+PATIENCE = 90.0
+
+
+class OrcaDesktop(ScreenReaderDesktop):
+    """The screen reader's desktop, with what it says written to a file."""
+
+    def __init__(self, folder):
+        super().__init__(folder)
+        self.spoken = os.path.join(folder, "spoken.txt")
+        self._orca = None
+
+    def __enter__(self):
+        missing = [tool for tool in ("orca", "speech-dispatcher") if not shutil.which(tool)]
+        missing += [path for path in (GENERIC_MODULE,) if not os.path.exists(path)]
+        if missing:
+            raise Skip(f"not installed: {' '.join(missing)} (scripts/install-deps installs "
+                       "orca and speech-dispatcher)")
+        super().__enter__()
+        try:
+            self._start_orca()
+        except BaseException:
+            self.__exit__(None, None, None)
+            raise
+        return self
+
+    def __exit__(self, *details):
+        if self._orca:
+            stop(self._orca)
+        super().__exit__(*details)
+
+    def _configure_speech(self, config):
+        folder = os.path.join(config, "speech-dispatcher")
+        os.makedirs(os.path.join(folder, "modules"), exist_ok=True)
+        with open(os.path.join(folder, "speechd.conf"), "w") as conf:
+            conf.write(f'AddModule "voice" "sd_generic" "voice.conf"\nDefaultModule voice\n'
+                       f'LogDir "{os.path.join(self.folder, "speech-log")}"\n')
+        with open(os.path.join(folder, "modules", "voice.conf"), "w") as conf:
+            conf.write(f'GenericExecuteSynth "{VOICE} {self.spoken} \\\'$DATA\\\'"\n'
+                       'AddVoice "en" "MALE1" "voice"\n'
+                       'GenericLanguage "en" "en" "utf-8"\n')
+
+    def _start_orca(self):
+        # The screen reader runs once per user: it will not start beside another.
+        others = subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
+                                stdout=subprocess.PIPE, text=True, check=False).stdout.split()
+        if others:
+            raise Skip(f"another Orca of this user is running (pid {', '.join(others)})")
+        config = os.path.join(self.home, ".config")
+        self._configure_speech(config)
+        open(self.spoken, "w").close()
+        log = open(os.path.join(self.folder, "orca.log"), "wb")
+        self._orca = subprocess.Popen(
+            ["orca", "--user-prefs", os.path.join(self.folder, "orca-prefs")],
+            env=self.env(XDG_CONFIG_HOME=config, GSETTINGS_BACKEND="memory"),
+            stdout=log, stderr=log)
+        log.close()
+        try:
+            self.hear("Screen reader on")
+        except Failure:
+            if self._orca.poll() is not None:
+                raise Skip("Orca could not start: " + self._tail("orca.log"))
+            raise
+
+    def phrases(self):
+        with open(self.spoken, errors="replace") as spoken:
+            return [line.strip() for line in spoken]
+
+    def said(self, since=0):
+        """What was said after the first since phrases, as one text: the screen
+        reader hands the voice a message a sentence at a time."""
+        return " ".join(p for p in self.phrases()[since:] if p)
+
+    def hear(self, pattern, since=0):
+        """Waits until the pattern is heard after the first since phrases; returns
+        the match."""
+        deadline = time.monotonic() + PATIENCE
+        while time.monotonic() < deadline:
+            found = re.search(pattern, self.said(since))
+            if found:
+                return found
+            time.sleep(0.1)
+        raise Failure(f"gave up after {PATIENCE:.0f} s waiting to hear {pattern!r}; heard "
+                      f"{self.said(since)!r}")
+
+
+def press(desktop, key, expected):
+    """Presses key and waits to hear the pattern expected; returns its match."""
+    since = len(desktop.phrases())
+    desktop.key(key)
+    return desktop.hear(expected, since)
+
+
+def focus(desktop, reader, kind, name, key="Tab"):
+    """Presses key until the control of this kind and name has the focus."""
+    control = find(reader.main, kind, name)
+    for _ in range(24):
+        if has_state(control, Atspi.StateType.FOCUSED):
+            return
+        since = len(reader.listener.events)
+        desktop.key(key)
+        wait(f"the focus to move on {key}",
+             lambda: any(value for _, value in reader.listener.changed(since, "focused")))
+    raise Failure(f"{key} never reached the {kind} {name!r}")
+
+
+def reply(desktop, reader, key):
+    """Plays key and checks the computer's reply is told as its square shows it."""
+    found = press(desktop, key, r"O takes (\d), [a-z ]+\.")
+    square = int(found.group(1))
+    check(reader.marks()[square] == "O", f"{found.group(0)!r} is not on the board: "
+          f"{reader.marks()}")
+    return square
+
+
+def spoken_by_ear(name):
+    """A blind player's games by ear: every reply, turn, refusal and outcome is
+    spoken once, whatever has the focus; Space on a control starts a new game."""
+    with OrcaDesktop(scratch_folder(name)) as desktop:
+        game = Game(desktop, SETTINGS)
+        try:
+            reader = ScreenReader(game)
+            focus(desktop, reader, "panel", "Board")
+            press(desktop, "p", r"New game\. Your move\.")
+            # The reply is told with the focus on the board, then on an option button.
+            taken = reply(desktop, reader, "5")
+            press(desktop, str(taken), fr"Square {taken} is taken\.")
+            focus(desktop, reader, "radio button", "Easy")
+            free = next(s for s, mark in reader.marks().items() if not mark)
+            reply(desktop, reader, str(free))
+
+            # An option that stops the game says so; two players hear their turns.
+            focus(desktop, reader, "radio button", "1")
+            press(desktop, "Right", r"Game stopped\.")
+            since = len(desktop.phrases())
+            press(desktop, "space", r"New game\. X to move\.")
+            for key, turn in (("7", "O"), ("4", "X"), ("8", "O"), ("5", "X")):
+                press(desktop, key, fr"{turn} to move\.")
+            press(desktop, "9", r"X wins: 7, 8, 9\.")
+            said = desktop.said(since)
+            for told, times in (("X to move.", 3), ("O to move.", 2), ("X wins", 1)):
+                check(said.count(told) == times, f"{told!r} was not said {times} times: {said!r}")
+
+            # Space on the Quit picture starts a game; the program stays.
+            focus(desktop, reader, "push button", "Quit", "shift+Tab")
+            press(desktop, "space", r"New game\. X to move\.")
+            check(game.process.poll() is None, "Space on Quit ended the game")
+            # Enter presses the focused picture.
+            focus(desktop, reader, "push button", "New Game", "shift+Tab")
+            press(desktop, "Return", r"New game\. X to move\.")
+            print("heard:", " | ".join(desktop.phrases()))
+        finally:
+            game.close()
+
+
+if __name__ == "__main__":
+    sys.exit(run_cases({f.__name__: f for f in (spoken_by_ear,)}))
