@@ -54,22 +54,25 @@ void ScaledCanvas::takeDesign()
     fitDrawableWindow();
 }
 
-qreal ScaledCanvas::scaleOf(const QWidget* widget)
+const ScaledCanvas* ScaledCanvas::canvasOf(const QWidget* widget)
 {
     for (; widget; widget = widget->parentWidget()) {
         if (const auto* canvas = qobject_cast<const ScaledCanvas*>(widget))
-            return canvas->scale();
+            return canvas;
     }
-    return 1.0;
+    return nullptr;
+}
+
+qreal ScaledCanvas::scaleOf(const QWidget* widget)
+{
+    const ScaledCanvas* canvas = canvasOf(widget);
+    return canvas ? canvas->scale() : 1.0;
 }
 
 Artwork::Fit ScaledCanvas::pictureFit(const QWidget* widget)
 {
-    for (; widget; widget = widget->parentWidget()) {
-        if (const auto* canvas = qobject_cast<const ScaledCanvas*>(widget))
-            return canvas->isResizing() ? Artwork::Fit::Nearest : Artwork::Fit::Exact;
-    }
-    return Artwork::Fit::Exact;
+    const ScaledCanvas* canvas = canvasOf(widget);
+    return canvas && canvas->isResizing() ? Artwork::Fit::Nearest : Artwork::Fit::Exact;
 }
 
 void ScaledCanvas::resizeEvent(QResizeEvent* event)

@@ -59,6 +59,7 @@ private:
         qreal pointSize; // 0 where the font comes from the parent
     };
 
+    static const ScaledCanvas* canvasOf(const QWidget* widget);
     void applyScale();
     void settle();
     void fitDrawableWindow();
