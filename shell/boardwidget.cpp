@@ -14,6 +14,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <utility>
 
 namespace ttt {
 
@@ -22,6 +23,7 @@ BoardWidget::BoardWidget(const Artwork& artwork, QWidget* parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Board"));
+    FocusRing::setHidden(this, true); // until a game runs
     for (Square square : Board::squares) {
         const int row = 2 - (square - 1) / 3; // square 7 is on the top row
         const int column = (square - 1) % 3;
@@ -32,11 +34,7 @@ BoardWidget::BoardWidget(const Artwork& artwork, QWidget* parent)
         connect(cell, &CellView::clicked, this, &BoardWidget::cellClicked);
         m_cells[square - 1] = cell;
     }
-    // The squares' numbers help while the keys reach the board: the board or one of
-    // its squares has the focus.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        showNumbers(now && (now == this || isAncestorOf(now)));
-    });
+    connect(qApp, &QApplication::focusChanged, this, &BoardWidget::showNumbers);
     // Tab walks the squares as they are read, the top row first.
     QWidget* previous = this;
     for (Square square : {7, 8, 9, 4, 5, 6, 1, 2, 3}) {
@@ -63,8 +61,14 @@ void BoardWidget::paintEvent(QPaintEvent*)
                        m_artwork.picture(Artwork::Picture::Board, picture.size(),
                                          devicePixelRatioF(), ScaledCanvas::pictureFit(this)));
     paintWinningLines(painter, QPoint(0, 0));
-    if (hasFocus())
-        paintFocusRing(painter, rect());
+}
+
+void BoardWidget::setPlaying(bool playing)
+{
+    if (std::exchange(m_playing, playing) == playing)
+        return;
+    FocusRing::setHidden(this, !playing);
+    showNumbers();
 }
 
 void BoardWidget::setWinningLines(const std::vector<Line>& lines)
@@ -77,8 +81,10 @@ void BoardWidget::setWinningLines(const std::vector<Line>& lines)
         cell->update();
 }
 
-// A white stroke with round ends from just before the first square's centre to just
-// past the third's, over a faint dark one so it shows on pale pictures too.
+// A violet stroke with round ends, from just before the first square's centre to
+// just past the third's: more than twice as wide as the grid lines and unlike the
+// board, its lines and every set's marks. A white band and a dark edge round it keep
+// it clear on dark squares and pale ones alike.
 void BoardWidget::paintWinningLines(QPainter& painter, QPoint origin) const
 {
     if (m_winningLines.empty())
@@ -88,14 +94,19 @@ void BoardWidget::paintWinningLines(QPainter& painter, QPoint origin) const
     painter.translate(-origin);
     const qreal unit = width() / qreal(layout::board.rect().width());
     const auto centre = [this](Square square) { return QRectF(cell(square)->geometry()).center(); };
+    const auto pen = [unit](QColor colour, qreal width) {
+        return QPen(colour, width * unit, Qt::SolidLine, Qt::RoundCap);
+    };
     for (const Line& line : m_winningLines) {
         const QPointF from = centre(line[0]);
         const QPointF to = centre(line[2]);
         const QPointF reach = (to - from) * 0.22;
         const QLineF stroke(from - reach, to + reach);
-        painter.setPen(QPen(QColor(0, 0, 40, 90), 9 * unit, Qt::SolidLine, Qt::RoundCap));
+        painter.setPen(pen(QColor(16, 0, 40), 12));
         painter.drawLine(stroke);
-        painter.setPen(QPen(QColor(255, 255, 255, 215), 5 * unit, Qt::SolidLine, Qt::RoundCap));
+        painter.setPen(pen(Qt::white, 10));
+        painter.drawLine(stroke);
+        painter.setPen(pen(QColor(127, 0, 255), 7));
         painter.drawLine(stroke);
     }
     painter.restore();
@@ -123,8 +134,12 @@ void BoardWidget::keyPressEvent(QKeyEvent* event)
     cell(next)->setFocus(Qt::OtherFocusReason);
 }
 
-void BoardWidget::showNumbers(bool shown)
+// The squares' numbers help while the keys reach the board during a game: the board
+// or one of its squares has the focus.
+void BoardWidget::showNumbers()
 {
+    const QWidget* focus = QApplication::focusWidget();
+    const bool shown = m_playing && focus && (focus == this || isAncestorOf(focus));
     for (CellView* cell : m_cells)
         cell->setNumberShown(shown);
     update();

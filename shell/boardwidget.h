@@ -18,7 +18,8 @@ class CellView;
 // The board: nine cells in keypad layout (7 8 9 on top) on the board picture, and
 // the strokes through the lines of a won game, drawn by the board between the
 // squares and by each square over its picture. It takes the keyboard focus, so the digit
-// keys reach the game; while it has it, the empty squares show their numbers.
+// keys reach the game; while it has it during a game, the empty squares show their
+// numbers. Between games it invites nothing: no numbers and no ring round the board.
 class BoardWidget : public QWidget
 {
     Q_OBJECT
@@ -29,6 +30,8 @@ public:
 
     CellView* cell(int square) const { return m_cells[square - 1]; }
 
+    // Whether a game is running, so that the squares take moves.
+    void setPlaying(bool playing);
     void setWinningLines(const std::vector<Line>& lines);
     const std::vector<Line>& winningLines() const { return m_winningLines; }
     // Draws the winning lines with `painter` on a widget at `origin` in the board.
@@ -45,11 +48,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void showNumbers(bool shown);
+    void showNumbers();
 
     const Artwork& m_artwork;
     std::array<CellView*, Board::squareCount> m_cells{};
     std::vector<Line> m_winningLines;
+    bool m_playing = false;
 };
 
 } // namespace ttt

@@ -4,7 +4,6 @@
 #include "art/artwork.h"
 #include "boardwidget.h"
 #include "core/pictureset.h"
-#include "focusring.h"
 #include "scaledcanvas.h"
 #include "shell/windowlayout.h"
 
@@ -94,40 +93,49 @@ void CellView::paintEvent(QPaintEvent*)
         paintNumber(painter);
     if (const auto* board = qobject_cast<const BoardWidget*>(parentWidget()))
         board->paintWinningLines(painter, pos());
-    if (m_flashStepsLeft % 2 == 0 && m_flashStepsLeft > 0)
-        painter.fillRect(rect(), QColor(255, 255, 255, 150));
-    if (hasFocus())
-        paintFocusRing(painter, rect());
+    if (m_flashStepsLeft % 2 == 0 && m_flashStepsLeft > 0) {
+        // The square's colours turn over: plain on pale squares and dark ones alike.
+        painter.setCompositionMode(QPainter::CompositionMode_Difference);
+        painter.fillRect(rect(), Qt::white);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
 }
 
-// A soft glow just inside the square's edge: there, but quieter than the marks.
+// A glow just inside the square's edge: a warm band on a dark one, so that it shows
+// on pale squares and dark ones, quieter than the marks for staying near the edge.
 void CellView::paintLatestRing(QPainter& painter) const
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
     const qreal unit = width() / 73.0;
-    const QRectF inner = QRectF(rect()).adjusted(4 * unit, 4 * unit, -4 * unit, -4 * unit);
-    painter.setPen(QPen(QColor(255, 240, 140, 90), 6 * unit));
+    const QRectF inner = QRectF(rect()).adjusted(5 * unit, 5 * unit, -5 * unit, -5 * unit);
+    painter.setPen(QPen(QColor(30, 16, 0, 190), 6 * unit));
     painter.drawRoundedRect(inner, 9 * unit, 9 * unit);
-    painter.setPen(QPen(QColor(255, 236, 120, 230), 2 * unit));
+    painter.setPen(QPen(QColor(255, 214, 60), 3 * unit));
     painter.drawRoundedRect(inner, 9 * unit, 9 * unit);
     painter.restore();
 }
 
-// The square's number, small and faint in the top left corner.
+// The square's number in the top left corner, white on a small dark tile so that it
+// reads on every set.
 void CellView::paintNumber(QPainter& painter) const
 {
     painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
     QFont font = this->font();
     font.setPixelSize(qMax(8, height() / 6));
     painter.setFont(font);
-    const QRect corner = rect().adjusted(height() / 9, height() / 14, 0, 0);
     const QString digit = QString::number(m_square);
-    painter.setPen(QColor(0, 0, 0, 140));
-    painter.drawText(corner.translated(1, 1), Qt::AlignLeft | Qt::AlignTop, digit);
-    painter.setPen(QColor(255, 255, 255, 200));
-    painter.drawText(corner, Qt::AlignLeft | Qt::AlignTop, digit);
+    const QFontMetrics metrics(font);
+    const int pad = qMax(2, height() / 36);
+    QRect tile(QPoint(height() / 12, height() / 12),
+               QSize(metrics.horizontalAdvance(digit) + 2 * pad, metrics.height()));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 170));
+    painter.drawRoundedRect(tile, pad, pad);
+    painter.setPen(QColor(255, 255, 255, 230));
+    painter.drawText(tile, Qt::AlignCenter, digit);
     painter.restore();
 }
 

@@ -1,22 +1,118 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "focusring.h"
 
+#include "scaledcanvas.h"
+
+#include <QApplication>
+#include <QEvent>
 #include <QPainter>
+
+#include <cmath>
 
 namespace ttt {
 
-void paintFocusRing(QPainter& painter, const QRectF& rect)
+namespace {
+
+constexpr const char* HiddenProperty = "tttFocusRingHidden";
+
+// The bright band's width at the window's scale; the dark edge is half as wide.
+int bandWidth(const QWidget* control)
 {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    return qMax(2, static_cast<int>(std::lround(2 * ScaledCanvas::scaleOf(control))));
+}
+
+} // namespace
+
+FocusRing::FocusRing(QWidget* window) : QWidget(window)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { track(now); });
+}
+
+void FocusRing::follow(QWidget* window)
+{
+    auto* ring = new FocusRing(window);
+    ring->track(QApplication::focusWidget());
+}
+
+void FocusRing::setHidden(QWidget* control, bool hidden)
+{
+    control->setProperty(HiddenProperty, hidden);
+    if (auto* ring =
+            control->window()->findChild<FocusRing*>(QString(), Qt::FindDirectChildrenOnly))
+        ring->place();
+}
+
+int FocusRing::reach(const QWidget* control)
+{
+    const int band = bandWidth(control);
+    return band + qMax(1, band / 2);
+}
+
+void FocusRing::track(QWidget* focus)
+{
+    watch(false);
+    const bool mine = focus && focus != parentWidget() && focus->window() == parentWidget();
+    m_control = mine ? focus : nullptr;
+    watch(true);
+    place();
+}
+
+// The control and every widget it lies in may move or change size as the window grows.
+void FocusRing::watch(bool on)
+{
+    for (QWidget* widget = m_control; widget && widget != parentWidget();
+         widget = widget->parentWidget())
+        on ? widget->installEventFilter(this) : widget->removeEventFilter(this);
+}
+
+void FocusRing::place()
+{
+    if (!m_control || !m_control->isVisible() || m_control->property(HiddenProperty).toBool()) {
+        hide();
+        return;
+    }
+    const int out = reach(m_control);
+    const QRect control(m_control->mapTo(parentWidget(), QPoint(0, 0)), m_control->size());
+    setGeometry(control.adjusted(-out, -out, out, out));
+    raise();
+    show();
+    update();
+}
+
+bool FocusRing::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::Hide:
+        place();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FocusRing::paintEvent(QPaintEvent*)
+{
+    if (!m_control)
+        return;
+    const qreal band = bandWidth(m_control);
+    const qreal edge = reach(m_control) - band;
+    QPainter painter(this);
     painter.setBrush(Qt::NoBrush);
-    // Pens centred on a half pixel fill whole pixels: the band covers the outer two
-    // pixels of `rect`, the dark edge the pixel inside it.
-    painter.setPen(QPen(QColor(255, 214, 10), 2.0));
-    painter.drawRect(rect.adjusted(1, 1, -1, -1));
-    painter.setPen(QPen(QColor(20, 20, 40, 200), 1.0));
-    painter.drawRect(rect.adjusted(2.5, 2.5, -2.5, -2.5));
-    painter.restore();
+    const QRectF outer(rect());
+    painter.setPen(QPen(QColor(255, 214, 10), band, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(outer.adjusted(band / 2, band / 2, -band / 2, -band / 2));
+    painter.setPen(
+        QPen(QColor(20, 20, 40, 220), edge, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    const qreal inset = band + edge / 2;
+    painter.drawRect(outer.adjusted(inset, inset, -inset, -inset));
 }
 
 } // namespace ttt

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gamestyle.h"
 
-#include "focusring.h"
 #include "scaledcanvas.h"
 
 #include <QIconEngine>
 #include <QPainter>
 #include <QPointer>
-#include <QRadioButton>
 #include <QStyleOption>
 
 #include <cmath>
@@ -65,6 +63,36 @@ private:
     bool m_looked = false;
 };
 
+// An option's round mark, the same on the black panels and in the chooser: a dark
+// disc in a pale ring reads as empty, and a bright centre inside it as chosen.
+void paintOptionMark(QPainter& painter, const QStyleOption& option)
+{
+    const QRectF box = QRectF(option.rect).adjusted(0.5, 0.5, -0.5, -0.5);
+    const qreal side = qMin(box.width(), box.height());
+    QRectF disc(0, 0, side, side);
+    disc.moveCenter(box.center());
+    const bool enabled = option.state & QStyle::State_Enabled;
+    const QColor pale = enabled ? QColor(236, 236, 246) : QColor(150, 150, 160);
+    const qreal ring = qMax(1.0, side / 9);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    // A dark rim outside the pale ring keeps it a ring on pale grounds too.
+    const QColor dark(16, 16, 32);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(dark);
+    painter.drawEllipse(disc);
+    painter.setPen(QPen(pale, ring));
+    const qreal inset = ring * 1.5;
+    painter.drawEllipse(disc.adjusted(inset, inset, -inset, -inset));
+    if (option.state & QStyle::State_On) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(enabled ? QColor(255, 255, 255) : pale);
+        const qreal centre = side * 0.28;
+        painter.drawEllipse(disc.adjusted(centre, centre, -centre, -centre));
+    }
+    painter.restore();
+}
+
 } // namespace
 
 GameStyle::GameStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
@@ -80,13 +108,21 @@ QIcon GameStyle::standardIcon(StandardPixmap which, const QStyleOption* option,
 void GameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                               QPainter* painter, const QWidget* widget) const
 {
-    if (element != PE_FrameFocusRect || !widget) {
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    if (element == PE_IndicatorRadioButton) {
+        paintOptionMark(*painter, *option);
         return;
     }
-    // An option button is ringed whole, round mark and caption, not just its caption.
-    const QRect ring = qobject_cast<const QRadioButton*>(widget) ? widget->rect() : option->rect;
-    paintFocusRing(*painter, ring);
+    // The focus is shown by the game's own ring round the control (see FocusRing), so
+    // the style marks it nowhere: no dotted frame, no tinted button border.
+    if (element == PE_FrameFocusRect)
+        return;
+    if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option)) {
+        QStyleOptionButton unfocused(*button);
+        unfocused.state &= ~State_HasFocus;
+        QProxyStyle::drawPrimitive(element, &unfocused, painter, widget);
+        return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
 int GameStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,

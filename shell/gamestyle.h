@@ -5,8 +5,9 @@
 
 namespace ttt {
 
-// The game's look: Fusion, on every desktop, with the game's own focus ring, and
-// option buttons whose round marks grow with the window. A menu bar asks for its overflow
+// The game's look: Fusion, on every desktop, leaving the focus to the game's own ring
+// (FocusRing), with option buttons whose round marks read chosen or not at a glance
+// and grow with the window. A menu bar asks for its overflow
 // arrow as it is made, though one as short as the game's never shows it; that
 // arrow is looked up when first drawn instead, which keeps the image readers out
 // of start-up.

@@ -10,6 +10,7 @@
 #include "dialogs/stayontop.h"
 #include "dialogs/trayicon.h"
 #include "fileproblemtext.h"
+#include "focusring.h"
 #include "game/savedoptions.h"
 #include "optiongroup.h"
 #include "picturebutton.h"
@@ -29,6 +30,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -102,6 +104,7 @@ MainWindow::MainWindow(Game& game, const Artwork& artwork, QWidget* parent)
     connectControls();
     m_canvas->takeDesign();
     connect(m_canvas, &ScaledCanvas::settled, this, &Artwork::returnFreedMemory);
+    FocusRing::follow(this);
     if (!m_onTopAvailable) {
         // The item keeps its place and caption, shown unavailable with the reason.
         const QString reason = tr("This desktop does not let programs keep their window on top");
@@ -135,9 +138,6 @@ void MainWindow::buildWindow()
 void MainWindow::buildControls(QWidget* area)
 {
     // Pictures are drawn when first painted, so building the window renders nothing.
-    auto* background = new PictureLabel(m_artwork, Artwork::Picture::Background, area);
-    background->setGeometry(QRect(QPoint(0, 0), layout::clientSize));
-
     auto* title = new PictureLabel(m_artwork, Artwork::Picture::Title, area);
     place(title, layout::title);
     title->setAccessibleName(tr("Tic Tac Toe"));
@@ -169,13 +169,15 @@ void MainWindow::buildControls(QWidget* area)
     m_result = new PictureLabel(m_artwork, Artwork::Picture::BlankResult, area);
     place(m_result, layout::resultPicture);
 
-    // Quieter than the outcome pictures: plain weight, a pale blue on their dark ground.
+    // Quieter than the outcome pictures: plain weight, a pale blue on their dark ground;
+    // as large as the menus' text, on two lines where one is too short.
     m_status = new QLabel(area);
     place(m_status, layout::statusLine);
     m_status->setAlignment(Qt::AlignCenter);
+    m_status->setWordWrap(true);
     QFont statusFont = m_status->font();
     statusFont.setBold(false);
-    statusFont.setPointSizeF(8.25);
+    statusFont.setPointSizeF(qMax(8.25, menuBar()->font().pointSizeF()));
     m_status->setFont(statusFont);
     QPalette pale = m_status->palette();
     pale.setColor(QPalette::WindowText, QColor(196, 204, 255));
@@ -367,6 +369,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         return handleKey(static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::MouseButtonPress && watched == centralWidget())
         m_board->setFocus(Qt::MouseFocusReason);
+    if (event->type() == QEvent::Paint && watched == centralWidget())
+        paintBackdrop();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -473,6 +477,29 @@ void MainWindow::hideWindows()
     hide();
 }
 
+// The window's picture, laid side by side outwards from where the drawing sits: any
+// band the window's shape leaves round the drawing continues it without a seam.
+void MainWindow::paintBackdrop()
+{
+    const QSize tile = (QSizeF(layout::clientSize) * m_canvas->scale()).toSize();
+    const QPixmap picture =
+        m_artwork.picture(Artwork::Picture::Background, tile, m_canvas->devicePixelRatioF(),
+                          ScaledCanvas::pictureFit(m_canvas));
+    if (picture.isNull())
+        return;
+    const QPoint drawing((m_canvas->width() - tile.width()) / 2,
+                         (m_canvas->height() - tile.height()) / 2);
+    const QPointF offset((tile.width() - drawing.x() % tile.width()) % tile.width(),
+                         (tile.height() - drawing.y() % tile.height()) % tile.height());
+    QPainter painter(m_canvas);
+    // During a drag the picture may be of a size drawn before, to be scaled to the tile.
+    const QSizeF drawn = picture.deviceIndependentSize();
+    if (drawn.toSize() != tile)
+        painter.scale(tile.width() / drawn.width(), tile.height() / drawn.height());
+    const QTransform back = painter.transform().inverted();
+    painter.drawTiledPixmap(back.mapRect(QRectF(m_canvas->rect())), picture, back.map(offset));
+}
+
 void MainWindow::render()
 {
     renderCells();
@@ -503,6 +530,7 @@ void MainWindow::renderCells()
         cell->setCursor(cursor);
     }
     m_board->setWinningLines(m_game.shownWinningLines());
+    m_board->setPlaying(match.isPlaying());
 }
 
 void MainWindow::renderResult()
@@ -511,16 +539,18 @@ void MainWindow::renderResult()
     {
         Artwork::Picture picture;
         const char* name;
+        const char* caption; // written on the banner
     };
     // Indexed by Outcome: Open, XWins, OWins, Draw.
     static const Shown results[] = {
-        {Artwork::Picture::BlankResult, QT_TR_NOOP("No result yet")},
-        {Artwork::Picture::XWins, QT_TR_NOOP("X wins")},
-        {Artwork::Picture::OWins, QT_TR_NOOP("O wins")},
-        {Artwork::Picture::NoWin, QT_TR_NOOP("No winner")},
+        {Artwork::Picture::BlankResult, QT_TR_NOOP("No result yet"), ""},
+        {Artwork::Picture::XWins, QT_TR_NOOP("X wins"), QT_TR_NOOP("X wins!")},
+        {Artwork::Picture::OWins, QT_TR_NOOP("O wins"), QT_TR_NOOP("O wins!")},
+        {Artwork::Picture::NoWin, QT_TR_NOOP("No winner"), QT_TR_NOOP("No winner")},
     };
     const Shown& shown = results[static_cast<int>(m_game.match().outcome())];
     m_result->setPicture(shown.picture);
+    m_result->setCaption(*shown.caption ? tr(shown.caption) : QString());
     setSpokenName(m_result, tr(shown.name));
     const QString status = statusText(m_game.match(), m_game.options().players);
     m_status->setText(status);

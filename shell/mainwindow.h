@@ -90,6 +90,7 @@ private:
     void handOverTopBand();
     void acceptPictureSet(int firstPicture);
 
+    void paintBackdrop();
     void render();
     void renderCells();
     void renderResult();

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picturebutton.h"
 
-#include "focusring.h"
 #include "scaledcanvas.h"
 
 #include <QKeyEvent>
@@ -28,8 +27,6 @@ void PictureButton::paintEvent(QPaintEvent*)
     painter.drawPixmap(rect(),
                        m_artwork.picture(isDown() ? m_down : m_up, size(), devicePixelRatioF(),
                                          ScaledCanvas::pictureFit(this)));
-    if (hasFocus())
-        paintFocusRing(painter, rect());
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* event)

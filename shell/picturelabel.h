@@ -8,7 +8,8 @@
 namespace ttt {
 
 // Shows one of the game's pictures, drawn at the screen's scale when it is first
-// painted, so that building the window renders nothing.
+// painted, so that building the window renders nothing; with a caption, written large
+// across its middle in the player's language (the outcome banners carry no words).
 class PictureLabel : public QWidget
 {
     Q_OBJECT
@@ -18,6 +19,8 @@ public:
 
     Artwork::Picture picture() const { return m_picture; }
     void setPicture(Artwork::Picture picture);
+    QString caption() const { return m_caption; }
+    void setCaption(const QString& caption);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,6 +28,7 @@ protected:
 private:
     const Artwork& m_artwork;
     Artwork::Picture m_picture;
+    QString m_caption;
 };
 
 } // namespace ttt

@@ -32,7 +32,8 @@ QLabel* ScorePanel::addTotal(const layout::Control& place)
     auto* label = new QLabel(QStringLiteral(" 0"), this);
     label->setObjectName(QLatin1String(place.name));
     label->setGeometry(place.rect());
-    label->setAutoFillBackground(true);
+    // White on the panel's black, drawn without a background of its own, which would
+    // cover the panel's frame where a scale brings the frame under the label.
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, Qt::black);
     palette.setColor(QPalette::WindowText, Qt::white);

@@ -2,6 +2,8 @@
 #include "secondarywindows.h"
 
 #include "dialogs/stayontop.h"
+#include "focusring.h"
+#include "scaledcanvas.h"
 
 #include <QWindow>
 
@@ -60,8 +62,42 @@ void SecondaryWindows::hideAll()
     }
 }
 
+// The window's controls move onto a canvas of their own, which draws them at the main
+// window's scale as the main window's canvas draws its own.
+void SecondaryWindows::scaleLikeMainWindow(QWidget* window)
+{
+    auto* canvas = window->findChild<ScaledCanvas*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!canvas) {
+        // Room for controls below the first height too: About slides open onto them.
+        const QSize design = (QRect(QPoint(), window->size()) | window->childrenRect()).size();
+        QWidget* focus = window->focusWidget(); // moving a control takes its focus
+        canvas = new ScaledCanvas(design, window);
+        for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child == canvas)
+                continue;
+            const bool shown = !child->isHidden();
+            child->setParent(canvas);
+            child->setVisible(shown);
+        }
+        canvas->takeDesign();
+        canvas->show();
+        if (focus)
+            focus->setFocus();
+    }
+    const qreal scale = ScaledCanvas::scaleOf(m_main->findChild<ScaledCanvas*>());
+    const QSize size = (QSizeF(canvas->sizeHint()) * scale).toSize();
+    canvas->setGeometry(QRect(QPoint(), size));
+    if (auto* picture = qobject_cast<PictureWindow*>(window))
+        picture->setScale(scale);
+    else
+        window->setFixedSize(size);
+}
+
 void SecondaryWindows::open(QWidget* window)
 {
+    scaleLikeMainWindow(window);
+    if (!window->findChild<FocusRing*>(QString(), Qt::FindDirectChildrenOnly))
+        FocusRing::follow(window);
     m_open = window;
     belongToMainWindow(window); // before it is first shown
     m_main->setEnabled(false);

@@ -43,6 +43,7 @@ signals:
 
 private:
     void open(QWidget* window);
+    void scaleLikeMainWindow(QWidget* window);
     void belongToMainWindow(QWidget* window);
     void close();
 

@@ -342,6 +342,33 @@ Die Einstellungen stehen in &quot;options.ttt&quot; im Arbeitsordner.
     </message>
 </context>
 <context>
+    <name>TipsWindow</name>
+    <message>
+        <source>Keys 1 to 9 play the squares, laid out like the number keypad.</source>
+        <translation>Die Tasten 1 bis 9 spielen die Felder, angeordnet wie der Ziffernblock.</translation>
+    </message>
+    <message>
+        <source>P or space starts a new game.</source>
+        <translation>P oder Leertaste beginnt ein neues Spiel.</translation>
+    </message>
+    <message>
+        <source>Take the centre square early.</source>
+        <translation>Nimm früh das mittlere Feld.</translation>
+    </message>
+    <message>
+        <source>Block two in a row at once.</source>
+        <translation>Blockiere zwei in einer Reihe sofort.</translation>
+    </message>
+    <message>
+        <source>Fork: make two threats at once.</source>
+        <translation>Gabel: Mach zwei Drohungen auf einmal.</translation>
+    </message>
+    <message>
+        <source>S quits at once, unsaved.</source>
+        <translation>S beendet sofort, ohne zu speichern.</translation>
+    </message>
+</context>
+<context>
     <name>tictactoe-lab</name>
     <message>
         <source>usage: tictactoe-lab VERB ARGS
@@ -465,7 +492,7 @@ Falsche Argumente: eine Zeile auf der Standardfehlerausgabe, Exit-Status 2.
     </message>
     <message>
         <source>Difficulty</source>
-        <translation>Stufe</translation>
+        <translation>Schwierigkeit</translation>
     </message>
     <message>
         <source>Easy</source>
@@ -506,6 +533,14 @@ Falsche Argumente: eine Zeile auf der Standardfehlerausgabe, Exit-Status 2.
     <message>
         <source>Start a new game</source>
         <translation>Neues Spiel starten</translation>
+    </message>
+    <message>
+        <source>X wins!</source>
+        <translation>X gewinnt!</translation>
+    </message>
+    <message>
+        <source>O wins!</source>
+        <translation>O gewinnt!</translation>
     </message>
 </context>
 <context>
@@ -562,8 +597,8 @@ Falsche Argumente: eine Zeile auf der Standardfehlerausgabe, Exit-Status 2.
         <translation>OK</translation>
     </message>
     <message>
-        <source>Keys 1 to 9 play the squares, laid out like the number keypad. P or space starts a new game. Take the centre square early. Block two in a row at once. Fork: make two threats at once. S quits at once, unsaved.</source>
-        <translation>Die Tasten 1 bis 9 spielen die Felder, angeordnet wie der Ziffernblock. P oder Leertaste beginnt ein neues Spiel. Nimm früh das mittlere Feld. Blockiere zwei in einer Reihe sofort. Gabel: Mach zwei Drohungen auf einmal. S beendet sofort, ohne zu speichern.</translation>
+        <source>Tips</source>
+        <translation>Tipps</translation>
     </message>
 </context>
 <context>

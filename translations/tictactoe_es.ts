@@ -342,6 +342,33 @@ Los ajustes se guardan en &quot;options.ttt&quot; en la carpeta de trabajo.
     </message>
 </context>
 <context>
+    <name>TipsWindow</name>
+    <message>
+        <source>Keys 1 to 9 play the squares, laid out like the number keypad.</source>
+        <translation>Las teclas 1 a 9 juegan las casillas, dispuestas como el teclado numérico.</translation>
+    </message>
+    <message>
+        <source>P or space starts a new game.</source>
+        <translation>P o espacio empieza una partida nueva.</translation>
+    </message>
+    <message>
+        <source>Take the centre square early.</source>
+        <translation>Toma pronto la casilla central.</translation>
+    </message>
+    <message>
+        <source>Block two in a row at once.</source>
+        <translation>Bloquea enseguida dos en línea.</translation>
+    </message>
+    <message>
+        <source>Fork: make two threats at once.</source>
+        <translation>Horquilla: crea dos amenazas a la vez.</translation>
+    </message>
+    <message>
+        <source>S quits at once, unsaved.</source>
+        <translation>S sale enseguida, sin guardar.</translation>
+    </message>
+</context>
+<context>
     <name>tictactoe-lab</name>
     <message>
         <source>usage: tictactoe-lab VERB ARGS
@@ -465,7 +492,7 @@ Argumentos incorrectos: una línea en la salida de error, código de salida 2.
     </message>
     <message>
         <source>Difficulty</source>
-        <translation>Nivel</translation>
+        <translation>Dificultad</translation>
     </message>
     <message>
         <source>Easy</source>
@@ -506,6 +533,14 @@ Argumentos incorrectos: una línea en la salida de error, código de salida 2.
     <message>
         <source>Start a new game</source>
         <translation>Empezar una partida nueva</translation>
+    </message>
+    <message>
+        <source>X wins!</source>
+        <translation>¡Gana X!</translation>
+    </message>
+    <message>
+        <source>O wins!</source>
+        <translation>¡Gana O!</translation>
     </message>
 </context>
 <context>
@@ -562,8 +597,8 @@ Argumentos incorrectos: una línea en la salida de error, código de salida 2.
         <translation>Aceptar</translation>
     </message>
     <message>
-        <source>Keys 1 to 9 play the squares, laid out like the number keypad. P or space starts a new game. Take the centre square early. Block two in a row at once. Fork: make two threats at once. S quits at once, unsaved.</source>
-        <translation>Las teclas 1 a 9 juegan las casillas, dispuestas como el teclado numérico. P o espacio empieza una partida nueva. Toma pronto la casilla central. Bloquea enseguida dos en línea. Horquilla: crea dos amenazas a la vez. S sale enseguida, sin guardar.</translation>
+        <source>Tips</source>
+        <translation>Consejos</translation>
     </message>
 </context>
 <context>

@@ -342,6 +342,33 @@ Les réglages sont gardés dans &quot;options.ttt&quot; dans le dossier de trava
     </message>
 </context>
 <context>
+    <name>TipsWindow</name>
+    <message>
+        <source>Keys 1 to 9 play the squares, laid out like the number keypad.</source>
+        <translation>Les touches 1 à 9 jouent les cases, disposées comme le pavé numérique.</translation>
+    </message>
+    <message>
+        <source>P or space starts a new game.</source>
+        <translation>P ou espace lance une nouvelle partie.</translation>
+    </message>
+    <message>
+        <source>Take the centre square early.</source>
+        <translation>Prenez tôt la case du centre.</translation>
+    </message>
+    <message>
+        <source>Block two in a row at once.</source>
+        <translation>Bloquez aussitôt deux pions alignés.</translation>
+    </message>
+    <message>
+        <source>Fork: make two threats at once.</source>
+        <translation>Fourchette : créez deux menaces à la fois.</translation>
+    </message>
+    <message>
+        <source>S quits at once, unsaved.</source>
+        <translation>S quitte aussitôt, sans enregistrer.</translation>
+    </message>
+</context>
+<context>
     <name>tictactoe-lab</name>
     <message>
         <source>usage: tictactoe-lab VERB ARGS
@@ -465,7 +492,7 @@ Arguments incorrects : une ligne sur la sortie d&apos;erreur, code de sortie 2.
     </message>
     <message>
         <source>Difficulty</source>
-        <translation>Niveau</translation>
+        <translation>Difficulté</translation>
     </message>
     <message>
         <source>Easy</source>
@@ -506,6 +533,14 @@ Arguments incorrects : une ligne sur la sortie d&apos;erreur, code de sortie 2.
     <message>
         <source>Start a new game</source>
         <translation>Commencer une nouvelle partie</translation>
+    </message>
+    <message>
+        <source>X wins!</source>
+        <translation>X gagne !</translation>
+    </message>
+    <message>
+        <source>O wins!</source>
+        <translation>O gagne !</translation>
     </message>
 </context>
 <context>
@@ -562,8 +597,8 @@ Arguments incorrects : une ligne sur la sortie d&apos;erreur, code de sortie 2.
         <translation>OK</translation>
     </message>
     <message>
-        <source>Keys 1 to 9 play the squares, laid out like the number keypad. P or space starts a new game. Take the centre square early. Block two in a row at once. Fork: make two threats at once. S quits at once, unsaved.</source>
-        <translation>Les touches 1 à 9 jouent les cases, disposées comme le pavé numérique. P ou espace lance une nouvelle partie. Prenez tôt la case du centre. Bloquez aussitôt deux pions alignés. Fourchette : créez deux menaces à la fois. S quitte aussitôt, sans enregistrer.</translation>
+        <source>Tips</source>
+        <translation>Astuces</translation>
     </message>
 </context>
 <context>

@@ -321,10 +321,11 @@ def set_candy():
     for (x1, y1, x2, y2) in ((16, 16, 57, 57), (57, 16, 16, 57)):
         x += (bar(x1, y1, x2, y2, 11.5, stroke="#ffffff", stroke_linecap="round")
               + bar(x1, y1, x2, y2, 11.5, stroke="#e8203a", stroke_dasharray="4 4"))
+    # A ring of mint candy, green where the X is red.
     o = (f'<circle cx="{MID + 1.5}" cy="{MID + 2}" r="19" fill="none" stroke="#1e0c04" '
          'stroke-opacity="0.45" stroke-width="15"/>\n'
-         f'<circle cx="{MID}" cy="{MID}" r="19" fill="none" stroke="#f0c080" stroke-width="15"/>\n'
-         f'<circle cx="{MID}" cy="{MID}" r="19" fill="none" stroke="#ff6fae" stroke-width="11"/>\n'
+         f'<circle cx="{MID}" cy="{MID}" r="19" fill="none" stroke="#d8fff0" stroke-width="15"/>\n'
+         f'<circle cx="{MID}" cy="{MID}" r="19" fill="none" stroke="#2ed69a" stroke-width="11"/>\n'
          f'<circle cx="{MID}" cy="{MID}" r="21" fill="none" stroke="#ffffff" stroke-width="1.2" '
          'stroke-opacity="0.6" stroke-dasharray="10 30"/>\n')
     for i in range(14):
@@ -380,22 +381,16 @@ def set_garden():
             cx, cy = x1 + (x2 - x1) * t, y1 + (y2 - y1) * t
             ang = math.degrees(math.atan2(y2 - y1, x2 - x1)) + 40 * side
             x += leaf(cx + 4 * side, cy - 3, ang, "#7ed957", 4.6)
-    # A wreath of bright leaves set with daisies.
-    o = (f'<circle cx="{MID}" cy="{MID}" r="20" fill="none" stroke="#5fb83e" '
-         'stroke-width="6"/>\n')
-    for i in range(16):
-        a = i / 16 * 360
-        r = math.radians(a)
+    # A ring of red berries on a dark twig: red where the X is pale and green.
+    o = (f'<circle cx="{MID}" cy="{MID}" r="20" fill="none" stroke="#4a2412" '
+         'stroke-width="3"/>\n')
+    for i in range(14):
+        r = math.radians(i / 14 * 360 + rng.uniform(-4, 4))
         cx, cy = MID + 20 * math.cos(r), MID + 20 * math.sin(r)
-        o += leaf(cx, cy, a + 90 + 35, "#7ed957", 5)
-    for i in range(6):
-        r = math.radians(i * 60 + 15)
-        cx, cy = MID + 20 * math.cos(r), MID + 20 * math.sin(r)
-        for p in range(5):
-            pr = math.radians(p * 72)
-            o += (f'<circle cx="{cx + 2.4 * math.cos(pr):.1f}" cy="{cy + 2.4 * math.sin(pr):.1f}" '
-                  'r="2" fill="#ffffff" stroke="#d8d8e8" stroke-width="0.3"/>\n')
-        o += f'<circle cx="{cx:.1f}" cy="{cy:.1f}" r="1.6" fill="#ffcc22"/>\n'
+        o += (f'<circle cx="{cx:.1f}" cy="{cy:.1f}" r="4.6" fill="#e8283a" stroke="#7a0a14" '
+              'stroke-width="0.8"/>\n'
+              f'<circle cx="{cx - 1.4:.1f}" cy="{cy - 1.4:.1f}" r="1.2" fill="#ffffff" '
+              'fill-opacity="0.8"/>\n')
     return defs, empty, x, o
 
 
@@ -420,7 +415,8 @@ def set_blueprint():
          'stroke-opacity="0.8"/>\n'
          f'<line x1="56" y1="61" x2="56" y2="67" stroke="{fine}" stroke-width="0.7" '
          'stroke-opacity="0.8"/>\n')
-    o = (f'<circle cx="{MID}" cy="{MID}" r="19" fill="none" stroke="{ink}" stroke-width="7"/>\n'
+    # The O is marked up in yellow, where the X is drawn in white.
+    o = (f'<circle cx="{MID}" cy="{MID}" r="19" fill="none" stroke="#ffd23a" stroke-width="7"/>\n'
          f'<circle cx="{MID}" cy="{MID}" r="26" fill="none" stroke="{fine}" stroke-width="0.6" '
          'stroke-opacity="0.8" stroke-dasharray="4 2 1 2"/>\n'
          # A radius dimension line, kept clear of the centre.
@@ -530,21 +526,21 @@ def text(x, y, size, content, fill, anchor="middle", weight="bold", extra=""):
 
 
 def background():
-    defs = linear("bg", [(0, "#5050ec"), (0.5, WINDOW_BLUE), (1, "#2e2ec4")])
-    body = '<rect width="354" height="374" fill="url(#bg)"/>\n'
-    rng = random.Random(20)
-    for row in range(12):
-        for col in range(11):
-            cx, cy = col * 34 + (17 if row % 2 else 0), row * 34 + 6
-            if (row + col) % 2:
-                body += mini_x(cx, cy, 5, "#ffffff", 2).replace("<line", '<line stroke-opacity="0.06"')
-            else:
-                body += mini_o(cx, cy, 5.5, "#ffffff", 2).replace("<circle",
-                                                                  '<circle stroke-opacity="0.06"')
-    del rng
-    body += ('<rect x="1" y="1" width="352" height="372" fill="none" stroke="#9a9aff" '
-             'stroke-opacity="0.35" stroke-width="2"/>\n')
-    return svg(354, 374, body, defs)
+    """The window's blue with faint marks, ten by ten, that tile: laid side by side the
+    picture continues itself, so a window of any shape is filled without a seam."""
+    body = f'<rect width="354" height="374" fill="{WINDOW_BLUE}"/>\n'
+    dx, dy = 354 / 10, 374 / 10
+    for row in range(10):
+        for col in range(10):
+            cx, cy = col * dx + (dx / 2 if row % 2 else 0), row * dy + dy / 2
+            for x in (cx, cx + 354) if cx < 6 else (cx,):
+                if (row + col) % 2:
+                    body += mini_x(x, cy, 5, "#ffffff", 2).replace(
+                        "<line", '<line stroke-opacity="0.06"')
+                else:
+                    body += mini_o(x, cy, 5.5, "#ffffff", 2).replace(
+                        "<circle", '<circle stroke-opacity="0.06"')
+    return svg(354, 374, body)
 
 
 def title():
@@ -580,18 +576,13 @@ def outcome(kind):
             + linear("ogold", [(0, "#fff4b0"), (1, "#ffb800")]))
     body = ('<rect x="0.5" y="0.5" width="216" height="40" rx="10" fill="url(#oband)" '
             'stroke="#ffd23a" stroke-width="1"/>\n')
+    # No words: the game writes the outcome between the marks in the player's language.
     if kind == "xwins":
         body += mini_x(22, 20.5, 8, "#ff4a5a", 4.5) + mini_x(195, 20.5, 8, "#ff4a5a", 4.5)
-        body += text(108.5, 28, 22, "X wins!", "url(#ogold)")
     elif kind == "owins":
         body += mini_o(22, 20.5, 8.5, "#ffc61a", 4) + mini_o(195, 20.5, 8.5, "#ffc61a", 4)
-        body += text(108.5, 28, 22, "O wins!", "url(#ogold)")
     elif kind == "nowin":
         body += mini_x(22, 20.5, 7, "#ff4a5a", 4) + mini_o(195, 20.5, 7.5, "#ffc61a", 3.5)
-        body += text(108.5, 28, 22, "No winner", "#e8e8ff")
-    else:
-        body += ('<line x1="40" y1="20.5" x2="177" y2="20.5" stroke="#ffffff" '
-                 'stroke-opacity="0.12" stroke-width="1" stroke-dasharray="3 5"/>\n')
     return svg(217, 41, body, defs)
 
 
@@ -679,31 +670,14 @@ def about():
     return svg(506, 383, body, defs)
 
 
-TIPS = [
-    "Keys 1 to 9 play the squares,",
-    "laid out like the number keypad.",
-    "P or space starts a new game.",
-    "Take the centre square early.",
-    "Block two in a row at once.",
-    "Fork: make two threats at once.",
-    "S quits at once, unsaved.",
-]
-
-
 def tips():
+    """The Tips card without words: the game writes the tips on it in the player's
+    language."""
     defs = linear("tback", [(0, "#fffbe8"), (1, "#f2e6bf")])
     body = ('<rect width="300" height="200" fill="url(#tback)"/>\n'
             '<rect x="4" y="4" width="292" height="192" rx="8" fill="none" stroke="#3f3fe0" '
             'stroke-width="2"/>\n'
-            + text(20, 36, 20, "Tips", "#3f3fe0", anchor="start")
-            + mini_x(96, 29, 6, "#d0102a", 3) + mini_o(116, 29, 6.5, "#e89a00", 3))
-    y = 64
-    for i, line in enumerate(TIPS):
-        bullet = i != 1
-        if bullet:
-            body += f'<circle cx="24" cy="{y - 4}" r="2.5" fill="#68a84a"/>\n'
-        body += text(34, y, 12.5, line, "#202040", anchor="start", weight="normal")
-        y += 19 if i != 0 else 17
+            + mini_x(262, 180, 5, "#d0102a", 2.5) + mini_o(280, 180, 5.5, "#e89a00", 2.5))
     return svg(300, 200, body, defs)
 
 

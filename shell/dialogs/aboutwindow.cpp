@@ -88,16 +88,33 @@ void AboutWindow::addHotspot()
     connect(spot, &Hotspot::doubleClicked, this, &AboutWindow::slide);
 }
 
+int AboutWindow::shutHeight() const
+{
+    return qRound(m_firstHeight * scale());
+}
+
+int AboutWindow::openHeight() const
+{
+    return shutHeight() + qRound(SlideDistance * scale());
+}
+
+void AboutWindow::setScale(qreal newScale)
+{
+    m_slide->stop();
+    const bool open = height() == openHeight();
+    PictureWindow::setScale(newScale);
+    setFixedHeight(open ? openHeight() : shutHeight());
+}
+
 // Slides the window open downwards, or shut again, in a short animation. Any
 // height other than the two resting heights, as during a slide, is left alone.
 void AboutWindow::slide()
 {
-    const int openHeight = m_firstHeight + SlideDistance;
     if (m_slide->state() == QAbstractAnimation::Running ||
-        (height() != m_firstHeight && height() != openHeight))
+        (height() != shutHeight() && height() != openHeight()))
         return;
     m_slide->setStartValue(height());
-    m_slide->setEndValue(height() == m_firstHeight ? openHeight : m_firstHeight);
+    m_slide->setEndValue(height() == shutHeight() ? openHeight() : shutHeight());
     m_slide->start();
 }
 

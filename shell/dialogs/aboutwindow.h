@@ -21,6 +21,9 @@ public:
     // `art` must outlive the window.
     explicit AboutWindow(const Artwork& art, QWidget* parent = nullptr);
 
+    // Keeps the window shut or slid open, as it was, at the new scale.
+    void setScale(qreal scale) override;
+
 public slots:
     void thankYou() { close(); }
 
@@ -30,6 +33,8 @@ private:
     void addLabels();
     void addHotspot();
     void slide();
+    int shutHeight() const;
+    int openHeight() const;
 
     int m_firstHeight = 0;
     QVariantAnimation* m_slide = nullptr;

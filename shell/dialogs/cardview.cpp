@@ -11,7 +11,7 @@ namespace ttt {
 CardView::CardView(const Artwork& art, int index, QWidget* parent)
     : QWidget(parent), m_art(art), m_index(index)
 {
-    setFixedSize(sizeHint());
+    resize(sizeHint());
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -23,7 +23,7 @@ QSize CardView::sizeHint() const
 void CardView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_art.card(m_index, devicePixelRatioF()));
+    painter.drawPixmap(0, 0, m_art.card(m_index, size(), devicePixelRatioF()));
 }
 
 void CardView::mouseReleaseEvent(QMouseEvent* event)

@@ -7,8 +7,8 @@ namespace ttt {
 
 class Artwork;
 
-// One cell picture of the graphics chooser, painted at the screen's scale. A click
-// on it picks its set.
+// One cell picture of the graphics chooser, painted at its size and the screen's scale.
+// A click on it picks its set.
 class CardView : public QWidget
 {
     Q_OBJECT

@@ -12,10 +12,20 @@ PictureWindow::PictureWindow(const Artwork& art, Artwork::Picture picture, QWidg
 {
 }
 
+void PictureWindow::setScale(qreal scale)
+{
+    if (!m_firstSize.isValid())
+        m_firstSize = size();
+    m_scale = scale;
+    setFixedSize((QSizeF(m_firstSize) * scale).toSize());
+    update();
+}
+
 void PictureWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_art.picture(m_picture, devicePixelRatioF()));
+    const QSize shown = (QSizeF(Artwork::logicalSize(m_picture)) * m_scale).toSize();
+    painter.drawPixmap(0, 0, m_art.picture(m_picture, shown, devicePixelRatioF()));
 }
 
 void PictureWindow::closeEvent(QCloseEvent* event)

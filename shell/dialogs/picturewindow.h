@@ -17,6 +17,11 @@ public:
     // `art` must outlive the window.
     PictureWindow(const Artwork& art, Artwork::Picture picture, QWidget* parent = nullptr);
 
+    // Shows the window at `scale` times its first size, its picture drawn afresh at that
+    // size (its controls are scaled by whoever holds them).
+    virtual void setScale(qreal scale);
+    qreal scale() const { return m_scale; }
+
 signals:
     void closed();
 
@@ -28,6 +33,8 @@ protected:
 private:
     const Artwork& m_art;
     Artwork::Picture m_picture;
+    qreal m_scale = 1.0;
+    QSize m_firstSize;
 };
 
 } // namespace ttt

@@ -5,9 +5,9 @@
 
 namespace ttt {
 
-// The Tips window: a picture with the tips drawn in (and given as its accessible
-// description, for screen readers) and an OK button. It deletes itself when
-// closed; a new one is made for every opening.
+// The Tips window: a card with the tips written on it in the player's language (and
+// given as its accessible description, for screen readers) and an OK button. It
+// deletes itself when closed; a new one is made for every opening.
 class TipsWindow : public PictureWindow
 {
     Q_OBJECT
@@ -16,7 +16,14 @@ public:
     // `art` must outlive the window.
     explicit TipsWindow(const Artwork& art, QWidget* parent = nullptr);
 
+    // The tips in the player's language, one paragraph each.
+    static QStringList tips();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
+    QFont tipsFont() const;
     void setUpWindow();
     void addButton();
 };

@@ -5,12 +5,15 @@
 #include "core/board.h"
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
+#include "shell/focusring.h"
 #include "shell/mainwindow.h"
+#include "shell/picturelabel.h"
 #include "shell/scaledcanvas.h"
 #include "shell/windowlayout.h"
 #include "windowtestbench.h"
 
 #include <QLabel>
+#include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -33,6 +36,7 @@ private slots:
     void winningLineIsDrawn_data();
     void winningLineIsDrawn();
     void refusedSquareFlashes();
+    void boardInvitesMovesOnlyDuringAGame();
     void layoutScalesWithTheWindow_data();
     void layoutScalesWithTheWindow();
     void dragIsDrawnScaledUntilItSettles();
@@ -61,6 +65,19 @@ private:
                 ringed.push_back(square);
         }
         return ringed;
+    }
+
+    FocusRing* focusRing() const
+    {
+        return m_window->findChild<FocusRing*>(QString(), Qt::FindDirectChildrenOnly);
+    }
+    // The focused control lies inside the ring, clear of its band and edge.
+    void expectRingRound(QWidget* control)
+    {
+        const int reach = FocusRing::reach(control);
+        const QRect shown(control->mapTo(m_window, QPoint(0, 0)), control->size());
+        QTRY_VERIFY(focusRing()->isVisible());
+        QCOMPARE(focusRing()->geometry(), shown.adjusted(-reach, -reach, reach, reach));
     }
 
     std::unique_ptr<test::WindowTestBench> m_bench;
@@ -127,6 +144,7 @@ void BoardViewTest::statusLineSaysWhatComesNext()
     if (!status.isEmpty())
         QCOMPARE(statusLine()->text(), status);
     QCOMPARE(m_window->board()->accessibleDescription(), boardDescription);
+    QVERIFY(statusLine()->font().pointSizeF() >= m_window->menuBar()->font().pointSizeF());
 }
 
 void BoardViewTest::computersLatestSquareIsRingedUntilTheNextMove()
@@ -174,6 +192,9 @@ void BoardViewTest::winningLineIsDrawn()
     QVERIFY(m_window->board()->winningLines().empty());
     type(keys.right(1));
     QCOMPARE(m_window->board()->winningLines(), std::vector<Line>{line});
+    QCOMPARE(
+        m_window->findChild<PictureLabel*>(QLatin1String(layout::resultPicture.name))->caption(),
+        QStringLiteral("X wins!"));
     type(QStringLiteral("p"));
     QVERIFY(m_window->board()->winningLines().empty());
 }
@@ -190,6 +211,23 @@ void BoardViewTest::refusedSquareFlashes()
     type(QStringLiteral("5")); // the digit key is refused the same way
     QVERIFY(taken->isFlashing());
     QVERIFY(!m_window->board()->cell(4)->isFlashing());
+}
+
+// The board's focus shows as numbers on the squares and the ring round it, while a game runs.
+void BoardViewTest::boardInvitesMovesOnlyDuringAGame()
+{
+    startWith({3, 1, 2, 0, 1, 0, 16});
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    m_window->board()->setFocus();
+    QVERIFY(!m_window->board()->cell(5)->isNumberShown());
+    QVERIFY(!focusRing()->isVisible());
+    type(QStringLiteral("p"));
+    QVERIFY(m_window->board()->cell(5)->isNumberShown());
+    QVERIFY(focusRing()->isVisible());
+    type(QStringLiteral("71829")); // X takes the top row: the game is over
+    QVERIFY(!m_window->board()->cell(3)->isNumberShown());
+    QVERIFY(!focusRing()->isVisible());
 }
 
 void BoardViewTest::layoutScalesWithTheWindow_data()
@@ -215,6 +253,12 @@ void BoardViewTest::layoutScalesWithTheWindow()
     QWidget* area = m_window->centralWidget();
     QCOMPARE(area->size(), layout::clientSize);
     QCOMPARE(area->minimumSize(), layout::clientSize);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QWidget* hard = m_window->findChild<QWidget*>(QLatin1String(layout::difficultyOptions[2].name));
+    hard->setFocus();
+    expectRingRound(hard);
+    const int reachBefore = FocusRing::reach(hard);
     const std::map<QWidget*, QRect> before = controlRects(area);
     const qreal fontBefore = statusLine()->font().pointSizeF();
 
@@ -224,7 +268,7 @@ void BoardViewTest::layoutScalesWithTheWindow()
 
     const std::map<QWidget*, QRect> after = controlRects(area);
     QCOMPARE(after.size(), before.size());
-    QVERIFY(after.size() >= 35); // the board, its squares, the panels and their buttons
+    QVERIFY(after.size() >= 34); // the board, its squares, the panels and their buttons
     const auto near = [](int actual, qreal expected) { return std::abs(actual - expected) <= 1.0; };
     for (const auto& [widget, rect] : before) {
         const QRect scaled = after.at(widget);
@@ -246,6 +290,8 @@ void BoardViewTest::layoutScalesWithTheWindow()
                                       .arg(scaled.height())));
     }
     QCOMPARE(statusLine()->font().pointSizeF(), fontBefore * factor);
+    expectRingRound(hard);
+    QVERIFY(FocusRing::reach(hard) >= reachBefore * factor - 1);
     QCOMPARE(m_window->findChild<QWidget*>(QLatin1String(layout::difficultyPanel.name))
                  ->font()
                  .pointSizeF(),

@@ -277,18 +277,33 @@ void SecondaryWindowsTest::secondaryWindowsAreDialogsCentredOverTheGame()
     QFETCH(QString, menuItem);
     start();
     m_window->move(40, 30);
-    action(qPrintable(menuItem))->trigger();
-    QWidget* dialog = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() && window != m_window)
-            dialog = window;
-    }
+    const auto open = [&] {
+        action(qPrintable(menuItem))->trigger();
+        QWidget* dialog = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && window != m_window)
+                dialog = window;
+        }
+        return dialog;
+    };
+    QWidget* dialog = open();
     QVERIFY(dialog);
     QCOMPARE(dialog->windowType(), Qt::Dialog);
     QCOMPARE(dialog->windowHandle()->transientParent(), m_window->windowHandle());
     const QPoint offset = dialog->geometry().center() - m_window->geometry().center();
     QVERIFY2(offset.manhattanLength() <= 2,
              qPrintable(QStringLiteral("%1, %2 off centre").arg(offset.x()).arg(offset.y())));
+
+    // Beside a window twice as large it opens twice as large, its controls too.
+    const QSize firstSize = dialog->size();
+    const int firstButton = child(dialog, layout::okButton)->width();
+    dialog->close();
+    m_window->resize(m_window->size() + layout::clientSize);
+    QTRY_COMPARE(m_window->centralWidget()->size(), layout::clientSize * 2);
+    dialog = open();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->size(), firstSize * 2);
+    QCOMPARE(child(dialog, layout::okButton)->width(), firstButton * 2);
 }
 
 void SecondaryWindowsTest::secondaryWindowTakesTheTopBand()

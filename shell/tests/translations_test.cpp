@@ -90,8 +90,13 @@ QStringList clippedCaptions(const QWidget* area)
         if (label->text().isEmpty())
             continue;
         const QFontMetrics metrics(label->font());
-        report(label, label->text(), metrics.horizontalAdvance(label->text()),
-               label->contentsRect().width());
+        const QRect room = label->contentsRect();
+        if (label->wordWrap())
+            report(label, label->text(),
+                   metrics.boundingRect(room, Qt::TextWordWrap, label->text()).height(),
+                   room.height());
+        else
+            report(label, label->text(), metrics.horizontalAdvance(label->text()), room.width());
     }
     return clipped;
 }
@@ -241,6 +246,10 @@ void TranslationsTest::everyLanguage()
 
     const QWidget* area = bench.window->findChild<QWidget*>(QLatin1String(layout::clientArea));
     expectNone(clippedCaptions(area));
+    // The level's panel bears its menu's name.
+    const auto* levels = bench.window->findChild<QMenu*>(QLatin1String(layout::difficultyMenu));
+    const auto* panel = area->findChild<QGroupBox*>(QLatin1String(layout::difficultyPanel.name));
+    QCOMPARE(panel->title(), QString(levels->title()).remove(QLatin1Char('&')));
 
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     if (translator)

@@ -1,12 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Checks that every cell set can be read at a glance at its real size: X and O
-// stand out from their own square, X and O look clearly unlike each other, and
-// the empty square stands out from the board it lies on.
+// stand out from their own square, X and O look clearly unlike each other in shape
+// and in colour, and the empty square stands out from the board it lies on. Then what
+// the window draws over each set: the glow on the computer's latest mark, the flash of
+// a refused square, the squares' numbers and the winning line; and the option buttons'
+// marks, chosen against not chosen.
 #include "assets/assetpaths.h"
 #include "core/pictureset.h"
+#include "shell/art/artwork.h"
+#include "shell/boardwidget.h"
+#include "shell/cellview.h"
+#include "shell/gamestyle.h"
+#include "shell/windowlayout.h"
 
 #include <QImage>
 #include <QPainter>
+#include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QSvgRenderer>
 #include <QtTest>
 
@@ -35,6 +45,18 @@ constexpr double XOApart = 0.25;
 // The empty square's main colour must lie this far from every colour that covers much
 // of the board, its green and its white lines: another colour, not a shade of them.
 constexpr double BoardDistance = 30;
+// The mean colours of what the X and what the O add to their square lie this far
+// apart: told apart by colour, not only by shape.
+constexpr double XOColourDistance = 35;
+// Shares of the square the computer's glow and a refused move's flash change visibly.
+constexpr double GlowChange = 0.10;
+constexpr double FlashChange = 0.5;
+// The squares' numbers read at this contrast ratio (relative luminances) or better.
+constexpr double DigitContrast = 3.0;
+// The winning line's core lies this far from every colour on the board and is more
+// than twice as wide as the board's grid lines (3 pixels at the first size).
+constexpr double LineDistance = 40;
+constexpr int LineWidth = 7;
 
 // The picture at `path` as the game draws it at 1x; a null image when it is missing.
 QImage render(const QString& path, QSize size)
@@ -137,6 +159,48 @@ double markDistance(const QImage& mark, const QImage& empty)
     return count ? sum / count : 0;
 }
 
+// The mean colour of the pixels `mark` changes on `empty`.
+Colour markColour(const QImage& mark, const QImage& empty)
+{
+    const auto changed = [&](int x, int y) {
+        return channelSum(mark.pixel(x, y), empty.pixel(x, y)) > Visible;
+    };
+    Colour mean;
+    for (const Colour& c : colours(mark, changed))
+        for (int i = 0; i < 3; ++i)
+            mean.rgb[i] += c.share * c.rgb[i];
+    return mean;
+}
+
+double luminance(QRgb c)
+{
+    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+}
+
+// The contrast ratio of what `shown` adds to `plain`: its brightest pixel against the
+// middle luminance of the box round everything it changed.
+double addedContrast(const QImage& shown, const QImage& plain)
+{
+    QRect box;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if (channelSum(shown.pixel(x, y), plain.pixel(x, y)) > Visible)
+                box |= QRect(x, y, 1, 1);
+    std::vector<double> lums;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            lums.push_back(luminance(shown.pixel(x, y)));
+    if (lums.empty())
+        return 1;
+    std::sort(lums.begin(), lums.end());
+    return (lums.back() + 0.05) / (lums[lums.size() / 2] + 0.05);
+}
+
+QImage grabbed(QWidget& widget)
+{
+    return widget.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
 double shareApart(const QImage& a, const QImage& b)
 {
     int apart = 0;
@@ -155,6 +219,13 @@ class TestPictureContrast : public QObject
 private slots:
     void everySetReadsAtAGlance_data();
     void everySetReadsAtAGlance();
+    void whatTheWindowAddsShowsOnEverySet_data() { everySetReadsAtAGlance_data(); }
+    void whatTheWindowAddsShowsOnEverySet();
+    void chosenOptionIsTheBrightOne();
+
+private:
+    ttt::Artwork m_artwork;
+    ttt::GameStyle m_style;
 };
 
 void TestPictureContrast::everySetReadsAtAGlance_data()
@@ -193,6 +264,90 @@ void TestPictureContrast::everySetReadsAtAGlance()
     QVERIFY2(oDistance >= MarkDistance, "the O is lost on its square");
     QVERIFY2(apart >= XOApart, "X and O look alike");
     QVERIFY2(nearest >= BoardDistance, "the empty square melts into the board");
+    const double xoColours = distance(markColour(x, empty), markColour(o, empty));
+    qInfo("set %2d: X and O %.0f apart in colour", set, xoColours);
+    QVERIFY2(xoColours >= XOColourDistance, "X and O have the same colours");
+}
+
+void TestPictureContrast::whatTheWindowAddsShowsOnEverySet()
+{
+    QFETCH(int, set);
+    const PictureSet pictures = PictureSet::numbered(set);
+    ttt::CellView cell(m_artwork, 7);
+    cell.resize(Cell, Cell);
+    const auto shot = [&](Mark mark, auto&& change) {
+        cell.setCard(pictures.picture(mark));
+        change();
+        return grabbed(cell);
+    };
+    const QImage o = shot(Mark::O, [] {});
+    const QImage glowing = shot(Mark::O, [&] { cell.setMarkedAsLatest(true); });
+    cell.setMarkedAsLatest(false);
+    const QImage empty = shot(Mark::Free, [] {});
+    const QImage numbered = shot(Mark::Free, [&] { cell.setNumberShown(true); });
+    const QImage flashing = shot(Mark::O, [&] { cell.flash(); }); // last: it lasts a while
+    const double glow = shareApart(glowing, o);
+    const double flash = shareApart(flashing, o);
+    const double digit = addedContrast(numbered, empty);
+
+    // A won line through the middle row, over X, O and empty squares.
+    ttt::BoardWidget board(m_artwork);
+    board.setGeometry(ttt::layout::board.rect());
+    const Mark marks[] = {Mark::O, Mark::Free, Mark::X, Mark::X,   Mark::X,
+                          Mark::X, Mark::O,    Mark::O, Mark::Free};
+    for (ttt::Square square : ttt::Board::squares)
+        board.cell(square)->setCard(pictures.picture(marks[square - 1]));
+    board.setWinningLines({{4, 5, 6}});
+    const QImage won = grabbed(board);
+    const QPoint middle = board.cell(5)->geometry().center();
+    const Colour line = colourOf(won.pixel(middle));
+    const QImage x = render(ttt::assets::cardPath(pictures.picture(Mark::X)), {Cell, Cell});
+    const QImage plain = render(ttt::assets::cardPath(pictures.picture(Mark::Free)), {Cell, Cell});
+    double nearest = std::min(distance(line, colourOf(qRgb(255, 255, 255))),
+                              distance(line, colourOf(qRgb(104, 217, 95))));
+    for (const QImage& mark : {x, o})
+        nearest = std::min(nearest, distance(line, markColour(mark, plain)));
+    int width = 0;
+    for (int y = middle.y() - 20; y <= middle.y() + 20; ++y)
+        width += distance(colourOf(won.pixel(middle.x(), y)), line) < 20;
+
+    qInfo("set %2d: the glow changes %.0f %%, the flash %.0f %%; numbers %.1f:1; the "
+          "winning line %.0f from the nearest colour, %d pixels wide",
+          set, 100 * glow, 100 * flash, digit, nearest, width);
+    QVERIFY2(glow >= GlowChange, "the computer's glow is lost on this set");
+    QVERIFY2(flash >= FlashChange, "a refused square's flash is lost on this set");
+    QVERIFY2(digit >= DigitContrast, "the squares' numbers are hard to read");
+    QVERIFY2(nearest >= LineDistance, "the winning line looks like the board or a mark");
+    QVERIFY2(width >= LineWidth, "the winning line is as thin as a grid line");
+}
+
+// The mean luminance of the option's round mark, chosen and not, on a black panel.
+void TestPictureContrast::chosenOptionIsTheBrightOne()
+{
+    QWidget panel;
+    QPalette palette = panel.palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    panel.setPalette(palette);
+    panel.setAutoFillBackground(true);
+    panel.resize(80, 17);
+    QRadioButton button(QStringLiteral("Hard"), &panel);
+    button.setStyle(&m_style);
+    button.resize(panel.size());
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    const QRect mark = m_style.subElementRect(QStyle::SE_RadioButtonIndicator, &option, &button);
+    const auto brightness = [&](bool chosen) {
+        button.setChecked(chosen);
+        const QImage shot = grabbed(panel);
+        double sum = 0;
+        for (int y = mark.top(); y <= mark.bottom(); ++y)
+            for (int x = mark.left(); x <= mark.right(); ++x)
+                sum += luminance(shot.pixel(x, y));
+        return sum / (mark.width() * mark.height());
+    };
+    const double off = brightness(false), on = brightness(true);
+    qInfo("option mark: %.2f chosen, %.2f not", on, off);
+    QVERIFY2(on >= off + 0.1, "the chosen option does not look brighter than the others");
 }
 
 QTEST_MAIN(TestPictureContrast)
