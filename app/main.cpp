@@ -7,6 +7,7 @@
 #include "shell/commandline.h"
 #include "shell/cueplayer.h"
 #include "shell/displaycheck.h"
+#include "shell/drawablewindows.h"
 #include "shell/endsignals.h"
 #include "shell/firstframe.h"
 #include "shell/fontwarmup.h"
@@ -69,6 +70,8 @@ void setUpApplication()
     // The game ends when its exit has run, not when its last window closes: the
     // farewell is still sounding then.
     QApplication::setQuitOnLastWindowClosed(false);
+    // No window, dialog or menu grows beyond what can be drawn, whatever the scale.
+    new ttt::DrawableWindows(qApp);
 }
 
 // Every way the game ends: "S" at once, with nothing saved and no farewell; Exit after

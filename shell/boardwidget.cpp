@@ -5,6 +5,7 @@
 #include "cellview.h"
 #include "focusring.h"
 #include "game/keymap.h"
+#include "scaledcanvas.h"
 #include "shell/windowlayout.h"
 
 #include <QApplication>
@@ -56,8 +57,9 @@ void BoardWidget::paintEvent(QPaintEvent*)
     // as the board has grown.
     const int edge = static_cast<int>(std::lround(width() / qreal(layout::board.rect().width())));
     const QRect picture = rect().adjusted(edge, edge, -edge, -edge);
-    painter.drawPixmap(
-        picture, m_artwork.picture(Artwork::Picture::Board, picture.size(), devicePixelRatioF()));
+    painter.drawPixmap(picture,
+                       m_artwork.picture(Artwork::Picture::Board, picture.size(),
+                                         devicePixelRatioF(), ScaledCanvas::pictureFit(this)));
     paintWinningLines(painter, QPoint(0, 0));
 }
 

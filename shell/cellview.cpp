@@ -4,6 +4,7 @@
 #include "art/artwork.h"
 #include "boardwidget.h"
 #include "core/pictureset.h"
+#include "scaledcanvas.h"
 #include "shell/windowlayout.h"
 
 #include <QKeyEvent>
@@ -39,9 +40,9 @@ void CellView::setCard(int card)
     update();
 }
 
-QPixmap CellView::picture() const
+QPixmap CellView::picture(Artwork::Fit fit) const
 {
-    return m_artwork.card(m_card, size(), devicePixelRatioF());
+    return m_artwork.card(m_card, size(), devicePixelRatioF(), fit);
 }
 
 void CellView::setMarkedAsLatest(bool marked)
@@ -85,7 +86,7 @@ bool CellView::isFlashing() const
 void CellView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(rect(), picture());
+    painter.drawPixmap(rect(), picture(ScaledCanvas::pictureFit(this)));
     if (m_markedAsLatest)
         paintLatestRing(painter);
     if (isNumberShown())

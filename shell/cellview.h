@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "art/artwork.h"
+
 #include <QPixmap>
 #include <QWidget>
 
 class QTimer;
 
 namespace ttt {
-
-class Artwork;
 
 // One square of the board: shows a picture of the current set and reports clicks.
 // Over the picture it can show a soft ring (the computer's latest mark), a brief
@@ -24,7 +24,7 @@ public:
 
     // The picture shown, numbered as PictureSet numbers them.
     void setCard(int card);
-    QPixmap picture() const;
+    QPixmap picture(Artwork::Fit fit = Artwork::Fit::Exact) const;
     int square() const { return m_square; }
     // Plays the square as a click does.
     void press() { emit clicked(m_square); }

@@ -103,6 +103,7 @@ MainWindow::MainWindow(Game& game, const Artwork& artwork, QWidget* parent)
     connectMenus();
     connectControls();
     m_canvas->takeDesign();
+    connect(m_canvas, &ScaledCanvas::settled, this, &Artwork::returnFreedMemory);
     FocusRing::follow(this);
     if (!m_onTopAvailable) {
         // The item keeps its place and caption, shown unavailable with the reason.
@@ -482,13 +483,21 @@ void MainWindow::paintBackdrop()
 {
     const QSize tile = (QSizeF(layout::clientSize) * m_canvas->scale()).toSize();
     const QPixmap picture =
-        m_artwork.picture(Artwork::Picture::Background, tile, m_canvas->devicePixelRatioF());
+        m_artwork.picture(Artwork::Picture::Background, tile, m_canvas->devicePixelRatioF(),
+                          ScaledCanvas::pictureFit(m_canvas));
+    if (picture.isNull())
+        return;
     const QPoint drawing((m_canvas->width() - tile.width()) / 2,
                          (m_canvas->height() - tile.height()) / 2);
-    const QPoint offset((tile.width() - drawing.x() % tile.width()) % tile.width(),
-                        (tile.height() - drawing.y() % tile.height()) % tile.height());
+    const QPointF offset((tile.width() - drawing.x() % tile.width()) % tile.width(),
+                         (tile.height() - drawing.y() % tile.height()) % tile.height());
     QPainter painter(m_canvas);
-    painter.drawTiledPixmap(m_canvas->rect(), picture, offset);
+    // During a drag the picture may be of a size drawn before, to be scaled to the tile.
+    const QSizeF drawn = picture.deviceIndependentSize();
+    if (drawn.toSize() != tile)
+        painter.scale(tile.width() / drawn.width(), tile.height() / drawn.height());
+    const QTransform back = painter.transform().inverted();
+    painter.drawTiledPixmap(back.mapRect(QRectF(m_canvas->rect())), picture, back.map(offset));
 }
 
 void MainWindow::render()

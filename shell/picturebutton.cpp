@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picturebutton.h"
 
+#include "scaledcanvas.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -23,7 +25,8 @@ void PictureButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(rect(),
-                       m_artwork.picture(isDown() ? m_down : m_up, size(), devicePixelRatioF()));
+                       m_artwork.picture(isDown() ? m_down : m_up, size(), devicePixelRatioF(),
+                                         ScaledCanvas::pictureFit(this)));
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* event)

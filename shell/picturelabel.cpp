@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picturelabel.h"
 
+#include "scaledcanvas.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -30,7 +32,8 @@ void PictureLabel::setCaption(const QString& caption)
 void PictureLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(QPoint(0, 0), m_artwork.picture(m_picture, size(), devicePixelRatioF()));
+    painter.drawPixmap(rect(), m_artwork.picture(m_picture, size(), devicePixelRatioF(),
+                                                 ScaledCanvas::pictureFit(this)));
     if (m_caption.isEmpty())
         return;
     // Gold on the banner's dark band, between the marks at its ends, over a soft shadow;

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scaledcanvas.h"
 
+#include "drawablewindows.h"
+
 #include <QResizeEvent>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace ttt {
 
@@ -29,9 +32,12 @@ QRect scaledRect(const QRect& rect, qreal scale, QPoint origin)
 } // namespace
 
 ScaledCanvas::ScaledCanvas(QSize designSize, QWidget* parent)
-    : QWidget(parent), m_designSize(designSize)
+    : QWidget(parent), m_designSize(designSize), m_firstSize(designSize)
 {
     setMinimumSize(designSize);
+    m_settling.setSingleShot(true);
+    m_settling.setInterval(SettleMilliseconds);
+    connect(&m_settling, &QTimer::timeout, this, &ScaledCanvas::settle);
 }
 
 void ScaledCanvas::takeDesign()
@@ -45,21 +51,58 @@ void ScaledCanvas::takeDesign()
     }
     m_scale = 1.0;
     m_origin = QPoint(0, 0);
+    fitDrawableWindow();
+}
+
+const ScaledCanvas* ScaledCanvas::canvasOf(const QWidget* widget)
+{
+    for (; widget; widget = widget->parentWidget()) {
+        if (const auto* canvas = qobject_cast<const ScaledCanvas*>(widget))
+            return canvas;
+    }
+    return nullptr;
 }
 
 qreal ScaledCanvas::scaleOf(const QWidget* widget)
 {
-    for (; widget; widget = widget->parentWidget()) {
-        if (const auto* canvas = qobject_cast<const ScaledCanvas*>(widget))
-            return canvas->scale();
-    }
-    return 1.0;
+    const ScaledCanvas* canvas = canvasOf(widget);
+    return canvas ? canvas->scale() : 1.0;
+}
+
+Artwork::Fit ScaledCanvas::pictureFit(const QWidget* widget)
+{
+    const ScaledCanvas* canvas = canvasOf(widget);
+    return canvas && canvas->isResizing() ? Artwork::Fit::Nearest : Artwork::Fit::Exact;
 }
 
 void ScaledCanvas::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    // A resize on the heels of another is a drag: a single one, such as the window
+    // being maximized, is drawn sharp at once.
+    if (m_settling.isActive())
+        m_resizing = true;
+    m_settling.start();
     applyScale();
+}
+
+void ScaledCanvas::settle()
+{
+    if (std::exchange(m_resizing, false))
+        repaint();
+    emit settled();
+}
+
+void ScaledCanvas::fitDrawableWindow()
+{
+    QWidget* top = window();
+    const QSize most = drawableSize(top);
+    const int menuHeight = top->sizeHint().height() - sizeHint().height();
+    const qreal fit = std::min({1.0, qreal(most.width()) / m_designSize.width(),
+                                qreal(most.height() - menuHeight) / m_designSize.height()});
+    m_firstSize = (QSizeF(m_designSize) * fit).toSize().expandedTo(QSize(1, 1));
+    setMinimumSize(m_firstSize);
+    updateGeometry();
 }
 
 void ScaledCanvas::applyScale()

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "art/artwork.h"
+
 #include <QPointer>
 #include <QRect>
+#include <QTimer>
 #include <QWidget>
 
 #include <vector>
@@ -13,6 +16,11 @@ namespace ttt {
 // whole: every control keeps its place, size and font in proportion, by the one
 // factor that fits the area without changing the drawing's shape. The drawing is
 // centred; what is left over shows the area's own colour.
+//
+// While the area is dragged through sizes, its pictures are drawn scaled from a
+// size drawn before; once the size has stayed put for a moment they are drawn
+// afresh for it. At a device pixel ratio so large that the window could not be
+// drawn at the first size (see DrawableWindows), the drawing starts smaller.
 class ScaledCanvas : public QWidget
 {
     Q_OBJECT
@@ -27,8 +35,18 @@ public:
     qreal scale() const { return m_scale; }
     // The factor of the canvas `widget` is drawn on, 1 outside any canvas.
     static qreal scaleOf(const QWidget* widget);
+    // How closely the pictures of `widget` are to fit its size just now.
+    static Artwork::Fit pictureFit(const QWidget* widget);
+    bool isResizing() const { return m_resizing; }
 
-    QSize sizeHint() const override { return m_designSize; }
+    QSize sizeHint() const override { return m_firstSize; }
+
+    // How long the size stays put before a resize counts as settled, in milliseconds.
+    static constexpr int SettleMilliseconds = 150;
+
+signals:
+    // The size has settled and the canvas is drawn for it.
+    void settled();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -41,13 +59,19 @@ private:
         qreal pointSize; // 0 where the font comes from the parent
     };
 
+    static const ScaledCanvas* canvasOf(const QWidget* widget);
     void applyScale();
+    void settle();
+    void fitDrawableWindow();
 
     QSize m_designSize;
+    QSize m_firstSize;
     std::vector<Placed> m_design;
     qreal m_pointSize = 0; // of the canvas's own font, which its controls inherit
     qreal m_scale = 1.0;
     QPoint m_origin;
+    QTimer m_settling;
+    bool m_resizing = false;
 };
 
 } // namespace ttt

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's pictures are SVG drawings compiled into the program (see
-// assets/pictures). Each is rendered on first use at the device pixel ratio it
-// is asked for and kept, so later requests cost a hash lookup.
+// assets/pictures). Each is rendered on first use at the size and device pixel
+// ratio it is asked for and kept while it is shown, so that a repaint costs a
+// lookup.
 #include "artwork.h"
 
 #include "assets/assetpaths.h"
@@ -12,6 +13,12 @@
 #include <QScreen>
 #include <QSvgRenderer>
 #include <QtMath>
+
+#include <cmath>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace ttt {
 
@@ -96,9 +103,9 @@ QPixmap Artwork::card(int index, qreal devicePixelRatio) const
     return card(index, {CardSize, CardSize}, devicePixelRatio);
 }
 
-QPixmap Artwork::card(int index, QSize logical, qreal devicePixelRatio) const
+QPixmap Artwork::card(int index, QSize logical, qreal devicePixelRatio, Fit fit) const
 {
-    return rendered(assets::cardPath(index), logical, devicePixelRatio);
+    return rendered(assets::cardPath(index), logical, devicePixelRatio, fit);
 }
 
 QPixmap Artwork::picture(Picture which, qreal devicePixelRatio) const
@@ -106,9 +113,16 @@ QPixmap Artwork::picture(Picture which, qreal devicePixelRatio) const
     return picture(which, logicalSize(which), devicePixelRatio);
 }
 
-QPixmap Artwork::picture(Picture which, QSize logical, qreal devicePixelRatio) const
+QPixmap Artwork::picture(Picture which, QSize logical, qreal devicePixelRatio, Fit fit) const
 {
-    return rendered(assets::picturePath(pictureName(which)), logical, devicePixelRatio);
+    return rendered(assets::picturePath(pictureName(which)), logical, devicePixelRatio, fit);
+}
+
+void Artwork::returnFreedMemory()
+{
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
 }
 
 QCursor Artwork::xCursor() const
@@ -125,28 +139,27 @@ QCursor Artwork::oCursor() const
 
 QIcon Artwork::appIcon() const
 {
+    // The icon keeps its own pixmaps.
     QIcon icon;
     for (int size : IconSizes)
-        icon.addPixmap(rendered(assets::picturePath(QStringLiteral("icon")), {size, size}, 1.0));
+        icon.addPixmap(renderSvg(assets::picturePath(QStringLiteral("icon")), {size, size}, 1.0));
     return icon;
 }
 
-QPixmap Artwork::rendered(const QString& path, QSize logical, qreal devicePixelRatio) const
+QPixmap Artwork::rendered(const QString& path, QSize logical, qreal devicePixelRatio, Fit fit) const
 {
     if (path.isEmpty() || logical.isEmpty() || devicePixelRatio <= 0)
         return {};
-    const QString key = QStringLiteral("%1@%2x%3@%4")
-                            .arg(path)
-                            .arg(logical.width())
-                            .arg(logical.height())
-                            .arg(devicePixelRatio);
-    if (const QPixmap* cached = m_cache.object(key))
-        return *cached;
+    const auto drawn = m_drawn.constFind(path);
+    if (drawn != m_drawn.cend() &&
+        ((drawn->logical == logical && drawn->devicePixelRatio == devicePixelRatio) ||
+         fit == Fit::Nearest))
+        return drawn->pixmap;
+    // The size drawn before goes first, so that the two are never held together.
+    m_drawn.remove(path);
     QPixmap pixmap = renderSvg(path, logical, devicePixelRatio);
-    if (!pixmap.isNull()) {
-        const qint64 bytes = qint64(pixmap.width()) * pixmap.height() * 4;
-        m_cache.insert(key, new QPixmap(pixmap), int(qMax<qint64>(1, bytes / 1024)));
-    }
+    if (!pixmap.isNull())
+        m_drawn.insert(path, {logical, devicePixelRatio, pixmap});
     return pixmap;
 }
 
@@ -155,9 +168,14 @@ QPixmap Artwork::renderSvg(const QString& path, QSize logical, qreal devicePixel
     QSvgRenderer renderer(path);
     if (!renderer.isValid())
         return {};
+    const qreal pixels = logical.width() * devicePixelRatio * logical.height() * devicePixelRatio;
+    if (pixels > MostPixels)
+        devicePixelRatio *= std::sqrt(MostPixels / pixels);
     const QSize device(qCeil(logical.width() * devicePixelRatio),
                        qCeil(logical.height() * devicePixelRatio));
     QImage image(device, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return {};
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);

@@ -1,19 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QCache>
 #include <QCursor>
+#include <QHash>
 #include <QIcon>
 #include <QPixmap>
 #include <QSize>
+#include <QString>
 
 namespace ttt {
 
 // Every picture the game shows, drawn at the screen's scale so that it stays
-// crisp at any device pixel ratio. Pictures are made on first use and cached.
+// crisp at any device pixel ratio. Pictures are made on first use and kept, each
+// at the size it was last drawn for: drawing one at a new size lets the old go.
 class Artwork
 {
 public:
+    // How closely a picture has to fit the size asked for.
+    enum class Fit {
+        Exact,   // drawn for that size, or found drawn for it before
+        Nearest, // while a window changes size: the size drawn last, to be drawn scaled
+    };
+
     enum class Picture {
         Background, // main window client area, 354 x 374
         Title,      // 175 x 35
@@ -35,10 +43,15 @@ public:
     // The cell picture `index`, numbered as PictureSet numbers them, CardSize square
     // or at the size given: the drawings are vector art and stay crisp at any size.
     QPixmap card(int index, qreal devicePixelRatio) const;
-    QPixmap card(int index, QSize logical, qreal devicePixelRatio) const;
+    QPixmap card(int index, QSize logical, qreal devicePixelRatio, Fit fit = Fit::Exact) const;
     QPixmap picture(Picture which, qreal devicePixelRatio) const;
-    QPixmap picture(Picture which, QSize logical, qreal devicePixelRatio) const;
+    QPixmap picture(Picture which, QSize logical, qreal devicePixelRatio,
+                    Fit fit = Fit::Exact) const;
     static QSize logicalSize(Picture which);
+
+    // Gives the memory of pictures let go back to the system, which the heap would
+    // otherwise keep: for when a window has settled at a new size.
+    static void returnFreedMemory();
 
     // Pointers shown over the cells while X or O is about to be placed.
     QCursor xCursor() const;
@@ -46,16 +59,26 @@ public:
     // The window and notification icon.
     QIcon appIcon() const;
 
+    // A picture of `logical` at `devicePixelRatio` is drawn with at most this many
+    // pixels (64 MB); one that would need more is drawn at a lower ratio, to be
+    // scaled up where it is shown.
+    static constexpr qint64 MostPixels = 4096 * 4096;
+
 private:
     // The SVG at `path` drawn to fill `logical` at the given ratio, from the cache
     // when it was drawn before. A missing picture gives a null pixmap.
-    QPixmap rendered(const QString& path, QSize logical, qreal devicePixelRatio) const;
+    QPixmap rendered(const QString& path, QSize logical, qreal devicePixelRatio,
+                     Fit fit = Fit::Exact) const;
     static QPixmap renderSvg(const QString& path, QSize logical, qreal devicePixelRatio);
 
-    // Every size is drawn once; a window resized through many sizes lets the
-    // least recently used ones go.
-    mutable QCache<QString, QPixmap> m_cache{CacheKilobytes};
-    static constexpr int CacheKilobytes = 96 * 1024;
+    struct Drawn
+    {
+        QSize logical;
+        qreal devicePixelRatio;
+        QPixmap pixmap;
+    };
+    // By the picture's path.
+    mutable QHash<QString, Drawn> m_drawn;
 };
 
 } // namespace ttt

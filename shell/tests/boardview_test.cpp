@@ -1,18 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the window shows about the game beyond the marks: the status line, the
-// computer's latest square, the winning line, a refused square's flash, and the
-// whole layout at a larger size.
+// computer's latest square, the winning line, a refused square's flash, the
+// whole layout at a larger size, and pictures drawn afresh once a drag has settled.
 #include "core/board.h"
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
 #include "shell/focusring.h"
 #include "shell/mainwindow.h"
 #include "shell/picturelabel.h"
+#include "shell/scaledcanvas.h"
 #include "shell/windowlayout.h"
 #include "windowtestbench.h"
 
 #include <QLabel>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
@@ -37,6 +39,7 @@ private slots:
     void boardInvitesMovesOnlyDuringAGame();
     void layoutScalesWithTheWindow_data();
     void layoutScalesWithTheWindow();
+    void dragIsDrawnScaledUntilItSettles();
 
 private:
     void startWith(const SettingsRecord& settings)
@@ -294,6 +297,28 @@ void BoardViewTest::layoutScalesWithTheWindow()
                  .pointSizeF(),
              area->font().pointSizeF());
     QCOMPARE(area->font().pointSizeF(), 8.25 * factor);
+}
+
+void BoardViewTest::dragIsDrawnScaledUntilItSettles()
+{
+    startWith({3, 1, 2, 0, 1, 0, 16});
+    auto* canvas = qobject_cast<ScaledCanvas*>(m_window->centralWidget());
+    const QWidget* cell = m_window->board()->cell(5);
+    QSignalSpy settled(canvas, &ScaledCanvas::settled);
+    QTRY_VERIFY(settled.count() > 0 && !canvas->isResizing());
+    const auto grow = [this](int by) { m_window->resize(m_window->size() + QSize(by, by)); };
+
+    // One resize alone, such as a maximize, is drawn sharp at once.
+    grow(40);
+    QCOMPARE(ScaledCanvas::pictureFit(cell), Artwork::Fit::Exact);
+    // Resizes on its heels are a drag: drawn from the size drawn last, until it settles.
+    for (int step = 0; step < 3; ++step) {
+        grow(20);
+        QCOMPARE(ScaledCanvas::pictureFit(cell), Artwork::Fit::Nearest);
+    }
+    settled.clear();
+    QTRY_COMPARE(settled.count(), 1);
+    QCOMPARE(ScaledCanvas::pictureFit(cell), Artwork::Fit::Exact);
 }
 
 QTEST_MAIN(BoardViewTest)

@@ -254,10 +254,12 @@ class Recorder:
 
 
 class Desktop:
-    """Xvfb with openbox and a private sound server, for one test, in folder."""
+    """Xvfb with openbox and a private sound server, for one test, in folder, on a
+    screen of the size given ("WIDTHxHEIGHT")."""
 
-    def __init__(self, folder):
+    def __init__(self, folder, screen="1280x1024"):
         self.folder = folder
+        self.screen = screen
         self.home = os.path.join(folder, "home")
         self.runtime = private_folder(os.path.join(folder, "runtime"))
         self.tmp = os.path.join(folder, "tmp")
@@ -312,7 +314,7 @@ class Desktop:
         reader, writer = os.pipe()
         log = open(os.path.join(self.folder, "xvfb.log"), "wb")
         self._xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(writer), "-screen", "0", "1280x1024x24", "-nolisten",
+            ["Xvfb", "-displayfd", str(writer), "-screen", "0", self.screen + "x24", "-nolisten",
              "tcp", "-dpi", "96"], pass_fds=(writer,), stdout=log, stderr=log,
             env=player_environment(self.home, self.runtime), preexec_fn=no_core_dump)
         os.close(writer)
@@ -419,9 +421,10 @@ class Desktop:
 
 
 class Game:
-    """The installed game, started in a fresh working directory on the desktop."""
+    """The installed game, started in a fresh working directory on the desktop,
+    with the environment variables in extra_env added to the desktop's."""
 
-    def __init__(self, desktop, settings=None, user=None):
+    def __init__(self, desktop, settings=None, user=None, **extra_env):
         """user: a user id to run as, in the working directory the last game left."""
         self.desktop = desktop
         self.cwd = os.path.join(desktop.folder, "cwd")
@@ -436,9 +439,9 @@ class Game:
         become = [] if user is None else ["setpriv", f"--reuid={user}", f"--regid={user}",
                                           "--clear-groups", "--"]
         self.process = subprocess.Popen(
-            become + [os.path.join(PREFIX, "bin", "tictactoe")], cwd=self.cwd, env=desktop.env(),
-            stdin=subprocess.DEVNULL, stdout=self._stderr, stderr=self._stderr,
-            preexec_fn=no_core_dump)
+            become + [os.path.join(PREFIX, "bin", "tictactoe")], cwd=self.cwd,
+            env=desktop.env(**extra_env), stdin=subprocess.DEVNULL, stdout=self._stderr,
+            stderr=self._stderr, preexec_fn=no_core_dump)
         self.ended_at = None
         self._waiter = threading.Thread(target=self._wait, daemon=True)
         self._waiter.start()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Checks that every picture the game asks for is there, renders to its logical
-// size at any scale, comes from the cache on later requests, and that the twelve
+// size at any scale, comes from the cache on later requests while its size stays,
+// is never drawn with more pixels than can be held, and that the twelve
 // cell sets are distinct sets whose X and O differ in shape.
 #include "core/pictureset.h"
 #include "shell/art/artwork.h"
@@ -99,6 +100,8 @@ private slots:
     void twelveSetsDifferFromOneAnother();
     void xAndODifferInShape();
     void picturesComeFromTheCache();
+    void onlyTheSizeDrawnLastIsKept();
+    void picturesTooLargeAreDrawnSmallerToBeScaled();
     void cardIndexOutsideTheSetsGivesNoPicture();
     void pointersAndIconAreThere();
 };
@@ -192,6 +195,35 @@ void TestArtwork::picturesComeFromTheCache()
     QVERIFY(art.card(16, 1.0).cacheKey() != first.cacheKey());
     QCOMPARE(art.picture(Picture::Board, 1.5).cacheKey(),
              art.picture(Picture::Board, 1.5).cacheKey());
+}
+
+void TestArtwork::onlyTheSizeDrawnLastIsKept()
+{
+    const Artwork art;
+    const QPixmap board = art.picture(Picture::Board, 1.0);
+    const QPixmap first = art.card(16, {100, 100}, 1.0);
+    for (int size : {130, 160, 90}) {
+        const QPixmap drawn = art.card(16, {size, size}, 1.0);
+        QCOMPARE(art.card(16, {size, size}, 1.0).cacheKey(), drawn.cacheKey());
+        // While a window changes size, the size drawn last stands in for any other.
+        QCOMPARE(art.card(16, {size + 7, size + 7}, 1.0, Artwork::Fit::Nearest).cacheKey(),
+                 drawn.cacheKey());
+    }
+    // The sizes before were let go: asked for again, the first is drawn afresh.
+    QVERIFY(art.card(16, {100, 100}, 1.0).cacheKey() != first.cacheKey());
+    // Another picture keeps its own size; with none kept, the size asked for is drawn.
+    QCOMPARE(art.picture(Picture::Board, 1.0).cacheKey(), board.cacheKey());
+    QCOMPARE(art.card(17, {50, 50}, 1.0, Artwork::Fit::Nearest).size(), QSize(50, 50));
+}
+
+void TestArtwork::picturesTooLargeAreDrawnSmallerToBeScaled()
+{
+    const Artwork art;
+    const QPixmap pm = art.picture(Picture::Background, 20.0);
+    QVERIFY(!pm.isNull());
+    QVERIFY2(qint64(pm.width()) * pm.height() <= Artwork::MostPixels + pm.width() + pm.height(),
+             qPrintable(QStringLiteral("%1 x %2").arg(pm.width()).arg(pm.height())));
+    QCOMPARE(pm.deviceIndependentSize().toSize(), Artwork::logicalSize(Picture::Background));
 }
 
 void TestArtwork::cardIndexOutsideTheSetsGivesNoPicture()
