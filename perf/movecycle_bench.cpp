@@ -69,7 +69,7 @@ int main(int argc, char* argv[])
     auto* newGame = window.findChild<QAbstractButton*>(QLatin1String(layout::newGameButton.name));
     perf::PaintWatch watch;
     for (Square square : Board::squares)
-        watch.watch(window.board()->cell(square));
+        watch.watch(window.findChild<BoardWidget*>()->cell(square));
 
     std::vector<double> micros;
     micros.reserve(std::size_t(cycles));
@@ -81,7 +81,7 @@ int main(int argc, char* argv[])
 
         QElapsedTimer timer;
         timer.start();
-        QTest::mouseClick(window.board()->cell(square), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<BoardWidget*>()->cell(square), Qt::LeftButton);
         const bool painted = waitForPaint(watch);
         micros.push_back(double(timer.nsecsElapsed()) / 1000.0);
 

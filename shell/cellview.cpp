@@ -77,11 +77,6 @@ void CellView::flash()
     update();
 }
 
-bool CellView::isFlashing() const
-{
-    return m_flashStepsLeft > 0;
-}
-
 void CellView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

@@ -30,13 +30,11 @@ public:
     void press() { emit clicked(m_square); }
 
     void setMarkedAsLatest(bool marked);
-    bool isMarkedAsLatest() const { return m_markedAsLatest; }
     // The square's number in a corner, shown while `shown` on empty squares only.
     void setNumberShown(bool shown);
     bool isNumberShown() const;
     // Flashes the square a few times, for a move it refused.
     void flash();
-    bool isFlashing() const;
 
 signals:
     void clicked(int square);

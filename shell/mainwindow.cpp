@@ -100,6 +100,7 @@ MainWindow::MainWindow(Game& game, const Artwork& artwork, QWidget* parent)
     buildWindow();
     m_windows = new SecondaryWindows(this, m_artwork);
     m_tray = new TrayIcon(this);
+    buildFarewell();
     connectMenus();
     connectControls();
     m_canvas->takeDesign();
@@ -114,6 +115,18 @@ MainWindow::MainWindow(Game& game, const Artwork& artwork, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::buildFarewell()
+{
+    m_farewell = new QTimer(this);
+    m_farewell->setObjectName(QLatin1String("farewell"));
+    m_farewell->setSingleShot(true);
+    m_farewell->setTimerType(Qt::PreciseTimer);
+    // Three seconds of farewell, counted from when it starts to sound: the sound
+    // system may take a tenth of a second or so to open its stream and start it.
+    m_farewell->setInterval(3150);
+    connect(m_farewell, &QTimer::timeout, this, &MainWindow::shutDownFinished);
+}
 
 void MainWindow::buildWindow()
 {
@@ -414,13 +427,9 @@ void MainWindow::shutDown()
             return;
     }
     hideWindows();
-    if (farewell && m_farewellHold > 0) {
+    if (farewell && m_farewell->interval() > 0) {
         // The window is gone; the program stays until the farewell has been heard.
-        m_farewell = new QTimer(this);
-        m_farewell->setSingleShot(true);
-        m_farewell->setTimerType(Qt::PreciseTimer);
-        connect(m_farewell, &QTimer::timeout, this, &MainWindow::shutDownFinished);
-        m_farewell->start(m_farewellHold);
+        m_farewell->start();
     } else {
         emit shutDownFinished();
     }
@@ -437,7 +446,7 @@ void MainWindow::endSession()
         if (m_exitProblem)
             qWarning("%s", qPrintable(fileProblemText(m_exitProblem)));
         hideWindows();
-    } else if (m_farewell && m_farewell->isActive()) {
+    } else if (m_farewell->isActive()) {
         m_farewell->stop();
     } else if (m_exitWarningOpen) {
         // Exit's warning is still waiting for an answer nobody may be there to give.

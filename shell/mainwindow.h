@@ -46,9 +46,6 @@ public:
     FileProblem startUpFromSettingsFile();
     void greet();
 
-    BoardWidget* board() const { return m_board; }
-    // How long the farewell is given to be heard at exit, in milliseconds.
-    void setFarewellHold(int milliseconds) { m_farewellHold = milliseconds; }
     // Tells the player about a file problem without holding up the game.
     void warn(const FileProblem& problem);
     // The desktop session is ending: the settings are saved as at exit, with no
@@ -75,6 +72,7 @@ private:
     void buildWindow();
     void buildControls(QWidget* area);
     void buildOptionFrames(QWidget* area);
+    void buildFarewell();
     void connectMenus();
     void connectControls();
     void act(const std::function<void()>& operation);
@@ -116,9 +114,7 @@ private:
     OptionGroup* m_difficulty = nullptr;
     SecondaryWindows* m_windows = nullptr;
     TrayIcon* m_tray = nullptr;
-    // Three seconds of farewell, counted from when it starts to sound: the sound
-    // system may take a tenth of a second or so to open its stream and start it.
-    int m_farewellHold = 3150;
+    // Holds the program at exit while the farewell is heard.
     QTimer* m_farewell = nullptr;
     bool m_shuttingDown = false;
     // Why the exit's save failed, and whether the warning saying so is open.

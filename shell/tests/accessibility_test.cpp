@@ -32,7 +32,10 @@ private slots:
     void tabWalksTheSquaresAsTheyAreRead();
 
 private:
-    CellView* cell(int square) const { return m_bench->window->board()->cell(square); }
+    CellView* cell(int square) const
+    {
+        return m_bench->window->findChild<BoardWidget*>()->cell(square);
+    }
     QAccessibleActionInterface* actions(int square) const
     {
         return QAccessible::queryAccessibleInterface(cell(square))->actionInterface();
@@ -82,7 +85,7 @@ void AccessibilityTest::roles()
     };
     QWidget* shown = widget == QLatin1String("square") ? cell(5)
                      : widget == QLatin1String("board")
-                         ? m_bench->window->board()
+                         ? m_bench->window->findChild<BoardWidget*>()
                          : m_bench->window->findChild<QWidget*>(widget);
     if (widget == QLatin1String(layout::aboutWindow))
         open(layout::aboutAction);
@@ -100,7 +103,7 @@ void AccessibilityTest::roles()
 
 void AccessibilityTest::squaresArePressedByActionAndKeys()
 {
-    QTest::keyClick(m_bench->window->board(), Qt::Key_P);
+    QTest::keyClick(m_bench->window->findChild<BoardWidget*>(), Qt::Key_P);
 
     QAccessibleActionInterface* square5 = actions(5);
     QVERIFY(QAccessible::queryAccessibleInterface(cell(5))->state().focusable);
@@ -135,7 +138,7 @@ void AccessibilityTest::squaresArePressedByActionAndKeys()
 
 void AccessibilityTest::tabWalksTheSquaresAsTheyAreRead()
 {
-    m_bench->window->board()->setFocus(Qt::OtherFocusReason);
+    m_bench->window->findChild<BoardWidget*>()->setFocus(Qt::OtherFocusReason);
     for (int square : {7, 8, 9, 4, 5, 6, 1, 2, 3}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), cell(square));

@@ -77,7 +77,7 @@ private:
     }
     void clickCell(int square)
     {
-        QTest::mouseClick(m_window->board()->cell(square), Qt::LeftButton);
+        QTest::mouseClick(m_window->findChild<BoardWidget*>()->cell(square), Qt::LeftButton);
     }
     QString boardText() const
     {
@@ -139,13 +139,13 @@ void MainWindowTest::twoPlayerGameByClicks()
     QVERIFY(QString::fromStdString(m_bench->cues.played[0]).startsWith(QStringLiteral("x2win")));
     clickCell(3); // the game is over: ignored
     QCOMPARE(boardText(), QStringLiteral("OO....XXX"));
-    QVERIFY(m_window->board()->hasFocus());
+    QVERIFY(m_window->findChild<BoardWidget*>()->hasFocus());
 }
 
 void MainWindowTest::onePlayerGameByDigitKeys()
 {
     startWith({1, 1, 1, 0, 1, 0, 16});
-    QWidget* board = m_window->board();
+    QWidget* board = m_window->findChild<BoardWidget*>();
     QTest::keyClick(board, Qt::Key_P);
     m_bench->random.queueSquares({4, 5});
     QTest::keyClick(board, Qt::Key_1);
@@ -169,7 +169,7 @@ void MainWindowTest::keyS_quitsAtOnceWithoutSaving()
     startWith(SettingsRecord{});
     QSignalSpy quitNow(m_window, &MainWindow::quitNowRequested);
     QSignalSpy finished(m_window, &MainWindow::shutDownFinished);
-    QTest::keyClick(m_window->board(), Qt::Key_S);
+    QTest::keyClick(m_window->findChild<BoardWidget*>(), Qt::Key_S);
     QCOMPARE(quitNow.count(), 1);
     QCOMPARE(finished.count(), 0);
     QVERIFY(m_bench->cues.played.empty());
@@ -217,7 +217,7 @@ void MainWindowTest::exitAndCloseBoxSaveTheSameRecord()
 void MainWindowTest::firstMoveMenuLeavesTheButtons()
 {
     startWith(SettingsRecord{});
-    QTest::keyClick(m_window->board(), Qt::Key_P);
+    QTest::keyClick(m_window->findChild<BoardWidget*>(), Qt::Key_P);
     action(layout::oFirstAction)->trigger();
     QVERIFY(action(layout::oFirstAction)->isChecked());
     QVERIFY(!action(layout::xFirstAction)->isChecked());
@@ -232,7 +232,7 @@ void MainWindowTest::firstMoveMenuLeavesTheButtons()
 void MainWindowTest::difficultyMenuSelectsTheButton()
 {
     startWith(SettingsRecord{});
-    QTest::keyClick(m_window->board(), Qt::Key_P);
+    QTest::keyClick(m_window->findChild<BoardWidget*>(), Qt::Key_P);
     action(layout::levelActions[3])->trigger();
     QVERIFY(radio(layout::difficultyOptions[3].name)->isChecked());
     QVERIFY(action(layout::levelActions[3])->isChecked());
@@ -271,12 +271,13 @@ void MainWindowTest::scoringSwitchShowsDashesAndDisablesClear()
 void MainWindowTest::cellsTellScreenReadersWhatTheyHold()
 {
     startWith({3, 1, 2, 0, 1, 0, 16});
-    QTest::keyClick(m_window->board(), Qt::Key_P);
-    QTest::keyClick(m_window->board(), Qt::Key_7);
-    QCOMPARE(m_window->board()->cell(7)->accessibleName(), QStringLiteral("Square 7, top left, X"));
-    QCOMPARE(m_window->board()->cell(3)->accessibleName(),
+    QTest::keyClick(m_window->findChild<BoardWidget*>(), Qt::Key_P);
+    QTest::keyClick(m_window->findChild<BoardWidget*>(), Qt::Key_7);
+    QCOMPARE(m_window->findChild<BoardWidget*>()->cell(7)->accessibleName(),
+             QStringLiteral("Square 7, top left, X"));
+    QCOMPARE(m_window->findChild<BoardWidget*>()->cell(3)->accessibleName(),
              QStringLiteral("Square 3, bottom right, empty"));
-    QCOMPARE(m_window->board()->cell(7)->cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(m_window->findChild<BoardWidget*>()->cell(7)->cursor().shape(), Qt::BitmapCursor);
 }
 
 void MainWindowTest::anyButtonPressesAPictureButtonOnlyLeftClicks_data()
@@ -415,10 +416,10 @@ void MainWindowTest::fileTroublesAreWordedAsTheLabWordsThem()
 void MainWindowTest::doubleClickOnAFreeSquareIsOneMove()
 {
     startWith({3, 1, 2, 0, 1, 0, 16});
-    QTest::keyClick(m_window->board(), Qt::Key_P);
+    QTest::keyClick(m_window->findChild<BoardWidget*>(), Qt::Key_P);
     // What the desktop delivers for a double-click: press, release, then a second
     // press that comes with a double-click event, then its release.
-    QWidget* cell = m_window->board()->cell(5);
+    QWidget* cell = m_window->findChild<BoardWidget*>()->cell(5);
     const QPointF at = cell->rect().center();
     for (QEvent::Type type :
          {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
@@ -454,7 +455,7 @@ void MainWindowTest::sessionEndSavesWithoutFarewell()
 void MainWindowTest::sessionEndCutsTheFarewellShort()
 {
     startWith(SettingsRecord{});
-    m_window->setFarewellHold(60000);
+    m_window->findChild<QTimer*>(QLatin1String("farewell"))->setInterval(60000);
     QSignalSpy finished(m_window, &MainWindow::shutDownFinished);
     m_window->close();
     QCOMPARE(finished.count(), 0); // the farewell is being heard
@@ -472,7 +473,7 @@ void MainWindowTest::menuShowsTheNewGameKeyWithoutTakingIt()
     QCOMPARE(newGame->text(), QStringLiteral("&New Game"));
     QCOMPARE(newGame->shortcut(), QKeySequence(Qt::Key_P));
     QSignalSpy triggered(newGame, &QAction::triggered);
-    for (QWidget* focus : {static_cast<QWidget*>(m_window->board()),
+    for (QWidget* focus : {static_cast<QWidget*>(m_window->findChild<BoardWidget*>()),
                            static_cast<QWidget*>(radio(layout::difficultyOptions[0].name))}) {
         focus->setFocus();
         clickCell(5);

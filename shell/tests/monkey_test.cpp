@@ -18,6 +18,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <deque>
 #include <memory>
@@ -112,7 +113,7 @@ void MonkeyTest::startWindow()
     m_window.reset();
     m_game = std::make_unique<Game>(*m_random, m_cues);
     m_window = std::make_unique<MainWindow>(*m_game, m_artwork);
-    m_window->setFarewellHold(0);
+    m_window->findChild<QTimer*>(QLatin1String("farewell"))->setInterval(0);
     connect(m_window.get(), &MainWindow::shutDownFinished, this, [this] { m_exited = true; });
     connect(m_window.get(), &MainWindow::quitNowRequested, this, [this] { m_quitNow = true; });
     const FileProblem problem = m_window->startUpFromSettingsFile();

@@ -189,7 +189,7 @@ QString MonkeyWatch::checkCells() const
         const Mark mark = m_blanked ? Mark::Free : game.match().board().at(square);
         const int card = game.options().pictureSet.picture(mark);
         const QPixmap expected = m_artwork.card(card, dpr);
-        const QPixmap& shown = m_window->board()->cell(square)->picture();
+        const QPixmap& shown = m_window->findChild<BoardWidget*>()->cell(square)->picture();
         if (shown.cacheKey() != expected.cacheKey() && shown.toImage() != expected.toImage())
             return QStringLiteral("square %1 does not show card %2 (board %3%4)")
                 .arg(square)

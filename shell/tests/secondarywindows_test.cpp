@@ -102,7 +102,7 @@ void SecondaryWindowsTest::firstStartWritesTheDefaultLine()
     start();
     QCOMPARE(fileText("options.ttt"), QByteArray("3,1,1,0,1,0,16\r\n"));
     QVERIFY(action(layout::levelActions[2])->isChecked());
-    QCOMPARE(m_window->board()->cell(1)->picture().cacheKey(),
+    QCOMPARE(m_window->findChild<BoardWidget*>()->cell(1)->picture().cacheKey(),
              m_bench->artwork.card(16, m_window->devicePixelRatioF()).cacheKey());
     m_window->close();
     QCOMPARE(fileText("options.ttt"), QByteArray("3,1,1,0,1,0,16\r\n"));
@@ -144,8 +144,8 @@ void SecondaryWindowsTest::chooserOkChangesTheSetAndStopsTheGame()
     QFETCH(int, pictureClicked);
     writeFile("options.ttt", "3,1,2,0,1,0,16\r\n");
     start();
-    QTest::keyClick(m_window->board(), Qt::Key_P);
-    QTest::keyClick(m_window->board(), Qt::Key_5);
+    QTest::keyClick(m_window->findChild<BoardWidget*>(), Qt::Key_P);
+    QTest::keyClick(m_window->findChild<BoardWidget*>(), Qt::Key_5);
     action(layout::graphicsAction)->trigger();
     QVERIFY(chooser()->isVisible());
     QVERIFY(!m_window->isEnabled());
@@ -165,7 +165,7 @@ void SecondaryWindowsTest::chooserOkChangesTheSetAndStopsTheGame()
     QVERIFY(m_window->isEnabled());
     QCOMPARE(m_bench->game().options().pictureSet.firstPicture(), firstPicture);
     for (int s = 1; s <= layout::squareCount; ++s)
-        QCOMPARE(m_window->board()->cell(s)->picture().cacheKey(),
+        QCOMPARE(m_window->findChild<BoardWidget*>()->cell(s)->picture().cacheKey(),
                  m_bench->artwork.card(firstPicture, m_window->devicePixelRatioF()).cacheKey());
     QCOMPARE(m_window->findChild<QLabel*>(QLatin1String(layout::newGamePointer.name))->text(),
              QStringLiteral("^"));

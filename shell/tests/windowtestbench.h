@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <memory>
 
@@ -52,7 +53,7 @@ public:
         window.reset();
         m_game = std::make_unique<Game>(random, cues);
         window = std::make_unique<MainWindow>(*m_game, artwork);
-        window->setFarewellHold(0);
+        window->findChild<QTimer*>(QLatin1String("farewell"))->setInterval(0); // no wait at exit
     }
     // What the window shows is drawn from this.
     const Game& game() const { return *m_game; }

@@ -10,6 +10,16 @@
 using ttt::StayOnTop;
 using ttt::TrayIcon;
 
+namespace {
+
+bool isShown(const TrayIcon& tray)
+{
+    const auto* icon = tray.findChild<QSystemTrayIcon*>();
+    return icon && icon->isVisible();
+}
+
+} // namespace
+
 class TestWindowHelpers : public QObject
 {
     Q_OBJECT
@@ -27,7 +37,7 @@ void TestWindowHelpers::removeWithoutAddIsSafe()
 {
     TrayIcon tray;
     tray.remove();
-    QVERIFY(!tray.isShown());
+    QVERIFY(!isShown(tray));
 }
 
 void TestWindowHelpers::addShowsIconOnlyWhereThereIsATray()
@@ -35,11 +45,11 @@ void TestWindowHelpers::addShowsIconOnlyWhereThereIsATray()
     TrayIcon tray;
     QCOMPARE(TrayIcon::tip(), QStringLiteral("Tic Tac Toe"));
     tray.add(ttt::Artwork().appIcon());
-    QCOMPARE(tray.isShown(), QSystemTrayIcon::isSystemTrayAvailable());
+    QCOMPARE(isShown(tray), QSystemTrayIcon::isSystemTrayAvailable());
     tray.remove();
-    QVERIFY(!tray.isShown());
+    QVERIFY(!isShown(tray));
     tray.remove();
-    QVERIFY(!tray.isShown());
+    QVERIFY(!isShown(tray));
 }
 
 void TestWindowHelpers::toggledTwiceIsOffAgain()
