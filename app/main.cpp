@@ -118,10 +118,10 @@ int main(int argc, char* argv[])
     ttt::EndSignals endSignals;
     connectEndings(app, window, endSignals);
 
-    const ttt::FileProblem problem = window.startUpFromSettingsFile();
+    const ttt::SettingsProblem problem = window.startUpFromSettingsFile();
     const ttt::AbruptExitSave displayLoss([&window] { window.saveWithoutDisplay(); });
     // The window comes first; its icon and the sound system follow as soon as it is
-    // on the screen, and the start cue waits for them.
+    // on the screen, and the greeting waits for them.
     cues.holdSoundSystem();
     window.show();
     window.greet();

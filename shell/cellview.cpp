@@ -31,17 +31,17 @@ CellView::CellView(const Artwork& artwork, int square, QWidget* parent)
     setFocusPolicy(Qt::TabFocus);
 }
 
-void CellView::setCard(int card)
+void CellView::setPictureNumber(int number)
 {
-    if (card == m_card)
+    if (number == m_pictureNumber)
         return;
-    m_card = card;
+    m_pictureNumber = number;
     update();
 }
 
 QPixmap CellView::picture() const
 {
-    return m_artwork.card(m_card, size(), devicePixelRatioF());
+    return m_artwork.pictureNumbered(m_pictureNumber, size(), devicePixelRatioF());
 }
 
 void CellView::setMarkedAsLatest(bool marked)
@@ -58,7 +58,8 @@ void CellView::setNumberShown(bool shown)
 
 bool CellView::isNumberShown() const
 {
-    return m_numberShown && m_card != 0 && PictureSet::markShownBy(m_card) == Mark::Free;
+    return m_numberShown && m_pictureNumber != 0 &&
+           PictureSet::markShownBy(m_pictureNumber) == Mark::Free;
 }
 
 void CellView::flash()

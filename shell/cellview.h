@@ -23,7 +23,7 @@ public:
     CellView(const Artwork& artwork, int square, QWidget* parent = nullptr);
 
     // The picture shown, numbered as PictureSet numbers them.
-    void setCard(int card);
+    void setPictureNumber(int number);
     QPixmap picture() const;
     int square() const { return m_square; }
     // Plays the square as a click does.
@@ -51,7 +51,7 @@ private:
 
     const Artwork& m_artwork;
     int m_square;
-    int m_card = 0;
+    int m_pictureNumber = 0;
     bool m_inDoubleClick = false;
     bool m_markedAsLatest = false;
     bool m_numberShown = false;

@@ -7,9 +7,6 @@
 #include "art/artwork.h"
 #include "boardwidget.h"
 #include "cellview.h"
-#include "dialogs/stayontop.h"
-#include "dialogs/trayicon.h"
-#include "fileproblemtext.h"
 #include "focusring.h"
 #include "game/savedoptions.h"
 #include "optiongroup.h"
@@ -20,9 +17,12 @@
 #include "scorepanel.h"
 #include "secondarywindows.h"
 #include "settings/settingsfile.h"
+#include "settingsproblemtext.h"
 #include "shell/twips.h"
 #include "shell/windowlayout.h"
 #include "statustext.h"
+#include "stayontop.h"
+#include "trayicon.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -235,7 +235,8 @@ void MainWindow::buildOptionFrames(QWidget* area)
 void MainWindow::connectMenus()
 {
     const auto onMenu = [this](QAction* action, std::function<void()> operation) {
-        connect(action, &QAction::triggered, this, [this, operation] { act(operation); });
+        connect(action, &QAction::triggered, this,
+                [this, operation] { applyAndRender(operation); });
     };
     connect(m_menus.newGame, &QAction::triggered, this, &MainWindow::newGame);
     onMenu(m_menus.clearScore, [this] { m_game.clearScore(); });
@@ -253,7 +254,7 @@ void MainWindow::connectMenus()
         checked ? m_tray->add(m_artwork.appIcon()) : m_tray->remove();
     });
     connect(m_menus.graphics, &QAction::triggered, this, [this] {
-        handOverTopBand();
+        shareOnTopWithSecondaryWindows();
         m_windows->openChooser(m_game.options().pictureSet.firstPicture());
     });
     connect(m_menus.about, &QAction::triggered, this, [this] {
@@ -275,13 +276,15 @@ void MainWindow::connectControls()
     connect(m_newGameButton, &QAbstractButton::clicked, this, &MainWindow::newGame);
     connect(m_quitButton, &QAbstractButton::clicked, this, &MainWindow::close);
     connect(m_players, &OptionGroup::optionClicked, this, [this](int index) {
-        act([this, index] { m_game.clickPlayersButton(index == 0 ? Players::One : Players::Two); });
+        applyAndRender(
+            [this, index] { m_game.clickPlayersButton(index == 0 ? Players::One : Players::Two); });
     });
     connect(m_firstMove, &OptionGroup::optionClicked, this, [this](int index) {
-        act([this, index] { m_game.clickFirstMoveButton(index == 0 ? Mark::X : Mark::O); });
+        applyAndRender(
+            [this, index] { m_game.clickFirstMoveButton(index == 0 ? Mark::X : Mark::O); });
     });
     connect(m_difficulty, &OptionGroup::optionClicked, this, [this](int index) {
-        act([this, index] { m_game.clickLevelButton(allLevels.at(index)); });
+        applyAndRender([this, index] { m_game.clickLevelButton(allLevels.at(index)); });
     });
     installEventFilter(this);
     centralWidget()->installEventFilter(this);
@@ -302,7 +305,7 @@ void MainWindow::startUp(const SettingsRecord& settings)
     render();
 }
 
-FileProblem MainWindow::startUpFromSettingsFile()
+SettingsProblem MainWindow::startUpFromSettingsFile()
 {
     const LoadedSettings settings = loadSettings(settingsFileName);
     startUp(settings.record);
@@ -312,10 +315,10 @@ FileProblem MainWindow::startUpFromSettingsFile()
 void MainWindow::greet()
 {
     m_board->setFocus(Qt::OtherFocusReason);
-    m_game.playStartCue();
+    m_game.playGreeting();
 }
 
-void MainWindow::act(const std::function<void()>& operation)
+void MainWindow::applyAndRender(const std::function<void()>& operation)
 {
     operation();
     render();
@@ -333,11 +336,11 @@ void MainWindow::newGame()
 
 void MainWindow::openSecondary(void (SecondaryWindows::*open)())
 {
-    handOverTopBand();
+    shareOnTopWithSecondaryWindows();
     (m_windows->*open)();
 }
 
-void MainWindow::handOverTopBand()
+void MainWindow::shareOnTopWithSecondaryWindows()
 {
     // Without a top band there is nothing to hand over between the windows.
     m_windows->setOnTop(m_onTopAvailable && m_game.options().onTop);
@@ -350,11 +353,11 @@ void MainWindow::acceptPictureSet(int firstPicture)
     warn(savePictureSet(pictureSetFileName, firstPicture));
 }
 
-void MainWindow::warn(const FileProblem& problem)
+void MainWindow::warn(const SettingsProblem& problem)
 {
     if (!problem)
         return;
-    auto* note = new QMessageBox(QMessageBox::Warning, windowTitle(), fileProblemText(problem),
+    auto* note = new QMessageBox(QMessageBox::Warning, windowTitle(), settingsProblemText(problem),
                                  QMessageBox::Ok, this);
     note->setAttribute(Qt::WA_DeleteOnClose);
     note->setModal(false);
@@ -420,7 +423,7 @@ void MainWindow::shutDown()
     m_exitProblem = saveOnExit();
     if (m_exitProblem) {
         m_exitWarningOpen = true;
-        QMessageBox::warning(this, windowTitle(), fileProblemText(m_exitProblem));
+        QMessageBox::warning(this, windowTitle(), settingsProblemText(m_exitProblem));
         m_exitWarningOpen = false;
         // The session may have ended while the warning waited for its answer.
         if (m_sessionEnded)
@@ -444,13 +447,13 @@ void MainWindow::endSession()
         // Nobody may be there to answer a message box while the desktop closes.
         m_exitProblem = saveOnExit();
         if (m_exitProblem)
-            qWarning("%s", qPrintable(fileProblemText(m_exitProblem)));
+            qWarning("%s", qPrintable(settingsProblemText(m_exitProblem)));
         hideWindows();
     } else if (m_farewell->isActive()) {
         m_farewell->stop();
     } else if (m_exitWarningOpen) {
         // Exit's warning is still waiting for an answer nobody may be there to give.
-        qWarning("%s", qPrintable(fileProblemText(m_exitProblem)));
+        qWarning("%s", qPrintable(settingsProblemText(m_exitProblem)));
     } else {
         return; // the exit has finished already
     }
@@ -458,13 +461,13 @@ void MainWindow::endSession()
     emit shutDownFinished();
 }
 
-FileProblem MainWindow::saveOnExit()
+SettingsProblem MainWindow::saveOnExit()
 {
     m_tray->remove();
     return saveRecord();
 }
 
-FileProblem MainWindow::saveRecord() const
+SettingsProblem MainWindow::saveRecord() const
 {
     return saveSettings(settingsFileName, recordFromOptions(m_game.options()));
 }
@@ -475,8 +478,8 @@ void MainWindow::saveWithoutDisplay()
         return; // an exit or the session's end has saved already
     m_shuttingDown = true;
     // No window may be shown or touched now, nor the tray icon removed.
-    if (const FileProblem problem = saveRecord())
-        qWarning("%s", qPrintable(fileProblemText(problem)));
+    if (const SettingsProblem problem = saveRecord())
+        qWarning("%s", qPrintable(settingsProblemText(problem)));
 }
 
 void MainWindow::hideWindows()
@@ -524,7 +527,7 @@ void MainWindow::renderCells()
     for (Square square : Board::squares) {
         CellView* cell = m_board->cell(square);
         const Mark shown = m_game.shownMark(square);
-        cell->setCard(m_game.options().pictureSet.picture(shown));
+        cell->setPictureNumber(m_game.options().pictureSet.picture(shown));
         cell->setMarkedAsLatest(latest == square && shown != Mark::Free);
         setSpokenName(cell, squareName(square) + QStringLiteral(", ") + markName(shown));
         cell->setCursor(cursor);

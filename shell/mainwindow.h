@@ -43,11 +43,11 @@ public:
     void startUp(const SettingsRecord& settings);
     // Start-up from "options.ttt" in the working directory. Returns what went wrong
     // with the file, for the player to be told.
-    FileProblem startUpFromSettingsFile();
+    SettingsProblem startUpFromSettingsFile();
     void greet();
 
     // Tells the player about a file problem without holding up the game.
-    void warn(const FileProblem& problem);
+    void warn(const SettingsProblem& problem);
     // The desktop session is ending: the settings are saved as at exit, with no
     // farewell and no wait, and the program may end. During the farewell of an
     // exit already under way it only cuts the farewell short, and while the exit's
@@ -75,17 +75,17 @@ private:
     void buildFarewell();
     void connectMenus();
     void connectControls();
-    void act(const std::function<void()>& operation);
+    void applyAndRender(const std::function<void()>& operation);
     void newGame();
     void playSquare(int square);
     void showRefusal(const Match::Move& move);
     bool handleKey(QKeyEvent* event);
     void shutDown();
-    FileProblem saveOnExit();
-    FileProblem saveRecord() const;
+    SettingsProblem saveOnExit();
+    SettingsProblem saveRecord() const;
     void hideWindows();
     void openSecondary(void (SecondaryWindows::*open)());
-    void handOverTopBand();
+    void shareOnTopWithSecondaryWindows();
     void acceptPictureSet(int firstPicture);
 
     void paintBackdrop();
@@ -118,7 +118,7 @@ private:
     QTimer* m_farewell = nullptr;
     bool m_shuttingDown = false;
     // Why the exit's save failed, and whether the warning saying so is open.
-    FileProblem m_exitProblem;
+    SettingsProblem m_exitProblem;
     bool m_exitWarningOpen = false;
     bool m_sessionEnded = false;
 };

@@ -116,8 +116,8 @@ inline constexpr const char* addressLabel = "addressLabel";
 inline constexpr const char* slideHotspot = "slideHotspot";
 inline constexpr const char* tipsWindow = "tipsWindow";
 inline constexpr const char* graphicsChooser = "graphicsChooser";
-// Followed by the card's number 1..36, and by the set's number 1..12.
-inline constexpr const char* cardPrefix = "card";
+// Followed by the picture's number 1..36, and by the set's number 1..12.
+inline constexpr const char* setPicturePrefix = "card";
 inline constexpr const char* setOptionPrefix = "setOption";
 
 // "square7", "card12", "setOption3".

@@ -114,9 +114,9 @@ TEST_F(SettingsFileTest, DirectoryNamedLikeTheFileGivesDefaultsAndAMessage)
     fs::create_directory(options);
     const ttt::LoadedSettings loaded = ttt::loadSettings(options);
     EXPECT_EQ(loaded.record, SettingsRecord{});
-    EXPECT_EQ(loaded.problem.kind, ttt::FileProblem::Kind::Unreadable);
-    EXPECT_EQ(loaded.problem.trouble, ttt::systemTrouble(EISDIR));
-    EXPECT_EQ(ttt::saveSettings(options, SettingsRecord{}).trouble, ttt::systemTrouble(EISDIR));
+    EXPECT_EQ(loaded.problem.kind, ttt::SettingsProblem::Kind::Unreadable);
+    EXPECT_EQ(loaded.problem.error, ttt::systemError(EISDIR));
+    EXPECT_EQ(ttt::saveSettings(options, SettingsRecord{}).error, ttt::systemError(EISDIR));
     EXPECT_TRUE(fs::is_directory(options));
     EXPECT_TRUE(fs::is_empty(options));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1)
@@ -136,7 +136,7 @@ TEST_F(SettingsFileTest, FileThatCannotBeCreatedGivesDefaultsAndAMessage)
     const fs::path nowhere = folder / "no such folder" / "options.ttt";
     const ttt::LoadedSettings loaded = ttt::loadSettings(nowhere);
     EXPECT_EQ(loaded.record, SettingsRecord{});
-    EXPECT_EQ(loaded.problem.kind, ttt::FileProblem::Kind::NotCreated);
+    EXPECT_EQ(loaded.problem.kind, ttt::SettingsProblem::Kind::NotCreated);
     EXPECT_TRUE(ttt::saveSettings(nowhere, SettingsRecord{}));
     EXPECT_TRUE(ttt::savePictureSet(folder / "no such folder" / "cardset.ttt", 16));
 }
@@ -148,12 +148,12 @@ TEST_F(SettingsFileTest, UnreadableFileGivesDefaultsAndIsLeftAlone)
     fs::permissions(options, fs::perms::owner_write);
     const ttt::LoadedSettings loaded = ttt::loadSettings(options);
     EXPECT_EQ(loaded.record, SettingsRecord{});
-    EXPECT_EQ(loaded.problem.kind, ttt::FileProblem::Kind::Unreadable);
-    EXPECT_EQ(loaded.problem.trouble, ttt::systemTrouble(EACCES));
+    EXPECT_EQ(loaded.problem.kind, ttt::SettingsProblem::Kind::Unreadable);
+    EXPECT_EQ(loaded.problem.error, ttt::systemError(EACCES));
     // The defaults it fell back on must not replace the record it could not read.
-    const ttt::FileProblem atExit = ttt::saveSettings(options, loaded.record);
-    EXPECT_EQ(atExit.kind, ttt::FileProblem::Kind::UnreadableNotSaved);
-    EXPECT_EQ(atExit.trouble, ttt::systemTrouble(EACCES));
+    const ttt::SettingsProblem atExit = ttt::saveSettings(options, loaded.record);
+    EXPECT_EQ(atExit.kind, ttt::SettingsProblem::Kind::UnreadableNotSaved);
+    EXPECT_EQ(atExit.error, ttt::systemError(EACCES));
     fs::permissions(options, fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(fileContent(options), "4,2,2,1,0,1,34\r\n") << "nothing may be written";
 }
@@ -165,7 +165,7 @@ TEST_F(SettingsFileTest, ReadOnlyFileIsLoadedButNotReplaced)
     fs::permissions(options, fs::perms::owner_read);
     const ttt::LoadedSettings loaded = ttt::loadSettings(options);
     EXPECT_EQ(loaded.record, (SettingsRecord{4, 2, 2, 1, 0, 1, 34}));
-    EXPECT_EQ(loaded.problem.kind, ttt::FileProblem::Kind::WillNotBeSaved); // told at once
+    EXPECT_EQ(loaded.problem.kind, ttt::SettingsProblem::Kind::WillNotBeSaved); // told at once
     EXPECT_TRUE(ttt::saveSettings(options, SettingsRecord{}));
     EXPECT_EQ(fileContent(options), "4,2,2,1,0,1,34\r\n");
 }
@@ -176,7 +176,7 @@ TEST_F(SettingsFileTest, ReadOnlyFolderGivesDefaultsAndSaveReportsIt)
     fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
     const ttt::LoadedSettings loaded = ttt::loadSettings(options);
     EXPECT_EQ(loaded.record, SettingsRecord{});
-    EXPECT_EQ(loaded.problem.kind, ttt::FileProblem::Kind::NotCreated);
+    EXPECT_EQ(loaded.problem.kind, ttt::SettingsProblem::Kind::NotCreated);
     EXPECT_TRUE(ttt::saveSettings(options, SettingsRecord{}));
     EXPECT_TRUE(ttt::savePictureSet(folder / "cardset.ttt", 16));
     EXPECT_FALSE(fs::exists(options));

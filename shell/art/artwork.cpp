@@ -91,14 +91,14 @@ QSize Artwork::logicalSize(Picture which)
     return {};
 }
 
-QPixmap Artwork::card(int index, qreal devicePixelRatio) const
+QPixmap Artwork::pictureNumbered(int index, qreal devicePixelRatio) const
 {
-    return card(index, {CardSize, CardSize}, devicePixelRatio);
+    return pictureNumbered(index, {SetPictureSize, SetPictureSize}, devicePixelRatio);
 }
 
-QPixmap Artwork::card(int index, QSize logical, qreal devicePixelRatio) const
+QPixmap Artwork::pictureNumbered(int index, QSize logical, qreal devicePixelRatio) const
 {
-    return rendered(assets::cardPath(index), logical, devicePixelRatio);
+    return rendered(assets::setPicturePath(index), logical, devicePixelRatio);
 }
 
 QPixmap Artwork::picture(Picture which, qreal devicePixelRatio) const

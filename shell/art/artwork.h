@@ -30,12 +30,12 @@ public:
         Tips,  // 300 x 200, with the tips drawn in
     };
 
-    static constexpr int CardSize = 73;
+    static constexpr int SetPictureSize = 73;
 
-    // The cell picture `index`, numbered as PictureSet numbers them, CardSize square
+    // The cell picture `index`, numbered as PictureSet numbers them, SetPictureSize square
     // or at the size given: the drawings are vector art and stay crisp at any size.
-    QPixmap card(int index, qreal devicePixelRatio) const;
-    QPixmap card(int index, QSize logical, qreal devicePixelRatio) const;
+    QPixmap pictureNumbered(int index, qreal devicePixelRatio) const;
+    QPixmap pictureNumbered(int index, QSize logical, qreal devicePixelRatio) const;
     QPixmap picture(Picture which, qreal devicePixelRatio) const;
     QPixmap picture(Picture which, QSize logical, qreal devicePixelRatio) const;
     static QSize logicalSize(Picture which);

@@ -156,7 +156,7 @@ void FaultsTest::start(CueSink& cues)
 QString FaultsTest::startAndTakeMessage(CueSink& cues)
 {
     start(cues);
-    const FileProblem problem = m_window->startUpFromSettingsFile();
+    const SettingsProblem problem = m_window->startUpFromSettingsFile();
     m_window->show();
     m_window->greet();
     m_window->warn(problem);

@@ -4,8 +4,8 @@
 #include "shell/art/artwork.h"
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
-#include "shell/fileproblemtext.h"
 #include "shell/mainwindow.h"
+#include "shell/settingsproblemtext.h"
 #include "shell/windowlayout.h"
 #include "windowtestbench.h"
 
@@ -47,8 +47,8 @@ private slots:
     void keysOnTheFocusedPictureButton_data();
     void fileProblemsAreToldInOneSentence_data();
     void fileProblemsAreToldInOneSentence();
-    void fileTroublesAreWordedAsTheLabWordsThem_data();
-    void fileTroublesAreWordedAsTheLabWordsThem();
+    void fileErrorsAreWordedAsTheLabWordsThem_data();
+    void fileErrorsAreWordedAsTheLabWordsThem();
     void keysOnTheFocusedPictureButton();
     void doubleClickOnAFreeSquareIsOneMove();
     void sessionEndSavesWithoutFarewell();
@@ -340,7 +340,7 @@ void MainWindowTest::keysOnTheFocusedPictureButton()
 
 void MainWindowTest::fileProblemsAreToldInOneSentence_data()
 {
-    using Kind = FileProblem::Kind;
+    using Kind = SettingsProblem::Kind;
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("text");
     const auto row = [](const char* name, Kind kind, const char* text) {
@@ -372,18 +372,18 @@ void MainWindowTest::fileProblemsAreToldInOneSentence()
 {
     QFETCH(int, kind);
     QFETCH(QString, text);
-    const bool hasReason = kind != static_cast<int>(FileProblem::Kind::PartlyRead);
-    const FileProblem problem{static_cast<FileProblem::Kind>(kind), "f.ttt",
-                              hasReason ? FileTrouble{FileTrouble::Cause::Socket, 0, {}}
-                                        : FileTrouble{}};
-    QCOMPARE(fileProblemText(problem), text);
+    const bool hasReason = kind != static_cast<int>(SettingsProblem::Kind::PartlyRead);
+    const SettingsProblem problem{static_cast<SettingsProblem::Kind>(kind), "f.ttt",
+                                  hasReason ? FileError{FileError::Cause::Socket, 0, {}}
+                                            : FileError{}};
+    QCOMPARE(settingsProblemText(problem), text);
 }
 
-void MainWindowTest::fileTroublesAreWordedAsTheLabWordsThem_data()
+void MainWindowTest::fileErrorsAreWordedAsTheLabWordsThem_data()
 {
-    using Cause = FileTrouble::Cause;
+    using Cause = FileError::Cause;
     QTest::addColumn<int>("cause");
-    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("errorNumber");
     QTest::addColumn<QString>("linkTarget");
     QTest::addColumn<QString>("text");
     const auto row = [](const char* name, Cause cause, int error, const char* target,
@@ -401,16 +401,16 @@ void MainWindowTest::fileTroublesAreWordedAsTheLabWordsThem_data()
         QString::fromUtf8("it is a link to /g%1/\u00E9.ttt, in a folder that does not exist"));
 }
 
-void MainWindowTest::fileTroublesAreWordedAsTheLabWordsThem()
+void MainWindowTest::fileErrorsAreWordedAsTheLabWordsThem()
 {
     QFETCH(int, cause);
-    QFETCH(int, error);
+    QFETCH(int, errorNumber);
     QFETCH(QString, linkTarget);
     QFETCH(QString, text);
-    const FileTrouble trouble{static_cast<FileTrouble::Cause>(cause), error,
-                              linkTarget.toStdString()};
-    QCOMPARE(fileTroubleText(trouble), text);
-    QCOMPARE(QString::fromStdString(englishFileTroubleText(trouble)), text);
+    const FileError error{static_cast<FileError::Cause>(cause), errorNumber,
+                          linkTarget.toStdString()};
+    QCOMPARE(fileErrorText(error), text);
+    QCOMPARE(QString::fromStdString(englishFileErrorText(error)), text);
 }
 
 void MainWindowTest::doubleClickOnAFreeSquareIsOneMove()
@@ -430,7 +430,7 @@ void MainWindowTest::doubleClickOnAFreeSquareIsOneMove()
         QApplication::sendEvent(cell, &event);
     }
     QCOMPARE(boardText(), QStringLiteral("....X...."));
-    QVERIFY(m_bench->cues.played.empty()); // no error cue for the square just taken
+    QVERIFY(m_bench->cues.played.empty()); // no refusal cue for the square just taken
     clickCell(1);                          // the next click is a move again
     QCOMPARE(boardText(), QStringLiteral("O...X...."));
 }

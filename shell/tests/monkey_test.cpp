@@ -116,8 +116,8 @@ void MonkeyTest::startWindow()
     m_window->findChild<QTimer*>(QLatin1String("farewell"))->setInterval(0);
     connect(m_window.get(), &MainWindow::shutDownFinished, this, [this] { m_exited = true; });
     connect(m_window.get(), &MainWindow::quitNowRequested, this, [this] { m_quitNow = true; });
-    const FileProblem problem = m_window->startUpFromSettingsFile();
-    QVERIFY2(!problem, englishFileTroubleText(problem.trouble).c_str());
+    const SettingsProblem problem = m_window->startUpFromSettingsFile();
+    QVERIFY2(!problem, englishFileErrorText(problem.error).c_str());
     m_window->show();
     m_window->greet();
     m_watch.attach(*m_window, *m_game);

@@ -6,10 +6,10 @@
 #include "shell/cellview.h"
 #include "shell/dialogs/aboutwindow.h"
 #include "shell/dialogs/graphicschooser.h"
-#include "shell/dialogs/stayontop.h"
 #include "shell/dialogs/tipswindow.h"
 #include "shell/mainwindow.h"
 #include "shell/secondarywindows.h"
+#include "shell/stayontop.h"
 #include "shell/windowlayout.h"
 #include "windowtestbench.h"
 
@@ -103,7 +103,7 @@ void SecondaryWindowsTest::firstStartWritesTheDefaultLine()
     QCOMPARE(fileText("options.ttt"), QByteArray("3,1,1,0,1,0,16\r\n"));
     QVERIFY(action(layout::levelActions[2])->isChecked());
     QCOMPARE(m_window->findChild<BoardWidget*>()->cell(1)->picture().cacheKey(),
-             m_bench->artwork.card(16, m_window->devicePixelRatioF()).cacheKey());
+             m_bench->artwork.pictureNumbered(16, m_window->devicePixelRatioF()).cacheKey());
     m_window->close();
     QCOMPARE(fileText("options.ttt"), QByteArray("3,1,1,0,1,0,16\r\n"));
 }
@@ -156,7 +156,8 @@ void SecondaryWindowsTest::chooserOkChangesTheSetAndStopsTheGame()
     QWidget* clicked =
         pictureClicked == 0
             ? optionButton
-            : child<QWidget>(chooser(), layout::numberedName(layout::cardPrefix, pictureClicked));
+            : child<QWidget>(chooser(),
+                             layout::numberedName(layout::setPicturePrefix, pictureClicked));
     QTest::mouseClick(clicked, Qt::LeftButton);
     QVERIFY(optionButton->isChecked());
     QCOMPARE(chooser()->focusWidget(), optionButton);
@@ -166,7 +167,8 @@ void SecondaryWindowsTest::chooserOkChangesTheSetAndStopsTheGame()
     QCOMPARE(m_bench->game().options().pictureSet.firstPicture(), firstPicture);
     for (int s = 1; s <= layout::squareCount; ++s)
         QCOMPARE(m_window->findChild<BoardWidget*>()->cell(s)->picture().cacheKey(),
-                 m_bench->artwork.card(firstPicture, m_window->devicePixelRatioF()).cacheKey());
+                 m_bench->artwork.pictureNumbered(firstPicture, m_window->devicePixelRatioF())
+                     .cacheKey());
     QCOMPARE(m_window->findChild<QLabel*>(QLatin1String(layout::newGamePointer.name))->text(),
              QStringLiteral("^"));
     QCOMPARE(fileText("cardset.ttt"), QByteArray::number(firstPicture) + "\r\n");

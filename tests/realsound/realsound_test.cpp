@@ -163,7 +163,7 @@ void RealSoundTest::gameCuesAreHeard()
     game.startUp(Options{});
 
     std::size_t from = now();
-    game.playStartCue();
+    game.playGreeting();
     expectHeardAsTheFile(latest.path(), from);
     if (QTest::currentTestFailed())
         return;
@@ -171,7 +171,7 @@ void RealSoundTest::gameCuesAreHeard()
     game.newGame();
     game.clickSquare(5);
     from = now();
-    game.clickSquare(5); // taken: refused with the error cue
+    game.clickSquare(5); // taken: refused with the refusal cue
     QCOMPARE(QFileInfo(latest.path()).fileName(), QStringLiteral("Error.wav"));
     expectHeardAsTheFile(latest.path(), from);
 }
@@ -198,7 +198,7 @@ void RealSoundTest::soundsOffKeepEveryCueSilent()
     QVERIFY(!game.options().sounds.isOn());
 
     const std::size_t from = now();
-    game.playStartCue();
+    game.playGreeting();
     game.newGame();
     for (int square : {7, 1, 8, 2, 9}) // X wins a two-player game
         game.clickSquare(square);

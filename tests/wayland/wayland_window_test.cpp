@@ -3,9 +3,9 @@
 // shown unavailable while the saved choice survives, and About stays over the
 // main window in the compositor's own stacking.
 #include "shell/dialogs/aboutwindow.h"
-#include "shell/dialogs/stayontop.h"
 #include "shell/mainwindow.h"
 #include "shell/secondarywindows.h"
+#include "shell/stayontop.h"
 #include "shell/tests/windowtestbench.h"
 #include "shell/windowlayout.h"
 

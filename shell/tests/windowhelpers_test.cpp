@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/art/artwork.h"
-#include "shell/dialogs/stayontop.h"
-#include "shell/dialogs/trayicon.h"
+#include "shell/stayontop.h"
+#include "shell/trayicon.h"
 
 #include <QSystemTrayIcon>
 #include <QTest>
