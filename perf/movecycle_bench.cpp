@@ -13,7 +13,7 @@
 #include "shell/cellview.h"
 #include "shell/cueplayer.h"
 #include "shell/mainwindow.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include "cellview.h"
 #include "focusring.h"
 #include "game/keymap.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 
 #include <QApplication>
 #include <QHash>

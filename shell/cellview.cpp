@@ -4,7 +4,7 @@
 #include "art/artwork.h"
 #include "boardwidget.h"
 #include "core/pictureset.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

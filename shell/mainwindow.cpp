@@ -9,6 +9,7 @@
 #include "cellview.h"
 #include "focusring.h"
 #include "game/savedoptions.h"
+#include "levelwords.h"
 #include "optiongroup.h"
 #include "picturebutton.h"
 #include "picturelabel.h"
@@ -18,8 +19,8 @@
 #include "secondarywindows.h"
 #include "settings/settingsfile.h"
 #include "settingsproblemtext.h"
-#include "shell/twips.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/twips.h"
+#include "shell/layout/windowlayout.h"
 #include "statustext.h"
 #include "stayontop.h"
 #include "trayicon.h"
@@ -215,14 +216,17 @@ void MainWindow::buildOptionFrames(QWidget* area)
     place(m_firstMove, layout::firstMovePanel);
 
     const auto& levels = layout::difficultyOptions;
-    m_difficulty = new OptionGroup(tr("Difficulty"),
-                                   {{tr("Easy"), levels[0].rect()},
-                                    {tr("Meduim"), levels[1].rect()},
-                                    {tr("Hard"), levels[2].rect()},
-                                    {tr("Unbeat"), levels[3].rect()}},
-                                   area);
+    const auto level = [&levels](std::size_t i) {
+        return OptionGroup::Option{tr(levelWords[i].button), levels[i].rect()};
+    };
+    m_difficulty =
+        new OptionGroup(tr("Difficulty"), {level(0), level(1), level(2), level(3)}, area);
     place(m_difficulty, layout::difficultyPanel);
-    m_difficulty->button(3)->setAccessibleName(tr("Unbeatable"));
+    for (std::size_t i = 0; i < levelWords.size(); ++i) {
+        // A caption cut short for its frame is heard whole.
+        if (std::string_view(levelWords[i].name) != levelWords[i].button)
+            m_difficulty->button(int(i))->setAccessibleName(tr(levelWords[i].name));
+    }
 
     nameButtons(m_players, players);
     nameButtons(m_firstMove, firstMove);

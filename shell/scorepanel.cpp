@@ -3,7 +3,7 @@
 
 #include "accessibility/gameaccessibility.h"
 #include "results/scoreboard.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 
 #include <QLabel>
 

@@ -50,7 +50,7 @@ TEST(SavedOptions, RecordsReadAndWriteBack)
         Options options;
     };
     const Row rows[] = {
-        {{3, 1, 1, 0, 1, 0, 16}, {}},
+        {SettingsRecord{}, {}},
         {{4, 2, 2, 1, 0, 1, 34},
          {Level::Unbeatable, Mark::O, Players::Two, false, SoundSwitch::fromSaved(0), true,
           PictureSet::numbered(12)}},

@@ -4,6 +4,7 @@
 // owner, a read-only folder, the leftovers of killed saves and a byte-order mark.
 #include "settings/filereplacer.h"
 #include "settings/settingsfile.h"
+#include "settings/settingstext.h"
 
 #include "scratchfolder.h"
 #include "unprivilegedrun.h"
@@ -33,7 +34,7 @@ using ttt::test::writeFile;
 
 const std::string savedLine = "4,2,2,1,0,1,34\r\n";
 const SettingsRecord savedRecord{4, 2, 2, 1, 0, 1, 34};
-const std::string defaultLine = "3,1,1,0,1,0,16\r\n";
+const std::string defaultLine = ttt::settingsLine(ttt::SettingsRecord{});
 const std::string byteOrderMark = "\xEF\xBB\xBF";
 constexpr const char* skipReason = "permission bits do not stop this user (running as root?)";
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settingsfile.h"
+#include "settings/settingstext.h"
 
 #include "scratchfolder.h"
 #include "unprivilegedrun.h"
@@ -18,7 +19,7 @@ using ttt::SettingsRecord;
 using ttt::test::fileContent;
 using ttt::test::writeFile;
 
-constexpr const char* defaultLine = "3,1,1,0,1,0,16\r\n";
+const std::string defaultLine = ttt::settingsLine(ttt::SettingsRecord{});
 constexpr const char* skipReason = "permission bits do not stop this user (running as root?)";
 
 class SettingsFileTest : public testing::Test
@@ -60,7 +61,7 @@ TEST_F(SettingsFileTest, LastLineWithoutLineEndKeepsItsLastField)
 
 TEST_F(SettingsFileTest, SaveLeavesExactlyOneLine)
 {
-    writeFile(options, "1,1,1,1,1,1,1\r\n3,1,1,0,1,0,16\r\n");
+    writeFile(options, "1,1,1,1,1,1,1\r\n" + defaultLine);
     EXPECT_FALSE(ttt::saveSettings(options, {4, 2, 2, 1, 0, 1, 34}));
     EXPECT_EQ(fileContent(options), "4,2,2,1,0,1,34\r\n");
     EXPECT_EQ(ttt::loadSettings(options).record, (SettingsRecord{4, 2, 2, 1, 0, 1, 34}));

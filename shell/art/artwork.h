@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/layout/windowlayout.h"
+
 #include <QCache>
 #include <QCursor>
 #include <QIcon>
@@ -26,11 +28,11 @@ public:
         NewGameDown,
         QuitUp,
         QuitDown,
-        About, // 506 x 383
-        Tips,  // 300 x 200, with the tips drawn in
+        About,
+        Tips, // with the tips drawn in
     };
 
-    static constexpr int SetPictureSize = 73;
+    static constexpr int SetPictureSize = layout::setPictureSize;
 
     // The cell picture `index`, numbered as PictureSet numbers them, SetPictureSize square
     // or at the size given: the drawings are vector art and stay crisp at any size.

@@ -5,7 +5,7 @@
 #include "fonts.h"
 #include "setpictureview.h"
 #include "shell/art/artwork.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -85,7 +85,7 @@ void GraphicsChooser::setUpWindow()
 {
     setObjectName(QLatin1String(layout::graphicsChooser));
     setWindowTitle(tr("X and O Graphics"));
-    setFixedSize(fromTwips(9120), fromTwips(6495));
+    setFixedSize(fromTwips(layout::chooserTwips));
     setFont(dialogFont(QFont::SansSerif, 8.25, false));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0, 255, 255));

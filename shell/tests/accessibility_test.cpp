@@ -6,7 +6,7 @@
 #include "core/boardtext.h"
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 #include "windowtestbench.h"
 
 #include <QAccessible>

@@ -11,7 +11,7 @@
 #include "shell/cueplayer.h"
 #include "shell/mainwindow.h"
 #include "shell/secondarywindows.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 #include "windowtestbench.h"
 
 #include <QAction>

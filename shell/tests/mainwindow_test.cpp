@@ -6,7 +6,7 @@
 #include "shell/cellview.h"
 #include "shell/mainwindow.h"
 #include "shell/settingsproblemtext.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 #include "windowtestbench.h"
 
 #include <QAction>

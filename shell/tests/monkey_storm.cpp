@@ -5,7 +5,7 @@
 #include "shell/cellview.h"
 #include "shell/mainwindow.h"
 #include "shell/secondarywindows.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 #include "windowtestbench.h"
 
 #include <QAction>

@@ -10,7 +10,7 @@
 #include "shell/art/artwork.h"
 #include "shell/dialogs/graphicschooser.h"
 #include "shell/mainwindow.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 #include "windowtestbench.h"
 
 #include <QFile>

@@ -8,7 +8,7 @@
 #include "shell/cellview.h"
 #include "shell/mainwindow.h"
 #include "shell/picturelabel.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 #include "windowtestbench.h"
 
 #include <QAction>

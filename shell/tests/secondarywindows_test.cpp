@@ -10,7 +10,7 @@
 #include "shell/mainwindow.h"
 #include "shell/secondarywindows.h"
 #include "shell/stayontop.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 #include "windowtestbench.h"
 
 #include <QAction>

@@ -15,7 +15,7 @@
 
 namespace ttt::test {
 
-// The secondary window of this name (see shell/windowlayout.h) as the desktop has
+// The secondary window of this name (see shell/layout/windowlayout.h) as the desktop has
 // it: the one shown, else one kept hidden, else none.
 template <typename Window = QWidget> Window* secondaryWindow(const char* name)
 {

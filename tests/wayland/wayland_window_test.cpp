@@ -7,7 +7,7 @@
 #include "shell/secondarywindows.h"
 #include "shell/stayontop.h"
 #include "shell/tests/windowtestbench.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 
 #include <QAction>
 #include <QApplication>

@@ -11,7 +11,7 @@
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
 #include "shell/gamestyle.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 
 #include <QImage>
 #include <QPainter>

@@ -3,7 +3,7 @@
 #include "shell/art/artwork.h"
 #include "shell/dialogs/graphicschooser.h"
 #include "shell/dialogs/setpictureview.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -183,7 +183,8 @@ void TestGraphicsChooser::picturesSitInTheirRows()
     auto* view = chooser.findChild<ttt::SetPictureView*>(
         layout::numberedName(layout::setPicturePrefix, index));
     QVERIFY(view);
-    QCOMPARE(view->geometry(), QRect(topLeft, QSize(73, 73)));
+    QCOMPARE(view->geometry(),
+             QRect(topLeft, QSize(ttt::Artwork::SetPictureSize, ttt::Artwork::SetPictureSize)));
     QCOMPARE(view->accessibleName(), accessibleName);
 }
 
@@ -196,7 +197,7 @@ void TestGraphicsChooser::everyPictureIsPresent()
         const auto* view = chooser.findChild<ttt::SetPictureView*>(
             layout::numberedName(layout::setPicturePrefix, index));
         QVERIFY2(view, qPrintable(QString::number(index)));
-        QCOMPARE(view->size(), QSize(73, 73));
+        QCOMPARE(view->size(), QSize(ttt::Artwork::SetPictureSize, ttt::Artwork::SetPictureSize));
         corners.insert(view->pos());
     }
     QCOMPARE(corners.size(), 36);
