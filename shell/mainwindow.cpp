@@ -8,7 +8,6 @@
 #include "boardwidget.h"
 #include "cellview.h"
 #include "focusring.h"
-#include "game/savedoptions.h"
 #include "levelwords.h"
 #include "optiongroup.h"
 #include "picturebutton.h"
@@ -17,8 +16,6 @@
 #include "scaledcanvas.h"
 #include "scorepanel.h"
 #include "secondarywindows.h"
-#include "settings/settingsfile.h"
-#include "settingsproblemtext.h"
 #include "shell/layout/twips.h"
 #include "shell/layout/windowlayout.h"
 #include "statustext.h"
@@ -303,17 +300,15 @@ void MainWindow::connectControls()
     }
 }
 
-void MainWindow::startUp(const SettingsRecord& settings)
+void MainWindow::startUp(const Options& options)
 {
-    m_game.startUp(optionsFromRecord(settings));
+    m_game.startUp(options);
     render();
 }
 
-SettingsProblem MainWindow::startUpFromSettingsFile()
+void MainWindow::setOptionsSaver(std::function<QString(const Options&)> save)
 {
-    const LoadedSettings settings = loadSettings(settingsFileName);
-    startUp(settings.record);
-    return settings.problem;
+    m_saveOptions = std::move(save);
 }
 
 void MainWindow::greet()
@@ -354,15 +349,15 @@ void MainWindow::acceptPictureSet(int firstPicture)
 {
     m_game.acceptPictureSet(PictureSet::holding(firstPicture));
     render();
-    warn(savePictureSet(pictureSetFileName, firstPicture));
+    emit pictureSetChosen(firstPicture);
 }
 
-void MainWindow::warn(const SettingsProblem& problem)
+void MainWindow::warn(const QString& problem)
 {
-    if (!problem)
+    if (problem.isEmpty())
         return;
-    auto* note = new QMessageBox(QMessageBox::Warning, windowTitle(), settingsProblemText(problem),
-                                 QMessageBox::Ok, this);
+    auto* note =
+        new QMessageBox(QMessageBox::Warning, windowTitle(), problem, QMessageBox::Ok, this);
     note->setAttribute(Qt::WA_DeleteOnClose);
     note->setModal(false);
     note->show();
@@ -425,9 +420,9 @@ void MainWindow::shutDown()
     m_shuttingDown = true;
     const bool farewell = m_game.beginShutDown();
     m_exitProblem = saveOnExit();
-    if (m_exitProblem) {
+    if (!m_exitProblem.isEmpty()) {
         m_exitWarningOpen = true;
-        QMessageBox::warning(this, windowTitle(), settingsProblemText(m_exitProblem));
+        QMessageBox::warning(this, windowTitle(), m_exitProblem);
         m_exitWarningOpen = false;
         // The session may have ended while the warning waited for its answer.
         if (m_sessionEnded)
@@ -450,14 +445,14 @@ void MainWindow::endSession()
         m_shuttingDown = true;
         // Nobody may be there to answer a message box while the desktop closes.
         m_exitProblem = saveOnExit();
-        if (m_exitProblem)
-            qWarning("%s", qPrintable(settingsProblemText(m_exitProblem)));
+        if (!m_exitProblem.isEmpty())
+            qWarning("%s", qPrintable(m_exitProblem));
         hideWindows();
     } else if (m_farewell->isActive()) {
         m_farewell->stop();
     } else if (m_exitWarningOpen) {
         // Exit's warning is still waiting for an answer nobody may be there to give.
-        qWarning("%s", qPrintable(settingsProblemText(m_exitProblem)));
+        qWarning("%s", qPrintable(m_exitProblem));
     } else {
         return; // the exit has finished already
     }
@@ -465,15 +460,15 @@ void MainWindow::endSession()
     emit shutDownFinished();
 }
 
-SettingsProblem MainWindow::saveOnExit()
+QString MainWindow::saveOnExit()
 {
     m_tray->remove();
-    return saveRecord();
+    return saveOptions();
 }
 
-SettingsProblem MainWindow::saveRecord() const
+QString MainWindow::saveOptions() const
 {
-    return saveSettings(settingsFileName, recordFromOptions(m_game.options()));
+    return m_saveOptions ? m_saveOptions(m_game.options()) : QString();
 }
 
 void MainWindow::saveWithoutDisplay()
@@ -482,8 +477,8 @@ void MainWindow::saveWithoutDisplay()
         return; // an exit or the session's end has saved already
     m_shuttingDown = true;
     // No window may be shown or touched now, nor the tray icon removed.
-    if (const SettingsProblem problem = saveRecord())
-        qWarning("%s", qPrintable(settingsProblemText(problem)));
+    if (const QString problem = saveOptions(); !problem.isEmpty())
+        qWarning("%s", qPrintable(problem));
 }
 
 void MainWindow::hideWindows()

@@ -3,8 +3,6 @@
 
 #include "game/game.h"
 #include "gamemenus.h"
-#include "settings/settingsfile.h"
-#include "settings/settingsrecord.h"
 
 #include <QMainWindow>
 
@@ -39,15 +37,16 @@ public:
     MainWindow(Game& game, const Artwork& artwork, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Applies the saved settings silently; the window is then shown and greets.
-    void startUp(const SettingsRecord& settings);
-    // Start-up from "options.ttt" in the working directory. Returns what went wrong
-    // with the file, for the player to be told.
-    SettingsProblem startUpFromSettingsFile();
+    // Applies the options silently; the window is then shown and greets.
+    void startUp(const Options& options);
     void greet();
+    // Keeps the options the player leaves: called at exit, at a session's end and when
+    // the display is lost, it returns what went wrong, in the player's words, or nothing.
+    void setOptionsSaver(std::function<QString(const Options&)> save);
 
-    // Tells the player about a file problem without holding up the game.
-    void warn(const SettingsProblem& problem);
+    // Tells the player about a problem with the settings without holding up the game;
+    // nothing when `problem` is empty.
+    void warn(const QString& problem);
     // The desktop session is ending: the settings are saved as at exit, with no
     // farewell and no wait, and the program may end. During the farewell of an
     // exit already under way it only cuts the farewell short, and while the exit's
@@ -63,6 +62,8 @@ signals:
     void quitNowRequested();
     // A normal exit has saved everything; the program may end.
     void shutDownFinished();
+    // The player has chosen the picture set that begins with this picture.
+    void pictureSetChosen(int firstPicture);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -81,8 +82,8 @@ private:
     void showRefusal(const Match::Move& move);
     bool handleKey(QKeyEvent* event);
     void shutDown();
-    SettingsProblem saveOnExit();
-    SettingsProblem saveRecord() const;
+    QString saveOnExit();
+    QString saveOptions() const;
     void hideWindows();
     void openSecondary(void (SecondaryWindows::*open)());
     void shareOnTopWithSecondaryWindows();
@@ -118,9 +119,10 @@ private:
     QTimer* m_farewell = nullptr;
     bool m_shuttingDown = false;
     // Why the exit's save failed, and whether the warning saying so is open.
-    SettingsProblem m_exitProblem;
+    QString m_exitProblem;
     bool m_exitWarningOpen = false;
     bool m_sessionEnded = false;
+    std::function<QString(const Options&)> m_saveOptions;
 };
 
 } // namespace ttt

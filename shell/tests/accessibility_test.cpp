@@ -4,6 +4,7 @@
 // screen reader over the desktop's accessibility bus, the announcements among
 // it, is tested on the installed game (tests/e2e/accessibility.py).
 #include "core/boardtext.h"
+#include "game/savedoptions.h"
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
 #include "shell/layout/windowlayout.h"
@@ -54,7 +55,7 @@ void AccessibilityTest::init()
     MainWindow& window = *m_bench->window;
     SettingsRecord twoPlayers;
     twoPlayers.players = 2;
-    window.startUp(twoPlayers);
+    window.startUp(optionsFromRecord(twoPlayers));
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }

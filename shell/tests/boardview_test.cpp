@@ -3,12 +3,13 @@
 // computer's latest square, the winning line, a refused square's flash, and the
 // whole layout at a larger size.
 #include "core/board.h"
+#include "game/savedoptions.h"
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
 #include "shell/focusring.h"
+#include "shell/layout/windowlayout.h"
 #include "shell/mainwindow.h"
 #include "shell/picturelabel.h"
-#include "shell/layout/windowlayout.h"
 #include "windowtestbench.h"
 
 #include <QLabel>
@@ -41,7 +42,7 @@ private slots:
 private:
     void startWith(const SettingsRecord& settings)
     {
-        m_window->startUp(settings);
+        m_window->startUp(optionsFromRecord(settings));
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
     }
@@ -169,7 +170,7 @@ void BoardViewTest::computersLatestSquareIsRingedUntilTheNextMove()
     type(QStringLiteral("p"));
     QVERIFY(ringedSquares().empty());
 
-    m_window->startUp({3, 1, 2, 0, 1, 0, 16}); // two players: no computer
+    m_window->startUp(optionsFromRecord({3, 1, 2, 0, 1, 0, 16})); // two players: no computer
     type(QStringLiteral("p51"));
     QVERIFY(ringedSquares().empty());
 }

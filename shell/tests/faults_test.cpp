@@ -9,9 +9,10 @@
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
 #include "shell/cueplayer.h"
+#include "shell/layout/windowlayout.h"
 #include "shell/mainwindow.h"
 #include "shell/secondarywindows.h"
-#include "shell/layout/windowlayout.h"
+#include "shell/settingsfiles.h"
 #include "windowtestbench.h"
 
 #include <QAction>
@@ -149,6 +150,7 @@ void FaultsTest::start(CueSink& cues)
     m_game = std::make_unique<Game>(m_random, cues);
     m_window = std::make_unique<MainWindow>(*m_game, m_artwork);
     m_window->findChild<QTimer*>(QLatin1String("farewell"))->setInterval(0);
+    keepSettingsOf(*m_window);
 }
 
 // Starts the window as the program does: a settings problem is told once, without
@@ -156,10 +158,11 @@ void FaultsTest::start(CueSink& cues)
 QString FaultsTest::startAndTakeMessage(CueSink& cues)
 {
     start(cues);
-    const SettingsProblem problem = m_window->startUpFromSettingsFile();
+    const StartingOptions start = loadOptionsFile();
+    m_window->startUp(start.options);
     m_window->show();
     m_window->greet();
-    m_window->warn(problem);
+    m_window->warn(start.problem);
     return takeMessage();
 }
 

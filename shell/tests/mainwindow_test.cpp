@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the real main window: clicks, keys, menus and option buttons.
 #include "core/boardtext.h"
+#include "game/savedoptions.h"
+#include "settings/settingsfile.h"
 #include "shell/art/artwork.h"
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
+#include "shell/layout/windowlayout.h"
 #include "shell/mainwindow.h"
 #include "shell/settingsproblemtext.h"
-#include "shell/layout/windowlayout.h"
 #include "windowtestbench.h"
 
 #include <QAction>
@@ -70,7 +72,7 @@ private:
     }
     void startWith(const SettingsRecord& settings)
     {
-        m_window->startUp(settings);
+        m_window->startUp(optionsFromRecord(settings));
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
         m_bench->cues.played.clear();

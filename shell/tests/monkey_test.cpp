@@ -9,8 +9,9 @@
 #include "results/tests/recordingcues.h"
 #include "shell/art/artwork.h"
 #include "shell/dialogs/graphicschooser.h"
-#include "shell/mainwindow.h"
 #include "shell/layout/windowlayout.h"
+#include "shell/mainwindow.h"
+#include "shell/settingsfiles.h"
 #include "windowtestbench.h"
 
 #include <QFile>
@@ -116,8 +117,10 @@ void MonkeyTest::startWindow()
     m_window->findChild<QTimer*>(QLatin1String("farewell"))->setInterval(0);
     connect(m_window.get(), &MainWindow::shutDownFinished, this, [this] { m_exited = true; });
     connect(m_window.get(), &MainWindow::quitNowRequested, this, [this] { m_quitNow = true; });
-    const SettingsProblem problem = m_window->startUpFromSettingsFile();
-    QVERIFY2(!problem, englishFileErrorText(problem.error).c_str());
+    keepSettingsOf(*m_window);
+    const StartingOptions start = loadOptionsFile();
+    QVERIFY2(start.problem.isEmpty(), qPrintable(start.problem));
+    m_window->startUp(start.options);
     m_window->show();
     m_window->greet();
     m_watch.attach(*m_window, *m_game);

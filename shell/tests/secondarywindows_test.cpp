@@ -7,10 +7,11 @@
 #include "shell/dialogs/aboutwindow.h"
 #include "shell/dialogs/graphicschooser.h"
 #include "shell/dialogs/tipswindow.h"
+#include "shell/layout/windowlayout.h"
 #include "shell/mainwindow.h"
 #include "shell/secondarywindows.h"
+#include "shell/settingsfiles.h"
 #include "shell/stayontop.h"
-#include "shell/layout/windowlayout.h"
 #include "windowtestbench.h"
 
 #include <QAction>
@@ -63,7 +64,9 @@ private:
     }
     void start()
     {
-        QVERIFY(!m_window->startUpFromSettingsFile());
+        const StartingOptions start = loadOptionsFile();
+        QVERIFY(start.problem.isEmpty());
+        m_window->startUp(start.options);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
         m_bench->cues.played.clear();

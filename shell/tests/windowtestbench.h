@@ -5,6 +5,7 @@
 #include "results/tests/recordingcues.h"
 #include "shell/art/artwork.h"
 #include "shell/mainwindow.h"
+#include "shell/settingsfiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -54,6 +55,7 @@ public:
         m_game = std::make_unique<Game>(random, cues);
         window = std::make_unique<MainWindow>(*m_game, artwork);
         window->findChild<QTimer*>(QLatin1String("farewell"))->setInterval(0); // no wait at exit
+        keepSettingsOf(*window);
     }
     // What the window shows is drawn from this.
     const Game& game() const { return *m_game; }
