@@ -3,9 +3,9 @@
 
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
+#include "shell/layout/windowlayout.h"
 #include "shell/mainwindow.h"
 #include "shell/secondarywindows.h"
-#include "shell/layout/windowlayout.h"
 #include "windowtestbench.h"
 
 #include <QAction>

@@ -6,9 +6,9 @@
 #include "shell/art/artwork.h"
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
+#include "shell/layout/windowlayout.h"
 #include "shell/mainwindow.h"
 #include "shell/picturelabel.h"
-#include "shell/layout/windowlayout.h"
 #include "windowtestbench.h"
 
 #include <QAction>
