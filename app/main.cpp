@@ -14,6 +14,7 @@
 #include "shell/gamestyle.h"
 #include "shell/mainwindow.h"
 #include "shell/platformchoice.h"
+#include "shell/settingsfiles.h"
 #include "translations/language.h"
 
 #include <QApplication>
@@ -121,10 +122,13 @@ int main(int argc, char* argv[])
     ttt::EndSignals endSignals;
     connectEndings(app, window, endSignals);
 
-    const ttt::FileProblem problem = window.startUpFromSettingsFile();
+    // The settings are read before the window shows and saved whenever it ends.
+    const ttt::StartingOptions start = ttt::loadOptionsFile();
+    ttt::keepSettingsOf(window);
+    window.startUp(start.options);
     const ttt::AbruptExitSave displayLoss([&window] { window.saveWithoutDisplay(); });
     // The window comes first; its icon and the sound system follow as soon as it is
-    // on the screen, and the start cue waits for them.
+    // on the screen, and the greeting waits for them.
     cues.holdSoundSystem();
     window.show();
     window.greet();
@@ -133,6 +137,6 @@ int main(int argc, char* argv[])
         cues.startSoundSystem();
     });
     // A settings file that could not be read is told once, without holding up the game.
-    QTimer::singleShot(0, &window, [&window, problem] { window.warn(problem); });
+    QTimer::singleShot(0, &window, [&window, problem = start.problem] { window.warn(problem); });
     return app.exec();
 }

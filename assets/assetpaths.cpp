@@ -10,7 +10,7 @@ QString picturePath(const QString& baseName)
     return QStringLiteral(":/pictures/%1.svg").arg(baseName);
 }
 
-QString cardPath(int index)
+QString setPicturePath(int index)
 {
     if (!PictureSet::isPicture(index))
         return {};

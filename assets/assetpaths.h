@@ -14,7 +14,7 @@ QString picturePath(const QString& baseName);
 
 // The resource path of cell picture `index`, numbered as PictureSet numbers them;
 // an index that is no picture gives an empty string.
-QString cardPath(int index);
+QString setPicturePath(int index);
 
 // The name of the game's desktop entry without ".desktop": the id by which the
 // desktop pairs the game's windows with the entry's icon and name.

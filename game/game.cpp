@@ -19,7 +19,7 @@ void Game::startUp(const Options& options)
 
 bool Game::beginShutDown()
 {
-    playCue(Cue::End);
+    playCue(Cue::Farewell);
     return m_options.sounds.isOn();
 }
 
@@ -72,13 +72,13 @@ void Game::toggleScoring()
 {
     m_options.scoring = !m_options.scoring;
     m_scoreboard.clear();
-    playCue(Cue::Score);
+    playCue(Cue::ScoringSwitched);
 }
 
 void Game::clearScore()
 {
     m_scoreboard.clear();
-    playCue(Cue::Ahh);
+    playCue(Cue::TotalsCleared);
 }
 
 // The marks keep their places but vanish from view until the next New Game.
@@ -112,8 +112,8 @@ void Game::apply(OptionControls::Effect effect)
 {
     if (effect.stopsGame)
         stopMatch();
-    for (int i = 0; i < effect.brainCues; ++i)
-        playCue(Cue::Brain);
+    for (int i = 0; i < effect.levelCues; ++i)
+        playCue(Cue::LevelChosen);
 }
 
 void Game::stopMatch()

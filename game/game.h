@@ -36,7 +36,7 @@ public:
 
     // Start-up with the saved options: silent, idle, totals at 0.
     void startUp(const Options& options);
-    void playStartCue() { playCue(Cue::Start); }
+    void playGreeting() { playCue(Cue::Greeting); }
     // Plays the farewell; true when it should be given time to be heard.
     bool beginShutDown();
 
@@ -65,7 +65,7 @@ public:
     void toggleSounds() { m_options.sounds.flip(); }
     void toggleOnTop() { m_options.onTop = !m_options.onTop; }
     void acceptPictureSet(PictureSet set);
-    void announceAbout() { playCue(Cue::Question); }
+    void announceAbout() { playCue(Cue::AboutOpens); }
 
     const Match& match() const { return m_match; }
     const Options& options() const { return m_options; }

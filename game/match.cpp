@@ -16,11 +16,11 @@ std::optional<Cue> outcomeCue(Outcome outcome, Players players)
     const bool two = players == Players::Two;
     switch (outcome) {
     case Outcome::XWins:
-        return two ? Cue::X2Win : Cue::XWin;
+        return two ? Cue::XWins : Cue::HumanWins;
     case Outcome::OWins:
-        return two ? Cue::O2Win : Cue::OWin;
+        return two ? Cue::OWins : Cue::ComputerWins;
     case Outcome::Draw:
-        return Cue::NoWin;
+        return Cue::Draw;
     case Outcome::Open:
         break;
     }
@@ -40,7 +40,7 @@ Match::Move Match::click(Square square, const Options& options, RandomSource& ra
         return {};
     random.reseed();
     if (!m_board.isFree(square))
-        return {Move::Kind::Refused, Outcome::Open, Cue::Error, square};
+        return {Move::Kind::Refused, Outcome::Open, Cue::Refusal, square};
     const Move human = place(square, options.players);
     if (!computerToMove(options))
         return human;

@@ -24,7 +24,7 @@ Effect OptionControls::chooseLevel(Options& options, Level level) const
     if (options.level == level)
         return {};
     Effect effect = clickLevelButton(options, level);
-    ++effect.brainCues; // the menu's own cue comes first
+    ++effect.levelCues; // the menu's own cue comes first
     return effect;
 }
 
@@ -46,7 +46,7 @@ Effect OptionControls::clickFirstMoveButton(Options& options, Mark mover)
 Effect OptionControls::clickLevelButton(Options& options, Level level) const
 {
     options.level = level;
-    return {.brainCues = 1};
+    return {.levelCues = 1};
 }
 
 } // namespace ttt

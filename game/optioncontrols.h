@@ -10,13 +10,13 @@ namespace ttt {
 // The match options as the menus and the option buttons on the window set them. The
 // menus show the options in force, and so do the players and level buttons; the
 // first-move buttons are the exception: choosing who moves first from the menu leaves
-// them as they were, so they may show the other mark. Besides that, the game has
-// always answered these controls a little differently:
+// them as they were, so they may show the other mark. Besides that, the game answers
+// these controls a little differently:
 // - from a menu, the option already in force does nothing;
 // - a players button acts only when it changes the option;
 // - a first-move button acts on every click, so it stops the game even when its
 //   mark already moves first;
-// - a level is announced with the brain cue: a level button on every click, the menu
+// - a level is announced with the level cue: a level button on every click, the menu
 //   only when the level changes, and then twice, because selecting the level's button
 //   from code runs the button's own handler as well.
 class OptionControls
@@ -26,7 +26,7 @@ public:
     struct Effect
     {
         bool stopsGame = false;
-        int brainCues = 0;
+        int levelCues = 0;
         friend bool operator==(const Effect&, const Effect&) = default;
     };
 

@@ -19,23 +19,22 @@ std::optional<Level> parseLevel(std::string_view text, std::string& fault)
 
 std::optional<Board> parseBoard(std::string_view text, std::string& fault)
 {
+    if (std::optional<Board> board = boardFromText(text))
+        return board;
     if (text.size() != Board::squareCount) {
         fault = "BOARD must have 9 characters, " + quotedForMessage(text) + " has " +
                 std::to_string(text.size());
         return std::nullopt;
     }
-    Board board;
     for (Square square : Board::squares) {
         const char cell = text[square - 1];
-        if (const std::optional<Mark> mark = markOfLetter(cell)) {
-            board.place(square, *mark);
-        } else {
+        if (!markOfLetter(cell)) {
             fault = "BOARD square " + std::to_string(square) + " is " +
                     quotedForMessage(std::string_view(&cell, 1)) + "; use '.', 'X' or 'O'";
-            return std::nullopt;
+            break;
         }
     }
-    return board;
+    return std::nullopt;
 }
 
 } // namespace ttt::lab

@@ -4,8 +4,8 @@
 #include "quoting.h"
 #include "verbs.h"
 
+#include "settings/fileerror.h"
 #include "settings/filereading.h"
-#include "settings/filetrouble.h"
 #include "settings/settingsfile.h"
 #include "settings/settingstext.h"
 
@@ -22,10 +22,10 @@ int runSettings(const Args& args)
     }
     const std::string& name = args.front();
     const FileStart start = readFileStart(name, settingsReadLimit);
-    if (start.missing || start.trouble) {
-        const FileTrouble trouble = start.missing ? systemTrouble(ENOENT) : start.trouble;
+    if (start.missing || start.error) {
+        const FileError error = start.missing ? systemError(ENOENT) : start.error;
         std::cerr << "tictactoe-lab: settings: cannot read " << quotedForMessage(name) << ": "
-                  << englishFileTroubleText(trouble) << '\n';
+                  << englishFileErrorText(error) << '\n';
         return 2;
     }
     const ParsedSettings parsed = readSettingsContent(start.text, start.wholeFile);

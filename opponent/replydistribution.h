@@ -20,7 +20,6 @@ public:
     ReplyDistribution(Level level, const Board& board);
 
     std::uint64_t numerator(Square square) const { return m_numerators[square - 1]; }
-    std::uint64_t denominator() const { return m_denominator; }
     double probability(Square square) const;
     // The chance written with `places` decimals (1 to 9), rounded half up.
     std::string decimal(Square square, int places) const;

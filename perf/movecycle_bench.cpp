@@ -5,6 +5,7 @@
 //
 //     movecycle_bench [--cycles N]   times N clicks and prints the median
 //     movecycle_bench --smoke        three clicks, checks they are played
+#include "game/savedoptions.h"
 #include "paintwatch.h"
 
 #include "game/clockrandom.h"
@@ -12,8 +13,8 @@
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
 #include "shell/cueplayer.h"
+#include "shell/layout/windowlayout.h"
 #include "shell/mainwindow.h"
-#include "shell/windowlayout.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -62,14 +63,14 @@ int main(int argc, char* argv[])
     MainWindow window(game, artwork);
     SettingsRecord settings; // one player, X first, Hard
     settings.soundOn = 0;    // the benchmark times the window, not the sound system
-    window.startUp(settings);
+    window.startUp(optionsFromRecord(settings));
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
     auto* newGame = window.findChild<QAbstractButton*>(QLatin1String(layout::newGameButton.name));
     perf::PaintWatch watch;
     for (Square square : Board::squares)
-        watch.watch(window.board()->cell(square));
+        watch.watch(window.findChild<BoardWidget*>()->cell(square));
 
     std::vector<double> micros;
     micros.reserve(std::size_t(cycles));
@@ -81,7 +82,7 @@ int main(int argc, char* argv[])
 
         QElapsedTimer timer;
         timer.start();
-        QTest::mouseClick(window.board()->cell(square), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<BoardWidget*>()->cell(square), Qt::LeftButton);
         const bool painted = waitForPaint(watch);
         micros.push_back(double(timer.nsecsElapsed()) / 1000.0);
 

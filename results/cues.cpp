@@ -11,48 +11,48 @@ namespace {
 
 using namespace std::string_view_literals;
 
-constexpr std::array startFiles{"start1.wav"sv, "start2.wav"sv, "start3.wav"sv};
-constexpr std::array endFiles{"end1.wav"sv, "end2.wav"sv, "end3.wav"sv};
-constexpr std::array xwinFiles{"xwin1.wav"sv, "xwin2.wav"sv, "xwin3.wav"sv};
-constexpr std::array x2winFiles{"x2win1.wav"sv, "x2win2.wav"sv, "x2win3.wav"sv};
-constexpr std::array owinFiles{"owin1.wav"sv, "owin2.wav"sv, "owin3.wav"sv};
-constexpr std::array o2winFiles{"o2win1.wav"sv, "o2win2.wav"sv, "o2win3.wav"sv};
-constexpr std::array nowinFiles{"nowin1.wav"sv, "nowin2.wav"sv, "nowin3.wav"sv};
-constexpr std::array errorFiles{"Error.wav"sv};
-constexpr std::array brainFiles{"brain.wav"sv};
-constexpr std::array scoreFiles{"score.wav"sv};
-constexpr std::array ahhFiles{"Ahh.wav"sv};
-constexpr std::array questionFiles{"s-question.wav"sv};
+constexpr std::array greetingFiles{"start1.wav"sv, "start2.wav"sv, "start3.wav"sv};
+constexpr std::array farewellFiles{"end1.wav"sv, "end2.wav"sv, "end3.wav"sv};
+constexpr std::array humanWinsFiles{"xwin1.wav"sv, "xwin2.wav"sv, "xwin3.wav"sv};
+constexpr std::array xWinsFiles{"x2win1.wav"sv, "x2win2.wav"sv, "x2win3.wav"sv};
+constexpr std::array computerWinsFiles{"owin1.wav"sv, "owin2.wav"sv, "owin3.wav"sv};
+constexpr std::array oWinsFiles{"o2win1.wav"sv, "o2win2.wav"sv, "o2win3.wav"sv};
+constexpr std::array drawFiles{"nowin1.wav"sv, "nowin2.wav"sv, "nowin3.wav"sv};
+constexpr std::array refusalFiles{"Error.wav"sv};
+constexpr std::array levelChosenFiles{"brain.wav"sv};
+constexpr std::array scoringFiles{"score.wav"sv};
+constexpr std::array totalsClearedFiles{"Ahh.wav"sv};
+constexpr std::array aboutFiles{"s-question.wav"sv};
 
 } // namespace
 
 std::span<const std::string_view> cueFiles(Cue cue)
 {
     switch (cue) {
-    case Cue::Start:
-        return startFiles;
-    case Cue::End:
-        return endFiles;
-    case Cue::XWin:
-        return xwinFiles;
-    case Cue::X2Win:
-        return x2winFiles;
-    case Cue::OWin:
-        return owinFiles;
-    case Cue::O2Win:
-        return o2winFiles;
-    case Cue::NoWin:
-        return nowinFiles;
-    case Cue::Error:
-        return errorFiles;
-    case Cue::Brain:
-        return brainFiles;
-    case Cue::Score:
-        return scoreFiles;
-    case Cue::Ahh:
-        return ahhFiles;
-    case Cue::Question:
-        return questionFiles;
+    case Cue::Greeting:
+        return greetingFiles;
+    case Cue::Farewell:
+        return farewellFiles;
+    case Cue::HumanWins:
+        return humanWinsFiles;
+    case Cue::XWins:
+        return xWinsFiles;
+    case Cue::ComputerWins:
+        return computerWinsFiles;
+    case Cue::OWins:
+        return oWinsFiles;
+    case Cue::Draw:
+        return drawFiles;
+    case Cue::Refusal:
+        return refusalFiles;
+    case Cue::LevelChosen:
+        return levelChosenFiles;
+    case Cue::ScoringSwitched:
+        return scoringFiles;
+    case Cue::TotalsCleared:
+        return totalsClearedFiles;
+    case Cue::AboutOpens:
+        return aboutFiles;
     }
     return {};
 }

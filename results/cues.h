@@ -10,18 +10,18 @@ class RandomSource;
 
 // The game's short sounds, one for each kind of moment.
 enum class Cue {
-    Start,    // the window has opened
-    End,      // the window is closing
-    XWin,     // the human beat the computer
-    X2Win,    // X won a two-player game
-    OWin,     // the computer won
-    O2Win,    // O won a two-player game
-    NoWin,    // a drawn game
-    Error,    // a taken square was clicked
-    Brain,    // a difficulty level was chosen
-    Score,    // scoring switched off or on
-    Ahh,      // the totals were cleared
-    Question, // the About window is opening
+    Greeting,        // the window has opened
+    Farewell,        // the window is closing
+    HumanWins,       // the human beat the computer
+    XWins,           // X won a two-player game
+    ComputerWins,    // the computer won
+    OWins,           // O won a two-player game
+    Draw,            // a drawn game
+    Refusal,         // a taken square was clicked
+    LevelChosen,     // a difficulty level was chosen
+    ScoringSwitched, // scoring switched off or on
+    TotalsCleared,   // the totals were cleared
+    AboutOpens,      // the About window is opening
 };
 
 // The sound files of a cue: one, or three to choose from at random.

@@ -29,18 +29,18 @@ std::string lastByteOf(int fd)
 FileStart readFileStart(const std::filesystem::path& file, std::size_t maxBytes)
 {
     FileStart result;
-    result.trouble = notRegularPathTrouble(file.c_str());
-    if (result.trouble)
+    result.error = notRegularPathError(file.c_str());
+    if (result.error)
         return result;
     const FileHandle handle(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!handle.isOpen()) {
         result.missing = errno == ENOENT;
         if (!result.missing)
-            result.trouble = systemTrouble(errno);
+            result.error = systemError(errno);
         return result;
     }
-    result.trouble = notRegularTrouble(handle.fd());
-    if (result.trouble)
+    result.error = notRegularError(handle.fd());
+    if (result.error)
         return result;
     // One byte more than asked tells whether the file goes on.
     const std::size_t wanted = maxBytes + 1;
@@ -50,7 +50,7 @@ FileStart readFileStart(const std::filesystem::path& file, std::size_t maxBytes)
         const long more =
             readFully(handle.fd(), result.text.data() + got, result.text.size() - got);
         if (more < 0) {
-            result.trouble = systemTrouble(errno);
+            result.error = systemError(errno);
             result.text.clear();
             return result;
         }
@@ -65,20 +65,20 @@ FileStart readFileStart(const std::filesystem::path& file, std::size_t maxBytes)
     return result;
 }
 
-FileTrouble appendToFile(const std::filesystem::path& file, std::string_view text)
+FileError appendToFile(const std::filesystem::path& file, std::string_view text)
 {
-    if (FileTrouble trouble = notRegularPathTrouble(file.c_str()))
-        return trouble;
+    if (FileError error = notRegularPathError(file.c_str()))
+        return error;
     FileHandle handle(::open(
         file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
     if (!handle.isOpen())
-        return systemTrouble(errno);
-    if (FileTrouble trouble = notRegularTrouble(handle.fd()))
-        return trouble;
+        return systemError(errno);
+    if (FileError error = notRegularError(handle.fd()))
+        return error;
     if (!writeFully(handle.fd(), text))
-        return systemTrouble(errno);
+        return systemError(errno);
     if (!handle.close())
-        return systemTrouble(errno);
+        return systemError(errno);
     return {};
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "settings/filetrouble.h"
+#include "settings/fileerror.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -15,8 +15,8 @@ struct FileStart
 {
     std::string text;      // at most the number of bytes asked for
     bool wholeFile = true; // false when the file goes on past text
-    bool missing = false;  // the file does not exist (text is empty, trouble none)
-    FileTrouble trouble;   // why the file could not be read; none when it could
+    bool missing = false;  // the file does not exist (text is empty, error none)
+    FileError error;       // why the file could not be read; none when it could
     std::string lastByte;  // the file's last byte, even when it lies past text; empty if none
 };
 
@@ -26,7 +26,7 @@ struct FileStart
 FileStart readFileStart(const std::filesystem::path& file, std::size_t maxBytes);
 
 // Appends text to a regular file, creating it if needed; anything else is left alone.
-// Returns why that failed, or no trouble.
-FileTrouble appendToFile(const std::filesystem::path& file, std::string_view text);
+// Returns why that failed, or no error.
+FileError appendToFile(const std::filesystem::path& file, std::string_view text);
 
 } // namespace ttt

@@ -26,7 +26,7 @@ namespace fs = std::filesystem;
 struct SaveTarget
 {
     fs::path path;
-    FileTrouble trouble;
+    FileError error;
 };
 
 SaveTarget followLinks(const fs::path& file)
@@ -39,10 +39,10 @@ SaveTarget followLinks(const fs::path& file)
             return {path, {}};
         const fs::path next = fs::read_symlink(path, error);
         if (error)
-            return {path, systemTrouble(error.value())};
+            return {path, systemError(error.value())};
         path = next.is_absolute() ? next : path.parent_path() / next;
     }
-    return {path, systemTrouble(ELOOP)};
+    return {path, systemError(ELOOP)};
 }
 
 fs::path folderOf(const fs::path& file)
@@ -114,26 +114,26 @@ bool folderTakesNoNewFile(int errorNumber)
 // folder), so that the player may still put a file of their own in its place.
 struct Access
 {
-    FileTrouble trouble;
+    FileError error;
     bool foreign = false;
 };
 
 Access accessTo(const fs::path& path, const struct stat& old)
 {
-    if (FileTrouble trouble = notRegularTypeTrouble(old.st_mode))
-        return {trouble};
+    if (FileError error = notRegularTypeError(old.st_mode))
+        return {error};
     if (::access(path.c_str(), W_OK) == 0)
         return {};
     if (errno != EACCES || old.st_uid == ::geteuid())
-        return {systemTrouble(errno)};
+        return {systemError(errno)};
     return {{}, true};
 }
 
 // A full disk (or quota) still lets a record no longer than the file be written over it.
-bool fitsInPlace(const FileTrouble& failure, const struct stat& old, std::string_view content)
+bool fitsInPlace(const FileError& failure, const struct stat& old, std::string_view content)
 {
-    return failure.cause == FileTrouble::Cause::SystemError &&
-           (failure.error == ENOSPC || failure.error == EDQUOT) &&
+    return failure.cause == FileError::Cause::SystemError &&
+           (failure.errorNumber == ENOSPC || failure.errorNumber == EDQUOT) &&
            content.size() <= static_cast<std::size_t>(old.st_size);
 }
 
@@ -156,18 +156,18 @@ bool takeOwnerAndMode(int fd, const struct stat& old, bool foreign)
 // Rewrites a regular file where it is, for when no new file can take its place. The
 // new content goes over the old before the rest is cut off, so that a kill part-way
 // never leaves the file empty.
-FileTrouble rewriteInPlace(const fs::path& file, std::string_view content)
+FileError rewriteInPlace(const fs::path& file, std::string_view content)
 {
     FileHandle handle(
         ::open(file.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!handle.isOpen())
-        return systemTrouble(errno);
-    if (FileTrouble trouble = notRegularTrouble(handle.fd()))
-        return trouble;
+        return systemError(errno);
+    if (FileError error = notRegularError(handle.fd()))
+        return error;
     if (!writeFully(handle.fd(), content) ||
         ::ftruncate(handle.fd(), static_cast<off_t>(content.size())) != 0 ||
         ::fsync(handle.fd()) != 0 || !handle.close())
-        return systemTrouble(errno);
+        return systemError(errno);
     return {};
 }
 
@@ -185,41 +185,42 @@ void notify(const ReplaceObserver& observer, ReplaceStep step)
         observer(step);
 }
 
-// Writes content into the new file and closes it; returns why that failed, or no trouble.
-FileTrouble writeTemp(FileHandle& handle, std::string_view content)
+// Writes content into the new file and closes it; returns why that failed, or no error.
+FileError writeTemp(FileHandle& handle, std::string_view content)
 {
     if (!writeFully(handle.fd(), content) || ::fsync(handle.fd()) != 0)
-        return systemTrouble(errno);
+        return systemError(errno);
     if (!handle.close())
-        return systemTrouble(errno);
+        return systemError(errno);
     return {};
 }
 
 } // namespace
 
-FileTrouble replaceFileContent(const fs::path& file, std::string_view content,
-                               const ReplaceObserver& observer)
+FileError replaceFileContent(const fs::path& file, std::string_view content,
+                             const ReplaceObserver& observer)
 {
     const SaveTarget target = followLinks(file);
-    if (target.trouble)
-        return target.trouble;
+    if (target.error)
+        return target.error;
     struct stat old = {};
     const bool exists = ::lstat(target.path.c_str(), &old) == 0;
     if (!exists && errno != ENOENT)
-        return systemTrouble(errno);
+        return systemError(errno);
     const Access access = exists ? accessTo(target.path, old) : Access{};
-    if (access.trouble)
-        return access.trouble;
+    if (access.error)
+        return access.error;
     // The file itself may be written where no new one can take its place.
     const bool writable = exists && !access.foreign;
     fs::path temp;
     FileHandle handle(createTempBeside(target.path, temp));
     if (!handle.isOpen()) {
-        const FileTrouble failure = systemTrouble(errno);
-        if (writable && (folderTakesNoNewFile(failure.error) || fitsInPlace(failure, old, content)))
+        const FileError failure = systemError(errno);
+        if (writable &&
+            (folderTakesNoNewFile(failure.errorNumber) || fitsInPlace(failure, old, content)))
             return rewriteInPlace(target.path, content);
-        if (failure.error == ENOENT && target.path != file)
-            return {FileTrouble::Cause::LinkIntoMissingFolder, 0, target.path};
+        if (failure.errorNumber == ENOENT && target.path != file)
+            return {FileError::Cause::LinkIntoMissingFolder, 0, target.path};
         return failure;
     }
     notify(observer, ReplaceStep::TempCreated);
@@ -228,11 +229,11 @@ FileTrouble replaceFileContent(const fs::path& file, std::string_view content,
         ::unlink(temp.c_str());
         return rewriteInPlace(target.path, content);
     }
-    FileTrouble failure = writeTemp(handle, content);
+    FileError failure = writeTemp(handle, content);
     if (!failure) {
         notify(observer, ReplaceStep::TempWritten);
         if (::rename(temp.c_str(), target.path.c_str()) != 0)
-            failure = systemTrouble(errno);
+            failure = systemError(errno);
     }
     if (failure) {
         ::unlink(temp.c_str());
@@ -244,32 +245,32 @@ FileTrouble replaceFileContent(const fs::path& file, std::string_view content,
     return {};
 }
 
-FileTrouble foreseeReplaceTrouble(const fs::path& file)
+FileError foreseeReplaceError(const fs::path& file)
 {
     const SaveTarget target = followLinks(file);
-    if (target.trouble)
-        return target.trouble;
+    if (target.error)
+        return target.error;
     struct stat old = {};
     if (::lstat(target.path.c_str(), &old) != 0)
         return {}; // made anew at the next save, as at start-up
     const Access access = accessTo(target.path, old);
-    if (access.trouble || !access.foreign)
-        return access.trouble;
+    if (access.error || !access.foreign)
+        return access.error;
     // Another user's file is replaced by rename: the folder must take a new file, and
     // in a sticky folder the file must be the player's or the folder theirs.
     struct stat folder = {};
     const fs::path folderPath = folderOf(target.path);
     if (::access(folderPath.c_str(), W_OK | X_OK) != 0 || ::stat(folderPath.c_str(), &folder) != 0)
-        return systemTrouble(errno);
+        return systemError(errno);
     if ((folder.st_mode & S_ISVTX) && folder.st_uid != ::geteuid())
-        return systemTrouble(EACCES);
+        return systemError(EACCES);
     return {};
 }
 
 void removeReplaceLeftovers(const fs::path& file)
 {
     const SaveTarget target = followLinks(file);
-    if (target.trouble)
+    if (target.error)
         return;
     const std::string fileName = target.path.filename().string();
     if (fileName.empty())

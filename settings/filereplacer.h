@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "settings/filetrouble.h"
+#include "settings/fileerror.h"
 
 #include <filesystem>
 #include <functional>
@@ -33,14 +33,14 @@ using ReplaceObserver = std::function<void(ReplaceStep)>;
 //   one's owner, or the disk is full and the new content is no longer than the file,
 //   the file itself is rewritten instead: the new content is written over its start,
 //   the rest cut off and the file flushed. It is never emptied first.
-// Returns why the replacement failed, or no trouble.
-FileTrouble replaceFileContent(const std::filesystem::path& file, std::string_view content,
-                               const ReplaceObserver& observer = {});
+// Returns why the replacement failed, or no error.
+FileError replaceFileContent(const std::filesystem::path& file, std::string_view content,
+                             const ReplaceObserver& observer = {});
 
 // Why replaceFileContent would be refused for the file as it stands now, as far as can
 // be told without writing anything (a full disk is only found out by writing); no
-// trouble when nothing stands in the way.
-FileTrouble foreseeReplaceTrouble(const std::filesystem::path& file);
+// error when nothing stands in the way.
+FileError foreseeReplaceError(const std::filesystem::path& file);
 
 // Removes what replacements of the file left behind when they were killed before their
 // rename: files beside it (beside the file its links lead to) named exactly as the new

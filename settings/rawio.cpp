@@ -7,13 +7,13 @@
 
 namespace ttt {
 
-FileTrouble notRegularTypeTrouble(mode_t mode)
+FileError notRegularTypeError(mode_t mode)
 {
-    using Cause = FileTrouble::Cause;
+    using Cause = FileError::Cause;
     if (S_ISREG(mode))
         return {};
     if (S_ISDIR(mode))
-        return systemTrouble(EISDIR);
+        return systemError(EISDIR);
     const Cause cause = S_ISFIFO(mode)                   ? Cause::NamedPipe
                         : S_ISSOCK(mode)                 ? Cause::Socket
                         : S_ISCHR(mode) || S_ISBLK(mode) ? Cause::Device
@@ -21,20 +21,20 @@ FileTrouble notRegularTypeTrouble(mode_t mode)
     return {cause, 0, {}};
 }
 
-FileTrouble notRegularTrouble(int fd)
+FileError notRegularError(int fd)
 {
     struct stat info = {};
     if (::fstat(fd, &info) != 0)
-        return systemTrouble(errno);
-    return notRegularTypeTrouble(info.st_mode);
+        return systemError(errno);
+    return notRegularTypeError(info.st_mode);
 }
 
-FileTrouble notRegularPathTrouble(const char* path)
+FileError notRegularPathError(const char* path)
 {
     struct stat info = {};
     if (::stat(path, &info) != 0)
         return {};
-    return notRegularTypeTrouble(info.st_mode);
+    return notRegularTypeError(info.st_mode);
 }
 
 long readFully(int fd, char* buffer, std::size_t size)

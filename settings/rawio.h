@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "settings/filetrouble.h"
+#include "settings/fileerror.h"
 
 #include <cstddef>
 #include <string>
@@ -11,15 +11,15 @@
 namespace ttt {
 
 // Why a file of this type (the st_mode of its status) is no plain file, for example a
-// folder (EISDIR) or a named pipe; no trouble for a regular file.
-FileTrouble notRegularTypeTrouble(mode_t mode);
+// folder (EISDIR) or a named pipe; no error for a regular file.
+FileError notRegularTypeError(mode_t mode);
 
 // The same for an open file.
-FileTrouble notRegularTrouble(int fd);
+FileError notRegularError(int fd);
 
 // The same for the file a name leads to, links followed, looked at without opening it
-// (opening a device can be enough to set it going); no trouble also when nothing is there.
-FileTrouble notRegularPathTrouble(const char* path);
+// (opening a device can be enough to set it going); no error also when nothing is there.
+FileError notRegularPathError(const char* path);
 
 // Reads into buffer until it is full or the file ends; returns the bytes read, or -1
 // with errno set.

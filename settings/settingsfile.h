@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "settings/filetrouble.h"
+#include "settings/fileerror.h"
 #include "settings/settingsrecord.h"
 
 #include <cstddef>
@@ -18,7 +18,7 @@ inline constexpr std::size_t settingsReadLimit = std::size_t{1} << 20;
 
 // What went wrong with one of the two files, as facts; the program words it for
 // the player. A default-made problem is no problem.
-struct FileProblem
+struct SettingsProblem
 {
     enum class Kind {
         None,
@@ -33,16 +33,16 @@ struct FileProblem
 
     Kind kind = Kind::None;
     std::filesystem::path file;
-    FileTrouble trouble; // why; none for PartlyRead
+    FileError error; // why; none for PartlyRead
 
     explicit operator bool() const { return kind != Kind::None; }
-    bool operator==(const FileProblem&) const = default;
+    bool operator==(const SettingsProblem&) const = default;
 };
 
 struct LoadedSettings
 {
     SettingsRecord record;
-    FileProblem problem;
+    SettingsProblem problem;
 };
 
 // Start-up: appends the default line to the file (creating it), then reads the record
@@ -58,10 +58,10 @@ LoadedSettings loadSettings(const std::filesystem::path& file);
 // kept, written in place where it cannot be replaced). A file that cannot be read is
 // left alone too: it may hold the player's settings. Returns no problem on success;
 // on failure the old file stays as it was.
-FileProblem saveSettings(const std::filesystem::path& file, const SettingsRecord& record);
+SettingsProblem saveSettings(const std::filesystem::path& file, const SettingsRecord& record);
 
 // The graphics chooser's OK: replaces the whole file with the one line of the chosen set's
 // first picture, as saveSettings does.
-FileProblem savePictureSet(const std::filesystem::path& file, int firstPicture);
+SettingsProblem savePictureSet(const std::filesystem::path& file, int firstPicture);
 
 } // namespace ttt

@@ -27,7 +27,7 @@ std::string lineToAppend(std::string_view fileEnd)
     std::string line;
     if (!fileEnd.empty() && fileEnd.back() != '\n' && fileEnd.back() != '\r')
         line = "\r\n";
-    return line + std::string(defaultSettingsLine);
+    return line + settingsLine(SettingsRecord{});
 }
 
 std::string_view withoutByteOrderMark(std::string_view text)
@@ -49,8 +49,9 @@ ParsedSettings readSettingsContent(std::string_view content, bool wholeFile)
 
 std::string settingsLine(const SettingsRecord& record)
 {
-    const int values[] = {record.difficulty, record.firstMover, record.players, record.scoringOff,
-                          record.soundOn,    record.onTop,      record.firstPicture};
+    const int values[] = {record.difficulty,  record.firstMover, record.players,
+                          record.scoringOff,  record.soundOn,    record.onTop,
+                          record.firstPicture};
     std::string line;
     for (const int value : values) {
         if (!line.empty())

@@ -9,10 +9,7 @@
 
 namespace ttt {
 
-// The line load appends to "options.ttt" before reading it: the default record.
-inline constexpr std::string_view defaultSettingsLine = "3,1,1,0,1,0,16\r\n";
-
-// What load appends after a file's content: the default line, on a line of its own even
+// What load appends after a file's content: the default record's line, on a line of its own even
 // when the last line of a hand-edited file has no line end. fileEnd is the content, or
 // at least its last byte.
 std::string lineToAppend(std::string_view fileEnd);

@@ -23,7 +23,7 @@ extern "C" void saveAtExit()
 AbruptExitSave::AbruptExitSave(std::function<void()> save)
 {
     // Registered as late as possible: handlers run in reverse order, so this one runs
-    // before whatever the program set up to be torn down at exit until now.
+    // before whatever the program set up earlier to be torn down at exit.
     static const bool registered = std::atexit(saveAtExit) == 0;
     if (registered)
         armedSave = std::move(save);

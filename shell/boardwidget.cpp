@@ -6,7 +6,7 @@
 #include "focusring.h"
 #include "game/keymap.h"
 #include "scaledcanvas.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 
 #include <QApplication>
 #include <QHash>

@@ -33,7 +33,6 @@ public:
     // Whether a game is running, so that the squares take moves.
     void setPlaying(bool playing);
     void setWinningLines(const std::vector<Line>& lines);
-    const std::vector<Line>& winningLines() const { return m_winningLines; }
     // Draws the winning lines with `painter` on a widget at `origin` in the board.
     void paintWinningLines(QPainter& painter, QPoint origin) const;
 

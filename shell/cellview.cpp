@@ -5,7 +5,7 @@
 #include "boardwidget.h"
 #include "core/pictureset.h"
 #include "scaledcanvas.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -32,17 +32,17 @@ CellView::CellView(const Artwork& artwork, int square, QWidget* parent)
     setFocusPolicy(Qt::TabFocus);
 }
 
-void CellView::setCard(int card)
+void CellView::setPictureNumber(int number)
 {
-    if (card == m_card)
+    if (number == m_pictureNumber)
         return;
-    m_card = card;
+    m_pictureNumber = number;
     update();
 }
 
 QPixmap CellView::picture(Artwork::Fit fit) const
 {
-    return m_artwork.card(m_card, size(), devicePixelRatioF(), fit);
+    return m_artwork.pictureNumbered(m_pictureNumber, size(), devicePixelRatioF(), fit);
 }
 
 void CellView::setMarkedAsLatest(bool marked)
@@ -59,7 +59,8 @@ void CellView::setNumberShown(bool shown)
 
 bool CellView::isNumberShown() const
 {
-    return m_numberShown && m_card != 0 && PictureSet::markShownBy(m_card) == Mark::Free;
+    return m_numberShown && m_pictureNumber != 0 &&
+           PictureSet::markShownBy(m_pictureNumber) == Mark::Free;
 }
 
 void CellView::flash()
@@ -76,11 +77,6 @@ void CellView::flash()
     m_flashStepsLeft = FlashSteps;
     m_flash->start();
     update();
-}
-
-bool CellView::isFlashing() const
-{
-    return m_flashStepsLeft > 0;
 }
 
 void CellView::paintEvent(QPaintEvent*)

@@ -23,20 +23,18 @@ public:
     CellView(const Artwork& artwork, int square, QWidget* parent = nullptr);
 
     // The picture shown, numbered as PictureSet numbers them.
-    void setCard(int card);
+    void setPictureNumber(int number);
     QPixmap picture(Artwork::Fit fit = Artwork::Fit::Exact) const;
     int square() const { return m_square; }
     // Plays the square as a click does.
     void press() { emit clicked(m_square); }
 
     void setMarkedAsLatest(bool marked);
-    bool isMarkedAsLatest() const { return m_markedAsLatest; }
     // The square's number in a corner, shown while `shown` on empty squares only.
     void setNumberShown(bool shown);
     bool isNumberShown() const;
     // Flashes the square a few times, for a move it refused.
     void flash();
-    bool isFlashing() const;
 
 signals:
     void clicked(int square);
@@ -53,7 +51,7 @@ private:
 
     const Artwork& m_artwork;
     int m_square;
-    int m_card = 0;
+    int m_pictureNumber = 0;
     bool m_inDoubleClick = false;
     bool m_markedAsLatest = false;
     bool m_numberShown = false;

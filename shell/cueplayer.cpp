@@ -35,7 +35,6 @@ CuePlayer::~CuePlayer() = default;
 void CuePlayer::play(std::string_view file)
 {
     const QString name = QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size()));
-    emit cueStarted(name);
     m_lastSource = m_locator.locate(name);
     if (m_held)
         return; // the latest cue waits as m_lastSource

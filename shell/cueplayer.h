@@ -32,14 +32,9 @@ public:
     ~CuePlayer() override;
 
     void play(std::string_view file) override;
-    // The file of the last cue asked for, empty if none was found.
-    QString lastSource() const { return m_lastSource; }
 
     void holdSoundSystem();
     void startSoundSystem();
-
-signals:
-    void cueStarted(const QString& file);
 
 private:
     bool openOutput();
@@ -49,6 +44,7 @@ private:
     std::unique_ptr<SoundOutput> m_output;
     bool m_held = false;
     bool m_failed = false;
+    // The latest cue's file, empty if none was found.
     QString m_lastSource;
 };
 

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gamemenus.h"
 
-#include "shell/windowlayout.h"
+#include "levelwords.h"
+#include "shell/layout/windowlayout.h"
+
+#include <QCoreApplication>
 
 #include <QMenu>
 #include <QMenuBar>
@@ -48,10 +51,9 @@ GameMenus GameMenus::build(QMenuBar* bar)
     m.exit = addItem(file, layout::exitAction, QObject::tr("E&xit"));
 
     QMenu* diff = addMenu(bar, layout::difficultyMenu, QObject::tr("&Difficulty"));
-    const QString levelCaptions[] = {QObject::tr("&Easy"), QObject::tr("&Meduim"),
-                                     QObject::tr("&Hard"), QObject::tr("&Unbeatable")};
-    for (int i = 0; i < 4; ++i) {
-        m.levels[i] = addItem(diff, layout::levelActions[i], levelCaptions[i], true);
+    for (std::size_t i = 0; i < levelWords.size(); ++i) {
+        m.levels[i] = addItem(diff, layout::levelActions[i],
+                              QCoreApplication::translate("QObject", levelWords[i].menu), true);
     }
 
     QMenu* options = addMenu(bar, layout::optionsMenu, QObject::tr("&Options"));

@@ -7,11 +7,8 @@
 #include "art/artwork.h"
 #include "boardwidget.h"
 #include "cellview.h"
-#include "dialogs/stayontop.h"
-#include "dialogs/trayicon.h"
-#include "fileproblemtext.h"
 #include "focusring.h"
-#include "game/savedoptions.h"
+#include "levelwords.h"
 #include "optiongroup.h"
 #include "picturebutton.h"
 #include "picturelabel.h"
@@ -19,10 +16,11 @@
 #include "scaledcanvas.h"
 #include "scorepanel.h"
 #include "secondarywindows.h"
-#include "settings/settingsfile.h"
-#include "shell/twips.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/twips.h"
+#include "shell/layout/windowlayout.h"
 #include "statustext.h"
+#include "stayontop.h"
+#include "trayicon.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -100,6 +98,7 @@ MainWindow::MainWindow(Game& game, const Artwork& artwork, QWidget* parent)
     buildWindow();
     m_windows = new SecondaryWindows(this, m_artwork);
     m_tray = new TrayIcon(this);
+    buildFarewell();
     connectMenus();
     connectControls();
     m_canvas->takeDesign();
@@ -115,6 +114,18 @@ MainWindow::MainWindow(Game& game, const Artwork& artwork, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::buildFarewell()
+{
+    m_farewell = new QTimer(this);
+    m_farewell->setObjectName(QLatin1String("farewell"));
+    m_farewell->setSingleShot(true);
+    m_farewell->setTimerType(Qt::PreciseTimer);
+    // Three seconds of farewell, counted from when it starts to sound: the sound
+    // system may take a tenth of a second or so to open its stream and start it.
+    m_farewell->setInterval(3150);
+    connect(m_farewell, &QTimer::timeout, this, &MainWindow::shutDownFinished);
+}
 
 void MainWindow::buildWindow()
 {
@@ -203,14 +214,17 @@ void MainWindow::buildOptionFrames(QWidget* area)
     place(m_firstMove, layout::firstMovePanel);
 
     const auto& levels = layout::difficultyOptions;
-    m_difficulty = new OptionGroup(tr("Difficulty"),
-                                   {{tr("Easy"), levels[0].rect()},
-                                    {tr("Meduim"), levels[1].rect()},
-                                    {tr("Hard"), levels[2].rect()},
-                                    {tr("Unbeat"), levels[3].rect()}},
-                                   area);
+    const auto level = [&levels](std::size_t i) {
+        return OptionGroup::Option{tr(levelWords[i].button), levels[i].rect()};
+    };
+    m_difficulty =
+        new OptionGroup(tr("Difficulty"), {level(0), level(1), level(2), level(3)}, area);
     place(m_difficulty, layout::difficultyPanel);
-    m_difficulty->button(3)->setAccessibleName(tr("Unbeatable"));
+    for (std::size_t i = 0; i < levelWords.size(); ++i) {
+        // A caption cut short for its frame is heard whole.
+        if (std::string_view(levelWords[i].name) != levelWords[i].button)
+            m_difficulty->button(int(i))->setAccessibleName(tr(levelWords[i].name));
+    }
 
     nameButtons(m_players, players);
     nameButtons(m_firstMove, firstMove);
@@ -223,7 +237,8 @@ void MainWindow::buildOptionFrames(QWidget* area)
 void MainWindow::connectMenus()
 {
     const auto onMenu = [this](QAction* action, std::function<void()> operation) {
-        connect(action, &QAction::triggered, this, [this, operation] { act(operation); });
+        connect(action, &QAction::triggered, this,
+                [this, operation] { applyAndRender(operation); });
     };
     connect(m_menus.newGame, &QAction::triggered, this, &MainWindow::newGame);
     onMenu(m_menus.clearScore, [this] { m_game.clearScore(); });
@@ -241,7 +256,7 @@ void MainWindow::connectMenus()
         checked ? m_tray->add(m_artwork.appIcon()) : m_tray->remove();
     });
     connect(m_menus.graphics, &QAction::triggered, this, [this] {
-        handOverTopBand();
+        shareOnTopWithSecondaryWindows();
         m_windows->openChooser(m_game.options().pictureSet.firstPicture());
     });
     connect(m_menus.about, &QAction::triggered, this, [this] {
@@ -263,13 +278,15 @@ void MainWindow::connectControls()
     connect(m_newGameButton, &QAbstractButton::clicked, this, &MainWindow::newGame);
     connect(m_quitButton, &QAbstractButton::clicked, this, &MainWindow::close);
     connect(m_players, &OptionGroup::optionClicked, this, [this](int index) {
-        act([this, index] { m_game.clickPlayersButton(index == 0 ? Players::One : Players::Two); });
+        applyAndRender(
+            [this, index] { m_game.clickPlayersButton(index == 0 ? Players::One : Players::Two); });
     });
     connect(m_firstMove, &OptionGroup::optionClicked, this, [this](int index) {
-        act([this, index] { m_game.clickFirstMoveButton(index == 0 ? Mark::X : Mark::O); });
+        applyAndRender(
+            [this, index] { m_game.clickFirstMoveButton(index == 0 ? Mark::X : Mark::O); });
     });
     connect(m_difficulty, &OptionGroup::optionClicked, this, [this](int index) {
-        act([this, index] { m_game.clickLevelButton(allLevels.at(index)); });
+        applyAndRender([this, index] { m_game.clickLevelButton(allLevels.at(index)); });
     });
     installEventFilter(this);
     centralWidget()->installEventFilter(this);
@@ -284,26 +301,24 @@ void MainWindow::connectControls()
     }
 }
 
-void MainWindow::startUp(const SettingsRecord& settings)
+void MainWindow::startUp(const Options& options)
 {
-    m_game.startUp(optionsFromRecord(settings));
+    m_game.startUp(options);
     render();
 }
 
-FileProblem MainWindow::startUpFromSettingsFile()
+void MainWindow::setOptionsSaver(std::function<QString(const Options&)> save)
 {
-    const LoadedSettings settings = loadSettings(settingsFileName);
-    startUp(settings.record);
-    return settings.problem;
+    m_saveOptions = std::move(save);
 }
 
 void MainWindow::greet()
 {
     m_board->setFocus(Qt::OtherFocusReason);
-    m_game.playStartCue();
+    m_game.playGreeting();
 }
 
-void MainWindow::act(const std::function<void()>& operation)
+void MainWindow::applyAndRender(const std::function<void()>& operation)
 {
     operation();
     render();
@@ -321,11 +336,11 @@ void MainWindow::newGame()
 
 void MainWindow::openSecondary(void (SecondaryWindows::*open)())
 {
-    handOverTopBand();
+    shareOnTopWithSecondaryWindows();
     (m_windows->*open)();
 }
 
-void MainWindow::handOverTopBand()
+void MainWindow::shareOnTopWithSecondaryWindows()
 {
     // Without a top band there is nothing to hand over between the windows.
     m_windows->setOnTop(m_onTopAvailable && m_game.options().onTop);
@@ -335,15 +350,15 @@ void MainWindow::acceptPictureSet(int firstPicture)
 {
     m_game.acceptPictureSet(PictureSet::holding(firstPicture));
     render();
-    warn(savePictureSet(pictureSetFileName, firstPicture));
+    emit pictureSetChosen(firstPicture);
 }
 
-void MainWindow::warn(const FileProblem& problem)
+void MainWindow::warn(const QString& problem)
 {
-    if (!problem)
+    if (problem.isEmpty())
         return;
-    auto* note = new QMessageBox(QMessageBox::Warning, windowTitle(), fileProblemText(problem),
-                                 QMessageBox::Ok, this);
+    auto* note =
+        new QMessageBox(QMessageBox::Warning, windowTitle(), problem, QMessageBox::Ok, this);
     note->setAttribute(Qt::WA_DeleteOnClose);
     note->setModal(false);
     note->show();
@@ -406,22 +421,18 @@ void MainWindow::shutDown()
     m_shuttingDown = true;
     const bool farewell = m_game.beginShutDown();
     m_exitProblem = saveOnExit();
-    if (m_exitProblem) {
+    if (!m_exitProblem.isEmpty()) {
         m_exitWarningOpen = true;
-        QMessageBox::warning(this, windowTitle(), fileProblemText(m_exitProblem));
+        QMessageBox::warning(this, windowTitle(), m_exitProblem);
         m_exitWarningOpen = false;
         // The session may have ended while the warning waited for its answer.
         if (m_sessionEnded)
             return;
     }
     hideWindows();
-    if (farewell && m_farewellHold > 0) {
+    if (farewell && m_farewell->interval() > 0) {
         // The window is gone; the program stays until the farewell has been heard.
-        m_farewell = new QTimer(this);
-        m_farewell->setSingleShot(true);
-        m_farewell->setTimerType(Qt::PreciseTimer);
-        connect(m_farewell, &QTimer::timeout, this, &MainWindow::shutDownFinished);
-        m_farewell->start(m_farewellHold);
+        m_farewell->start();
     } else {
         emit shutDownFinished();
     }
@@ -435,14 +446,14 @@ void MainWindow::endSession()
         m_shuttingDown = true;
         // Nobody may be there to answer a message box while the desktop closes.
         m_exitProblem = saveOnExit();
-        if (m_exitProblem)
-            qWarning("%s", qPrintable(fileProblemText(m_exitProblem)));
+        if (!m_exitProblem.isEmpty())
+            qWarning("%s", qPrintable(m_exitProblem));
         hideWindows();
-    } else if (m_farewell && m_farewell->isActive()) {
+    } else if (m_farewell->isActive()) {
         m_farewell->stop();
     } else if (m_exitWarningOpen) {
         // Exit's warning is still waiting for an answer nobody may be there to give.
-        qWarning("%s", qPrintable(fileProblemText(m_exitProblem)));
+        qWarning("%s", qPrintable(m_exitProblem));
     } else {
         return; // the exit has finished already
     }
@@ -450,15 +461,15 @@ void MainWindow::endSession()
     emit shutDownFinished();
 }
 
-FileProblem MainWindow::saveOnExit()
+QString MainWindow::saveOnExit()
 {
     m_tray->remove();
-    return saveRecord();
+    return saveOptions();
 }
 
-FileProblem MainWindow::saveRecord() const
+QString MainWindow::saveOptions() const
 {
-    return saveSettings(settingsFileName, recordFromOptions(m_game.options()));
+    return m_saveOptions ? m_saveOptions(m_game.options()) : QString();
 }
 
 void MainWindow::saveWithoutDisplay()
@@ -467,8 +478,8 @@ void MainWindow::saveWithoutDisplay()
         return; // an exit or the session's end has saved already
     m_shuttingDown = true;
     // No window may be shown or touched now, nor the tray icon removed.
-    if (const FileProblem problem = saveRecord())
-        qWarning("%s", qPrintable(fileProblemText(problem)));
+    if (const QString problem = saveOptions(); !problem.isEmpty())
+        qWarning("%s", qPrintable(problem));
 }
 
 void MainWindow::hideWindows()
@@ -524,7 +535,7 @@ void MainWindow::renderCells()
     for (Square square : Board::squares) {
         CellView* cell = m_board->cell(square);
         const Mark shown = m_game.shownMark(square);
-        cell->setCard(m_game.options().pictureSet.picture(shown));
+        cell->setPictureNumber(m_game.options().pictureSet.picture(shown));
         cell->setMarkedAsLatest(latest == square && shown != Mark::Free);
         setSpokenName(cell, squareName(square) + QStringLiteral(", ") + markName(shown));
         cell->setCursor(cursor);

@@ -3,8 +3,6 @@
 
 #include "game/game.h"
 #include "gamemenus.h"
-#include "settings/settingsfile.h"
-#include "settings/settingsrecord.h"
 
 #include <QMainWindow>
 
@@ -39,18 +37,16 @@ public:
     MainWindow(Game& game, const Artwork& artwork, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Applies the saved settings silently; the window is then shown and greets.
-    void startUp(const SettingsRecord& settings);
-    // Start-up from "options.ttt" in the working directory. Returns what went wrong
-    // with the file, for the player to be told.
-    FileProblem startUpFromSettingsFile();
+    // Applies the options silently; the window is then shown and greets.
+    void startUp(const Options& options);
     void greet();
+    // Keeps the options the player leaves: called at exit, at a session's end and when
+    // the display is lost, it returns what went wrong, in the player's words, or nothing.
+    void setOptionsSaver(std::function<QString(const Options&)> save);
 
-    BoardWidget* board() const { return m_board; }
-    // How long the farewell is given to be heard at exit, in milliseconds.
-    void setFarewellHold(int milliseconds) { m_farewellHold = milliseconds; }
-    // Tells the player about a file problem without holding up the game.
-    void warn(const FileProblem& problem);
+    // Tells the player about a problem with the settings without holding up the game;
+    // nothing when `problem` is empty.
+    void warn(const QString& problem);
     // The desktop session is ending: the settings are saved as at exit, with no
     // farewell and no wait, and the program may end. During the farewell of an
     // exit already under way it only cuts the farewell short, and while the exit's
@@ -66,6 +62,8 @@ signals:
     void quitNowRequested();
     // A normal exit has saved everything; the program may end.
     void shutDownFinished();
+    // The player has chosen the picture set that begins with this picture.
+    void pictureSetChosen(int firstPicture);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -75,19 +73,20 @@ private:
     void buildWindow();
     void buildControls(QWidget* area);
     void buildOptionFrames(QWidget* area);
+    void buildFarewell();
     void connectMenus();
     void connectControls();
-    void act(const std::function<void()>& operation);
+    void applyAndRender(const std::function<void()>& operation);
     void newGame();
     void playSquare(int square);
     void showRefusal(const Match::Move& move);
     bool handleKey(QKeyEvent* event);
     void shutDown();
-    FileProblem saveOnExit();
-    FileProblem saveRecord() const;
+    QString saveOnExit();
+    QString saveOptions() const;
     void hideWindows();
     void openSecondary(void (SecondaryWindows::*open)());
-    void handOverTopBand();
+    void shareOnTopWithSecondaryWindows();
     void acceptPictureSet(int firstPicture);
 
     void paintBackdrop();
@@ -116,15 +115,14 @@ private:
     OptionGroup* m_difficulty = nullptr;
     SecondaryWindows* m_windows = nullptr;
     TrayIcon* m_tray = nullptr;
-    // Three seconds of farewell, counted from when it starts to sound: the sound
-    // system may take a tenth of a second or so to open its stream and start it.
-    int m_farewellHold = 3150;
+    // Holds the program at exit while the farewell is heard.
     QTimer* m_farewell = nullptr;
     bool m_shuttingDown = false;
     // Why the exit's save failed, and whether the warning saying so is open.
-    FileProblem m_exitProblem;
+    QString m_exitProblem;
     bool m_exitWarningOpen = false;
     bool m_sessionEnded = false;
+    std::function<QString(const Options&)> m_saveOptions;
 };
 
 } // namespace ttt

@@ -3,7 +3,7 @@
 
 #include "accessibility/gameaccessibility.h"
 #include "results/scoreboard.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 
 #include <QLabel>
 
@@ -14,9 +14,9 @@ ScorePanel::ScorePanel(QWidget* parent) : QGroupBox(tr("Score"), parent)
     addTitle(QStringLiteral(" X"), layout::xTitle);
     addTitle(QStringLiteral(" O"), layout::oTitle);
     addTitle(QStringLiteral("NW"), layout::noWinnerTitle)->setAccessibleName(tr("No winner"));
-    m_x = addTotal(layout::xTotal);
-    m_o = addTotal(layout::oTotal);
-    m_nw = addTotal(layout::noWinnerTotal);
+    m_xWins = addTotal(layout::xTotal);
+    m_oWins = addTotal(layout::oTotal);
+    m_draws = addTotal(layout::noWinnerTotal);
 }
 
 QLabel* ScorePanel::addTitle(const QString& text, const layout::Control& place)
@@ -46,13 +46,15 @@ void ScorePanel::showScores(const Scoreboard& scores, bool on)
     const auto shown = [on](int total) {
         return on ? QStringLiteral(" %1").arg(total) : QStringLiteral(" -");
     };
-    m_x->setText(shown(scores.xWins()));
-    m_o->setText(shown(scores.oWins()));
-    m_nw->setText(shown(scores.draws()));
-    m_x->setAccessibleName(on ? tr("X wins: %1").arg(scores.xWins()) : tr("X wins: not counted"));
-    m_o->setAccessibleName(on ? tr("O wins: %1").arg(scores.oWins()) : tr("O wins: not counted"));
-    m_nw->setAccessibleName(on ? tr("No winner: %1").arg(scores.draws())
-                               : tr("No winner: not counted"));
+    m_xWins->setText(shown(scores.xWins()));
+    m_oWins->setText(shown(scores.oWins()));
+    m_draws->setText(shown(scores.draws()));
+    m_xWins->setAccessibleName(on ? tr("X wins: %1").arg(scores.xWins())
+                                  : tr("X wins: not counted"));
+    m_oWins->setAccessibleName(on ? tr("O wins: %1").arg(scores.oWins())
+                                  : tr("O wins: not counted"));
+    m_draws->setAccessibleName(on ? tr("No winner: %1").arg(scores.draws())
+                                  : tr("No winner: not counted"));
     // The whole board of totals in one sentence, for a screen reader.
     setSpokenName(this, on ? tr("Score: X %1, O %2, no winner %3")
                                  .arg(scores.xWins())

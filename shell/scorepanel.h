@@ -28,9 +28,9 @@ private:
     QLabel* addTitle(const QString& text, const layout::Control& place);
     QLabel* addTotal(const layout::Control& place);
 
-    QLabel* m_x;
-    QLabel* m_o;
-    QLabel* m_nw;
+    QLabel* m_xWins;
+    QLabel* m_oWins;
+    QLabel* m_draws;
 };
 
 } // namespace ttt

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "secondarywindows.h"
 
-#include "dialogs/stayontop.h"
 #include "focusring.h"
 #include "scaledcanvas.h"
+#include "stayontop.h"
 
 #include <QWindow>
 

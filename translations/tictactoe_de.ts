@@ -28,7 +28,7 @@ Die Einstellungen stehen in &quot;options.ttt&quot; im Arbeitsordner.
     </message>
 </context>
 <context>
-    <name>FileProblem</name>
+    <name>SettingsProblem</name>
     <message>
         <source>The settings file %1 could not be read (%2), so the default settings are used.</source>
         <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden (%2), daher gelten die Standardeinstellungen.</translation>

@@ -28,7 +28,7 @@ Los ajustes se guardan en &quot;options.ttt&quot; en la carpeta de trabajo.
     </message>
 </context>
 <context>
-    <name>FileProblem</name>
+    <name>SettingsProblem</name>
     <message>
         <source>The settings file %1 could not be read (%2), so the default settings are used.</source>
         <translation>No se pudo leer el archivo de ajustes %1 (%2); se usan los ajustes por defecto.</translation>

@@ -28,7 +28,7 @@ Les réglages sont gardés dans &quot;options.ttt&quot; dans le dossier de trava
     </message>
 </context>
 <context>
-    <name>FileProblem</name>
+    <name>SettingsProblem</name>
     <message>
         <source>The settings file %1 could not be read (%2), so the default settings are used.</source>
         <translation>Le fichier de réglages %1 n&apos;a pas pu être lu (%2) : les réglages par défaut sont utilisés.</translation>

@@ -50,7 +50,7 @@ TEST(SavedOptions, RecordsReadAndWriteBack)
         Options options;
     };
     const Row rows[] = {
-        {{3, 1, 1, 0, 1, 0, 16}, {}},
+        {SettingsRecord{}, {}},
         {{4, 2, 2, 1, 0, 1, 34},
          {Level::Unbeatable, Mark::O, Players::Two, false, SoundSwitch::fromSaved(0), true,
           PictureSet::numbered(12)}},
@@ -99,7 +99,7 @@ TEST(StartUp, SilentIdleAndShowingTheSavedOptions)
     EXPECT_EQ(bench.board(), ".........");
     EXPECT_TRUE(bench.cues.played.empty());
     bench.random.script = {0.7};
-    bench.game.playStartCue();
+    bench.game.playGreeting();
     EXPECT_EQ(bench.cues.played, Files{"start3.wav"});
     // Before New Game nothing can be played.
     bench.click({5, 1});
@@ -212,7 +212,7 @@ TEST(Sounds, OffSilencesEveryCueAndDrawsNothing)
 {
     // Each plays a cue while sounds are on.
     const std::function<void(GameBench&)> cueing[] = {
-        [](GameBench& b) { b.game.playStartCue(); },
+        [](GameBench& b) { b.game.playGreeting(); },
         [](GameBench& b) { b.game.chooseLevel(Level::Easy); },
         [](GameBench& b) { b.game.clickLevelButton(Level::Hard); },
         [](GameBench& b) { b.game.toggleScoring(); },

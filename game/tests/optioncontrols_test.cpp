@@ -38,9 +38,9 @@ const Row rows[] = {
     {"button: first mover in force", [](auto& c, auto& o) { return c.clickFirstMoveButton(o, Mark::X); }, Players::One, Mark::X, Level::Hard, Mark::X, stops},
     {"button: O first", [](auto& c, auto& o) { return c.clickFirstMoveButton(o, Mark::O); }, Players::One, Mark::O, Level::Hard, Mark::O, stops},
     {"menu: level in force", [](auto& c, auto& o) { return c.chooseLevel(o, Level::Hard); }, Players::One, Mark::X, Level::Hard, Mark::X, none},
-    {"menu: Easy, announced twice", [](auto& c, auto& o) { return c.chooseLevel(o, Level::Easy); }, Players::One, Mark::X, Level::Easy, Mark::X, {.brainCues = 2}},
-    {"button: level in force", [](auto& c, auto& o) { return c.clickLevelButton(o, Level::Hard); }, Players::One, Mark::X, Level::Hard, Mark::X, {.brainCues = 1}},
-    {"button: Unbeatable", [](auto& c, auto& o) { return c.clickLevelButton(o, Level::Unbeatable); }, Players::One, Mark::X, Level::Unbeatable, Mark::X, {.brainCues = 1}},
+    {"menu: Easy, announced twice", [](auto& c, auto& o) { return c.chooseLevel(o, Level::Easy); }, Players::One, Mark::X, Level::Easy, Mark::X, {.levelCues = 2}},
+    {"button: level in force", [](auto& c, auto& o) { return c.clickLevelButton(o, Level::Hard); }, Players::One, Mark::X, Level::Hard, Mark::X, {.levelCues = 1}},
+    {"button: Unbeatable", [](auto& c, auto& o) { return c.clickLevelButton(o, Level::Unbeatable); }, Players::One, Mark::X, Level::Unbeatable, Mark::X, {.levelCues = 1}},
 };
 // clang-format on
 

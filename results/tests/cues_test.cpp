@@ -26,18 +26,18 @@ TEST(Cues, EachCueNamesItsFiles)
         std::set<std::string> files;
     };
     const Case cases[] = {
-        {Cue::Start, {"start1.wav", "start2.wav", "start3.wav"}},
-        {Cue::End, {"end1.wav", "end2.wav", "end3.wav"}},
-        {Cue::XWin, {"xwin1.wav", "xwin2.wav", "xwin3.wav"}},
-        {Cue::X2Win, {"x2win1.wav", "x2win2.wav", "x2win3.wav"}},
-        {Cue::OWin, {"owin1.wav", "owin2.wav", "owin3.wav"}},
-        {Cue::O2Win, {"o2win1.wav", "o2win2.wav", "o2win3.wav"}},
-        {Cue::NoWin, {"nowin1.wav", "nowin2.wav", "nowin3.wav"}},
-        {Cue::Error, {"Error.wav"}},
-        {Cue::Brain, {"brain.wav"}},
-        {Cue::Score, {"score.wav"}},
-        {Cue::Ahh, {"Ahh.wav"}},
-        {Cue::Question, {"s-question.wav"}},
+        {Cue::Greeting, {"start1.wav", "start2.wav", "start3.wav"}},
+        {Cue::Farewell, {"end1.wav", "end2.wav", "end3.wav"}},
+        {Cue::HumanWins, {"xwin1.wav", "xwin2.wav", "xwin3.wav"}},
+        {Cue::XWins, {"x2win1.wav", "x2win2.wav", "x2win3.wav"}},
+        {Cue::ComputerWins, {"owin1.wav", "owin2.wav", "owin3.wav"}},
+        {Cue::OWins, {"o2win1.wav", "o2win2.wav", "o2win3.wav"}},
+        {Cue::Draw, {"nowin1.wav", "nowin2.wav", "nowin3.wav"}},
+        {Cue::Refusal, {"Error.wav"}},
+        {Cue::LevelChosen, {"brain.wav"}},
+        {Cue::ScoringSwitched, {"score.wav"}},
+        {Cue::TotalsCleared, {"Ahh.wav"}},
+        {Cue::AboutOpens, {"s-question.wav"}},
     };
     for (const Case& c : cases) {
         std::set<std::string> chosen;
@@ -56,7 +56,7 @@ TEST(Cues, ThirdsOfTheDrawPickTheFiles)
                                                     {0.667, "nowin3.wav"}, {0.9999, "nowin3.wav"}};
     for (const auto& [r, file] : picks) {
         test::ScriptedRandom random = drawing(r);
-        EXPECT_EQ(chooseCueFile(Cue::NoWin, random), file) << r;
+        EXPECT_EQ(chooseCueFile(Cue::Draw, random), file) << r;
         EXPECT_EQ(random.reseeds, 1);
     }
 }
@@ -64,7 +64,7 @@ TEST(Cues, ThirdsOfTheDrawPickTheFiles)
 TEST(Cues, OneFileCueDrawsNothing)
 {
     test::ScriptedRandom random = drawing(0.5);
-    EXPECT_EQ(chooseCueFile(Cue::Error, random), "Error.wav");
+    EXPECT_EQ(chooseCueFile(Cue::Refusal, random), "Error.wav");
     EXPECT_EQ(random.reseeds, 0);
 }
 

@@ -75,16 +75,15 @@ TEST(FileReplacer, NewFileIsCompleteBeforeItTakesThePlaceOfTheOld)
     const fs::path file = folder / "options.ttt";
     ttt::test::writeFile(file, oldContent);
     std::string besideBeforeRename;
-    const ttt::FileTrouble failure =
-        ttt::replaceFileContent(file, newContent, [&](ReplaceStep step) {
-            if (step != ReplaceStep::TempWritten)
-                return;
-            for (const auto& entry : fs::directory_iterator(folder.path())) {
-                if (entry.path() != file)
-                    besideBeforeRename = fileContent(entry.path());
-            }
-        });
-    EXPECT_FALSE(failure) << ttt::englishFileTroubleText(failure);
+    const ttt::FileError failure = ttt::replaceFileContent(file, newContent, [&](ReplaceStep step) {
+        if (step != ReplaceStep::TempWritten)
+            return;
+        for (const auto& entry : fs::directory_iterator(folder.path())) {
+            if (entry.path() != file)
+                besideBeforeRename = fileContent(entry.path());
+        }
+    });
+    EXPECT_FALSE(failure) << ttt::englishFileErrorText(failure);
     EXPECT_EQ(besideBeforeRename, newContent);
     EXPECT_EQ(fileContent(file), newContent);
 }

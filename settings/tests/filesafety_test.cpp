@@ -4,6 +4,7 @@
 // owner, a read-only folder, the leftovers of killed saves and a byte-order mark.
 #include "settings/filereplacer.h"
 #include "settings/settingsfile.h"
+#include "settings/settingstext.h"
 
 #include "scratchfolder.h"
 #include "unprivilegedrun.h"
@@ -33,7 +34,7 @@ using ttt::test::writeFile;
 
 const std::string savedLine = "4,2,2,1,0,1,34\r\n";
 const SettingsRecord savedRecord{4, 2, 2, 1, 0, 1, 34};
-const std::string defaultLine = "3,1,1,0,1,0,16\r\n";
+const std::string defaultLine = ttt::settingsLine(ttt::SettingsRecord{});
 const std::string byteOrderMark = "\xEF\xBB\xBF";
 constexpr const char* skipReason = "permission bits do not stop this user (running as root?)";
 
@@ -86,9 +87,9 @@ fs::path makeSpecial(Special kind, const fs::path& at, const fs::path& elsewhere
 
 // What the game must say the file is: what was made, as the file system names it
 // (a device where the test could make one, else a pipe).
-ttt::FileTrouble troubleOf(const fs::path& special)
+ttt::FileError errorOf(const fs::path& special)
 {
-    using Cause = ttt::FileTrouble::Cause;
+    using Cause = ttt::FileError::Cause;
     const fs::file_type type = fs::status(special).type();
     return {type == fs::file_type::fifo     ? Cause::NamedPipe
             : type == fs::file_type::socket ? Cause::Socket
@@ -121,14 +122,14 @@ TEST_P(SpecialFileTest, IsNeitherReadNorReplacedAndTheUserIsTold)
 
     const ttt::LoadedSettings loaded = ttt::loadSettings(options);
     EXPECT_EQ(loaded.record, SettingsRecord{});
-    EXPECT_EQ(loaded.problem.kind, ttt::FileProblem::Kind::Unreadable);
-    EXPECT_EQ(loaded.problem.trouble, troubleOf(specials[0]));
-    const ttt::FileProblem atExit = ttt::saveSettings(options, savedRecord);
-    EXPECT_EQ(atExit.kind, ttt::FileProblem::Kind::NotSaved);
-    EXPECT_EQ(atExit.trouble, troubleOf(specials[0]));
-    const ttt::FileProblem atChoice = ttt::savePictureSet(cardset, 34);
-    EXPECT_EQ(atChoice.kind, ttt::FileProblem::Kind::PictureSetNotSaved);
-    EXPECT_EQ(atChoice.trouble, troubleOf(specials[1]));
+    EXPECT_EQ(loaded.problem.kind, ttt::SettingsProblem::Kind::Unreadable);
+    EXPECT_EQ(loaded.problem.error, errorOf(specials[0]));
+    const ttt::SettingsProblem atExit = ttt::saveSettings(options, savedRecord);
+    EXPECT_EQ(atExit.kind, ttt::SettingsProblem::Kind::NotSaved);
+    EXPECT_EQ(atExit.error, errorOf(specials[0]));
+    const ttt::SettingsProblem atChoice = ttt::savePictureSet(cardset, 34);
+    EXPECT_EQ(atChoice.kind, ttt::SettingsProblem::Kind::PictureSetNotSaved);
+    EXPECT_EQ(atChoice.error, errorOf(specials[1]));
 
     const struct stat after[] = {statusOf(options), statusOf(specials[0]), statusOf(cardset),
                                  statusOf(specials[1])};
@@ -183,13 +184,13 @@ TEST(SettingsLinks, LinkIntoAMissingFolderIsLeftAloneWithAWarning)
 
     const ttt::LoadedSettings loaded = ttt::loadSettings(options);
     EXPECT_EQ(loaded.record, SettingsRecord{});
-    EXPECT_EQ(loaded.problem.kind, ttt::FileProblem::Kind::NotCreated);
-    EXPECT_EQ(loaded.problem.trouble, ttt::systemTrouble(ENOENT));
-    using Cause = ttt::FileTrouble::Cause;
-    EXPECT_EQ(ttt::saveSettings(options, savedRecord).trouble,
-              (ttt::FileTrouble{Cause::LinkIntoMissingFolder, 0, folder / "gone/options.ttt"}));
-    EXPECT_EQ(ttt::savePictureSet(cardset, 34).trouble,
-              (ttt::FileTrouble{Cause::LinkIntoMissingFolder, 0, folder / "gone/cardset.ttt"}));
+    EXPECT_EQ(loaded.problem.kind, ttt::SettingsProblem::Kind::NotCreated);
+    EXPECT_EQ(loaded.problem.error, ttt::systemError(ENOENT));
+    using Cause = ttt::FileError::Cause;
+    EXPECT_EQ(ttt::saveSettings(options, savedRecord).error,
+              (ttt::FileError{Cause::LinkIntoMissingFolder, 0, folder / "gone/options.ttt"}));
+    EXPECT_EQ(ttt::savePictureSet(cardset, 34).error,
+              (ttt::FileError{Cause::LinkIntoMissingFolder, 0, folder / "gone/cardset.ttt"}));
 
     EXPECT_EQ(fs::read_symlink(options), "gone/options.ttt");
     EXPECT_EQ(fs::read_symlink(cardset), "gone/cardset.ttt");
@@ -290,8 +291,7 @@ TEST(SettingsFullDisk, ARecordThatFitsIsWrittenInPlaceAndALongerOneIsRefused)
                              fileContent(options) == savedLine &&
                              statusOf(options).st_ino == before;
         const SettingsRecord longer{4, 2, 2, 1, 0, 10, 34}; // one byte more
-        return inPlace &&
-               ttt::saveSettings(options, longer).trouble == ttt::systemTrouble(ENOSPC) &&
+        return inPlace && ttt::saveSettings(options, longer).error == ttt::systemError(ENOSPC) &&
                fileContent(options) == savedLine && entryCount(folder.path()) == 2;
     });
     if (status == 77)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "settings/filetrouble.h"
+#include "settings/fileerror.h"
 
 #include <filesystem>
 #include <ostream>
@@ -38,10 +38,10 @@ bool permissionsApply();
 
 namespace ttt {
 
-// Failed checks show a trouble in words.
-inline void PrintTo(const FileTrouble& trouble, std::ostream* out)
+// Failed checks show a error in words.
+inline void PrintTo(const FileError& error, std::ostream* out)
 {
-    *out << (trouble ? englishFileTroubleText(trouble) : "no trouble");
+    *out << (error ? englishFileErrorText(error) : "no error");
 }
 
 } // namespace ttt

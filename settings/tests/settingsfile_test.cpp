@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settingsfile.h"
+#include "settings/settingstext.h"
 
 #include "scratchfolder.h"
 #include "unprivilegedrun.h"
@@ -18,7 +19,7 @@ using ttt::SettingsRecord;
 using ttt::test::fileContent;
 using ttt::test::writeFile;
 
-constexpr const char* defaultLine = "3,1,1,0,1,0,16\r\n";
+const std::string defaultLine = ttt::settingsLine(ttt::SettingsRecord{});
 constexpr const char* skipReason = "permission bits do not stop this user (running as root?)";
 
 class SettingsFileTest : public testing::Test
@@ -60,7 +61,7 @@ TEST_F(SettingsFileTest, LastLineWithoutLineEndKeepsItsLastField)
 
 TEST_F(SettingsFileTest, SaveLeavesExactlyOneLine)
 {
-    writeFile(options, "1,1,1,1,1,1,1\r\n3,1,1,0,1,0,16\r\n");
+    writeFile(options, "1,1,1,1,1,1,1\r\n" + defaultLine);
     EXPECT_FALSE(ttt::saveSettings(options, {4, 2, 2, 1, 0, 1, 34}));
     EXPECT_EQ(fileContent(options), "4,2,2,1,0,1,34\r\n");
     EXPECT_EQ(ttt::loadSettings(options).record, (SettingsRecord{4, 2, 2, 1, 0, 1, 34}));
@@ -114,9 +115,9 @@ TEST_F(SettingsFileTest, DirectoryNamedLikeTheFileGivesDefaultsAndAMessage)
     fs::create_directory(options);
     const ttt::LoadedSettings loaded = ttt::loadSettings(options);
     EXPECT_EQ(loaded.record, SettingsRecord{});
-    EXPECT_EQ(loaded.problem.kind, ttt::FileProblem::Kind::Unreadable);
-    EXPECT_EQ(loaded.problem.trouble, ttt::systemTrouble(EISDIR));
-    EXPECT_EQ(ttt::saveSettings(options, SettingsRecord{}).trouble, ttt::systemTrouble(EISDIR));
+    EXPECT_EQ(loaded.problem.kind, ttt::SettingsProblem::Kind::Unreadable);
+    EXPECT_EQ(loaded.problem.error, ttt::systemError(EISDIR));
+    EXPECT_EQ(ttt::saveSettings(options, SettingsRecord{}).error, ttt::systemError(EISDIR));
     EXPECT_TRUE(fs::is_directory(options));
     EXPECT_TRUE(fs::is_empty(options));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1)
@@ -136,7 +137,7 @@ TEST_F(SettingsFileTest, FileThatCannotBeCreatedGivesDefaultsAndAMessage)
     const fs::path nowhere = folder / "no such folder" / "options.ttt";
     const ttt::LoadedSettings loaded = ttt::loadSettings(nowhere);
     EXPECT_EQ(loaded.record, SettingsRecord{});
-    EXPECT_EQ(loaded.problem.kind, ttt::FileProblem::Kind::NotCreated);
+    EXPECT_EQ(loaded.problem.kind, ttt::SettingsProblem::Kind::NotCreated);
     EXPECT_TRUE(ttt::saveSettings(nowhere, SettingsRecord{}));
     EXPECT_TRUE(ttt::savePictureSet(folder / "no such folder" / "cardset.ttt", 16));
 }
@@ -148,12 +149,12 @@ TEST_F(SettingsFileTest, UnreadableFileGivesDefaultsAndIsLeftAlone)
     fs::permissions(options, fs::perms::owner_write);
     const ttt::LoadedSettings loaded = ttt::loadSettings(options);
     EXPECT_EQ(loaded.record, SettingsRecord{});
-    EXPECT_EQ(loaded.problem.kind, ttt::FileProblem::Kind::Unreadable);
-    EXPECT_EQ(loaded.problem.trouble, ttt::systemTrouble(EACCES));
+    EXPECT_EQ(loaded.problem.kind, ttt::SettingsProblem::Kind::Unreadable);
+    EXPECT_EQ(loaded.problem.error, ttt::systemError(EACCES));
     // The defaults it fell back on must not replace the record it could not read.
-    const ttt::FileProblem atExit = ttt::saveSettings(options, loaded.record);
-    EXPECT_EQ(atExit.kind, ttt::FileProblem::Kind::UnreadableNotSaved);
-    EXPECT_EQ(atExit.trouble, ttt::systemTrouble(EACCES));
+    const ttt::SettingsProblem atExit = ttt::saveSettings(options, loaded.record);
+    EXPECT_EQ(atExit.kind, ttt::SettingsProblem::Kind::UnreadableNotSaved);
+    EXPECT_EQ(atExit.error, ttt::systemError(EACCES));
     fs::permissions(options, fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(fileContent(options), "4,2,2,1,0,1,34\r\n") << "nothing may be written";
 }
@@ -165,7 +166,7 @@ TEST_F(SettingsFileTest, ReadOnlyFileIsLoadedButNotReplaced)
     fs::permissions(options, fs::perms::owner_read);
     const ttt::LoadedSettings loaded = ttt::loadSettings(options);
     EXPECT_EQ(loaded.record, (SettingsRecord{4, 2, 2, 1, 0, 1, 34}));
-    EXPECT_EQ(loaded.problem.kind, ttt::FileProblem::Kind::WillNotBeSaved); // told at once
+    EXPECT_EQ(loaded.problem.kind, ttt::SettingsProblem::Kind::WillNotBeSaved); // told at once
     EXPECT_TRUE(ttt::saveSettings(options, SettingsRecord{}));
     EXPECT_EQ(fileContent(options), "4,2,2,1,0,1,34\r\n");
 }
@@ -176,7 +177,7 @@ TEST_F(SettingsFileTest, ReadOnlyFolderGivesDefaultsAndSaveReportsIt)
     fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
     const ttt::LoadedSettings loaded = ttt::loadSettings(options);
     EXPECT_EQ(loaded.record, SettingsRecord{});
-    EXPECT_EQ(loaded.problem.kind, ttt::FileProblem::Kind::NotCreated);
+    EXPECT_EQ(loaded.problem.kind, ttt::SettingsProblem::Kind::NotCreated);
     EXPECT_TRUE(ttt::saveSettings(options, SettingsRecord{}));
     EXPECT_TRUE(ttt::savePictureSet(folder / "cardset.ttt", 16));
     EXPECT_FALSE(fs::exists(options));

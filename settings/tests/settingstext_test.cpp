@@ -35,7 +35,7 @@ TEST_P(SettingsContentTest, LoadsTheRecord)
 
 const ContentCase contentCases[] = {
     // The appended default line alone, and a first line that is whole.
-    {"NoContentGivesDefaults", "", record(3, 1, 1, 0, 1, 0, 16)},
+    {"NoContentGivesDefaults", "", SettingsRecord{}},
     {"EveryOptionChanged", "4,2,2,1,0,1,34\r\n", record(4, 2, 2, 1, 0, 1, 34)},
     {"OnlyTheFirstRecordCounts", "1,1,1,0,0,0,1\r\n4,2,2,1,0,1,34\r\n",
      record(1, 1, 1, 0, 0, 0, 1)},
@@ -47,15 +47,15 @@ const ContentCase contentCases[] = {
     {"SeventhFieldFromTheDefaultLine", "4,2,2,1,0,1\r\n", record(4, 2, 2, 1, 0, 1, 4)},
     {"TrailingCommaAddsAnEmptyField", "4,2,2,1,0,1,\r\n", record(4, 2, 2, 1, 0, 1, 16)},
     // Difficulty: 1 to 4, else Hard.
-    {"DifficultyZero", "0,1,1,0,1,0,16", record(3, 1, 1, 0, 1, 0, 16)},
-    {"DifficultyFive", "5,1,1,0,1,0,16", record(3, 1, 1, 0, 1, 0, 16)},
-    {"DifficultyNegative", "-1,1,1,0,1,0,16", record(3, 1, 1, 0, 1, 0, 16)},
-    {"DifficultyLetter", "x,1,1,0,1,0,16", record(3, 1, 1, 0, 1, 0, 16)},
+    {"DifficultyZero", "0,1,1,0,1,0,16", SettingsRecord{}},
+    {"DifficultyFive", "5,1,1,0,1,0,16", SettingsRecord{}},
+    {"DifficultyNegative", "-1,1,1,0,1,0,16", SettingsRecord{}},
+    {"DifficultyLetter", "x,1,1,0,1,0,16", SettingsRecord{}},
     {"DifficultyOne", "1,1,1,0,1,0,16", record(1, 1, 1, 0, 1, 0, 16)},
     // Picture set: 1 to 34 snaps to the set's first picture, else the sixth set.
-    {"CardbaseZero", "3,1,1,0,1,0,0", record(3, 1, 1, 0, 1, 0, 16)},
-    {"CardbaseThirtyFive", "3,1,1,0,1,0,35", record(3, 1, 1, 0, 1, 0, 16)},
-    {"CardbaseLetter", "3,1,1,0,1,0,z", record(3, 1, 1, 0, 1, 0, 16)},
+    {"CardbaseZero", "3,1,1,0,1,0,0", SettingsRecord{}},
+    {"CardbaseThirtyFive", "3,1,1,0,1,0,35", SettingsRecord{}},
+    {"CardbaseLetter", "3,1,1,0,1,0,z", SettingsRecord{}},
     {"CardbaseThree", "3,1,1,0,1,0,3", record(3, 1, 1, 0, 1, 0, 4)},
     {"CardbaseThirtyThree", "3,1,1,0,1,0,33", record(3, 1, 1, 0, 1, 0, 34)},
     // Switches: kept as read; only 2 (first mover, players) or 1 (the rest) means on.
@@ -69,14 +69,14 @@ const ContentCase contentCases[] = {
     {"InfiniteValues", "1E999,1E999,1E999,1E999,1E999,1E999,1E999", record(3, 1, 1, 0, 0, 0, 16)},
     // Fractions: difficulty keeps its whole part, firstPicture its set, switches read off.
     {"FractionalDifficulty", "2.9,1,1,0,1,0,16", record(2, 1, 1, 0, 1, 0, 16)},
-    {"DifficultyJustBelowOne", "0.99,1,1,0,1,0,16", record(3, 1, 1, 0, 1, 0, 16)},
-    {"DifficultyJustAboveFour", "4.01,1,1,0,1,0,16", record(3, 1, 1, 0, 1, 0, 16)},
+    {"DifficultyJustBelowOne", "0.99,1,1,0,1,0,16", SettingsRecord{}},
+    {"DifficultyJustAboveFour", "4.01,1,1,0,1,0,16", SettingsRecord{}},
     {"FractionalSwitchesReadOff", "3,2.5,1.9,1.5,0.5,1.0001,16", record(3, 1, 1, 0, 0, 0, 16)},
     {"WholeNumbersWrittenWithPointOrExponent", "3E0,2.0,0.2E1,1.,100E-2,+1,3.4E1",
      record(3, 2, 2, 1, 1, 1, 34)},
     {"FractionalCardbase", "3,1,1,0,1,0,5.99", record(3, 1, 1, 0, 1, 0, 4)},
-    {"CardbaseBelowOne", "3,1,1,0,1,0,0.5", record(3, 1, 1, 0, 1, 0, 16)},
-    {"CardbaseJustAboveRange", "3,1,1,0,1,0,34.5", record(3, 1, 1, 0, 1, 0, 16)},
+    {"CardbaseBelowOne", "3,1,1,0,1,0,0.5", SettingsRecord{}},
+    {"CardbaseJustAboveRange", "3,1,1,0,1,0,34.5", SettingsRecord{}},
     // Quoted fields, other number forms and blanks.
     {"QuotedFields", "\"4\",\"2\",\"2\",\"1\",\"0\",\"1\",\"34\"", record(4, 2, 2, 1, 0, 1, 34)},
     {"QuotedFieldWithComma", "\"4,9\",2,2,1,0,1,34", record(4, 2, 2, 1, 0, 1, 34)},
@@ -94,7 +94,7 @@ const ContentCase contentCases[] = {
      "\xEF\xBB\xBF"
      "4,2,2,1,0,1,34\r\n",
      record(4, 2, 2, 1, 0, 1, 34)},
-    {"OnlyAByteOrderMark", "\xEF\xBB\xBF", record(3, 1, 1, 0, 1, 0, 16)},
+    {"OnlyAByteOrderMark", "\xEF\xBB\xBF", SettingsRecord{}},
     {"ByteOrderMarkLaterIsText",
      "4,\xEF\xBB\xBF"
      "2,2,1,0,1,34",
@@ -150,7 +150,7 @@ TEST(SettingsContent, CutOffInsideAQuoteLeavesThatFieldUnread)
 
 TEST(SettingsText, SavedLineIsSevenValuesCommasAndCrLf)
 {
-    EXPECT_EQ(ttt::settingsLine(SettingsRecord{}), ttt::defaultSettingsLine);
+    EXPECT_EQ(ttt::settingsLine(SettingsRecord{}), "3,1,1,0,1,0,16\r\n");
     EXPECT_EQ(ttt::settingsLine(record(4, 2, 2, 1, -7, 1, 34)), "4,2,2,1,-7,1,34\r\n");
     EXPECT_EQ(ttt::pictureSetLine(16), "16\r\n");
 }

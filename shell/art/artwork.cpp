@@ -75,37 +75,38 @@ QSize Artwork::logicalSize(Picture which)
 {
     switch (which) {
     case Picture::Background:
-        return {354, 374};
+        return layout::backgroundPicture;
     case Picture::Title:
-        return {175, 35};
+        return layout::titlePicture;
     case Picture::Board:
-        return {247, 247};
+        return layout::boardPicture;
     case Picture::XWins:
     case Picture::OWins:
     case Picture::NoWin:
     case Picture::BlankResult:
-        return {217, 41};
+        return layout::outcomePicture;
     case Picture::NewGameUp:
     case Picture::NewGameDown:
     case Picture::QuitUp:
     case Picture::QuitDown:
-        return {22, 18};
+        return layout::buttonPicture;
     case Picture::About:
-        return {506, 383};
+        return layout::aboutPicture;
     case Picture::Tips:
-        return {300, 200};
+        return layout::tipsPicture;
     }
     return {};
 }
 
-QPixmap Artwork::card(int index, qreal devicePixelRatio) const
+QPixmap Artwork::pictureNumbered(int index, qreal devicePixelRatio) const
 {
-    return card(index, {CardSize, CardSize}, devicePixelRatio);
+    return pictureNumbered(index, {SetPictureSize, SetPictureSize}, devicePixelRatio);
 }
 
-QPixmap Artwork::card(int index, QSize logical, qreal devicePixelRatio, Fit fit) const
+QPixmap Artwork::pictureNumbered(int index, QSize logical, qreal devicePixelRatio,
+                                 Fit fit) const
 {
-    return rendered(assets::cardPath(index), logical, devicePixelRatio, fit);
+    return rendered(assets::setPicturePath(index), logical, devicePixelRatio, fit);
 }
 
 QPixmap Artwork::picture(Picture which, qreal devicePixelRatio) const

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/layout/windowlayout.h"
+
 #include <QCursor>
 #include <QHash>
 #include <QIcon>
@@ -34,16 +36,17 @@ public:
         NewGameDown,
         QuitUp,
         QuitDown,
-        About, // 506 x 383
-        Tips,  // 300 x 200, with the tips drawn in
+        About,
+        Tips, // with the tips drawn in
     };
 
-    static constexpr int CardSize = 73;
+    static constexpr int SetPictureSize = layout::setPictureSize;
 
-    // The cell picture `index`, numbered as PictureSet numbers them, CardSize square
+    // The cell picture `index`, numbered as PictureSet numbers them, SetPictureSize square
     // or at the size given: the drawings are vector art and stay crisp at any size.
-    QPixmap card(int index, qreal devicePixelRatio) const;
-    QPixmap card(int index, QSize logical, qreal devicePixelRatio, Fit fit = Fit::Exact) const;
+    QPixmap pictureNumbered(int index, qreal devicePixelRatio) const;
+    QPixmap pictureNumbered(int index, QSize logical, qreal devicePixelRatio,
+                            Fit fit = Fit::Exact) const;
     QPixmap picture(Picture which, qreal devicePixelRatio) const;
     QPixmap picture(Picture which, QSize logical, qreal devicePixelRatio,
                     Fit fit = Fit::Exact) const;

@@ -4,7 +4,7 @@
 #include "fonts.h"
 #include "hotspot.h"
 #include "shell/art/artwork.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -48,7 +48,7 @@ void AboutWindow::setUpWindow()
     setAccessibleDescription(
         tr("Free software: share and change it under the GNU General Public License, "
            "version 3 or later"));
-    setFixedSize(fromTwips(7575), fromTwips(5730));
+    setFixedSize(fromTwips(layout::aboutTwips));
     setFont(dialogFont(QFont::TypeWriter, 8.25, true));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphicschooser.h"
 
-#include "cardview.h"
 #include "core/pictureset.h"
 #include "fonts.h"
+#include "setpictureview.h"
 #include "shell/art/artwork.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -75,7 +75,7 @@ GraphicsChooser::GraphicsChooser(const Artwork& art, QWidget* parent)
     : QWidget(parent, Qt::Dialog), m_options(new QButtonGroup(this))
 {
     setUpWindow();
-    addCards(art);
+    addSetPictures(art);
     addOptions();
     addButtons();
     orderTabs();
@@ -85,7 +85,7 @@ void GraphicsChooser::setUpWindow()
 {
     setObjectName(QLatin1String(layout::graphicsChooser));
     setWindowTitle(tr("X and O Graphics"));
-    setFixedSize(fromTwips(9120), fromTwips(6495));
+    setFixedSize(fromTwips(layout::chooserTwips));
     setFont(dialogFont(QFont::SansSerif, 8.25, false));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0, 255, 255));
@@ -93,19 +93,19 @@ void GraphicsChooser::setUpWindow()
     setAutoFillBackground(true);
 }
 
-void GraphicsChooser::addCards(const Artwork& art)
+void GraphicsChooser::addSetPictures(const Artwork& art)
 {
     for (int index = 1; index <= PictureSet::pictureCount; ++index) {
         const int set = PictureSet::holding(index).number();
         const Mark kind = PictureSet::markShownBy(index);
         const int blockLeft = set <= SetsPerColumn ? 0 : 5880;
-        auto* card = new CardView(art, index, this);
-        card->setObjectName(layout::numberedName(layout::cardPrefix, index));
-        card->setAccessibleName(tr("Set %1: %2").arg(set).arg(kindName(kind)));
-        card->move(fromTwips(blockLeft + static_cast<int>(kind) * RowPitch),
+        auto* view = new SetPictureView(art, index, this);
+        view->setObjectName(layout::numberedName(layout::setPicturePrefix, index));
+        view->setAccessibleName(tr("Set %1: %2").arg(set).arg(kindName(kind)));
+        view->move(fromTwips(blockLeft + static_cast<int>(kind) * RowPitch),
                    fromTwips(rowTop(set, 5400)));
         // A click on a picture does what a click on its set's option does.
-        connect(card, &CardView::clicked, this, [this, set] {
+        connect(view, &SetPictureView::clicked, this, [this, set] {
             option(set)->setFocus(Qt::MouseFocusReason);
             option(set)->click();
         });

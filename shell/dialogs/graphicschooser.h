@@ -52,7 +52,7 @@ protected:
 
 private:
     void setUpWindow();
-    void addCards(const Artwork& art);
+    void addSetPictures(const Artwork& art);
     void addOptions();
     void addButtons();
     void orderTabs();

@@ -2,7 +2,7 @@
 #include "tipswindow.h"
 
 #include "shell/art/artwork.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -50,7 +50,7 @@ void TipsWindow::setUpWindow()
     setObjectName(QLatin1String(layout::tipsWindow));
     setWindowTitle(tr("Tips - Tic Tac Toe"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(fromTwips(4500), fromTwips(3000));
+    setFixedSize(fromTwips(layout::tipsTwips));
     // Screen readers read the tips written on the card from here.
     setAccessibleDescription(tips().join(QLatin1Char(' ')));
 }

@@ -4,9 +4,10 @@
 // screen reader over the desktop's accessibility bus, the announcements among
 // it, is tested on the installed game (tests/e2e/accessibility.py).
 #include "core/boardtext.h"
+#include "game/savedoptions.h"
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 #include "windowtestbench.h"
 
 #include <QAccessible>
@@ -32,7 +33,10 @@ private slots:
     void tabWalksTheSquaresAsTheyAreRead();
 
 private:
-    CellView* cell(int square) const { return m_bench->window->board()->cell(square); }
+    CellView* cell(int square) const
+    {
+        return m_bench->window->findChild<BoardWidget*>()->cell(square);
+    }
     QAccessibleActionInterface* actions(int square) const
     {
         return QAccessible::queryAccessibleInterface(cell(square))->actionInterface();
@@ -51,7 +55,7 @@ void AccessibilityTest::init()
     MainWindow& window = *m_bench->window;
     SettingsRecord twoPlayers;
     twoPlayers.players = 2;
-    window.startUp(twoPlayers);
+    window.startUp(optionsFromRecord(twoPlayers));
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
@@ -82,7 +86,7 @@ void AccessibilityTest::roles()
     };
     QWidget* shown = widget == QLatin1String("square") ? cell(5)
                      : widget == QLatin1String("board")
-                         ? m_bench->window->board()
+                         ? m_bench->window->findChild<BoardWidget*>()
                          : m_bench->window->findChild<QWidget*>(widget);
     if (widget == QLatin1String(layout::aboutWindow))
         open(layout::aboutAction);
@@ -100,7 +104,7 @@ void AccessibilityTest::roles()
 
 void AccessibilityTest::squaresArePressedByActionAndKeys()
 {
-    QTest::keyClick(m_bench->window->board(), Qt::Key_P);
+    QTest::keyClick(m_bench->window->findChild<BoardWidget*>(), Qt::Key_P);
 
     QAccessibleActionInterface* square5 = actions(5);
     QVERIFY(QAccessible::queryAccessibleInterface(cell(5))->state().focusable);
@@ -135,7 +139,7 @@ void AccessibilityTest::squaresArePressedByActionAndKeys()
 
 void AccessibilityTest::tabWalksTheSquaresAsTheyAreRead()
 {
-    m_bench->window->board()->setFocus(Qt::OtherFocusReason);
+    m_bench->window->findChild<BoardWidget*>()->setFocus(Qt::OtherFocusReason);
     for (int square : {7, 8, 9, 4, 5, 6, 1, 2, 3}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), cell(square));

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the real main window: clicks, keys, menus and option buttons.
 #include "core/boardtext.h"
+#include "game/savedoptions.h"
+#include "settings/settingsfile.h"
 #include "shell/art/artwork.h"
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
-#include "shell/fileproblemtext.h"
+#include "shell/layout/windowlayout.h"
 #include "shell/mainwindow.h"
-#include "shell/windowlayout.h"
+#include "shell/settingsproblemtext.h"
 #include "windowtestbench.h"
 
 #include <QAction>
@@ -47,8 +49,8 @@ private slots:
     void keysOnTheFocusedPictureButton_data();
     void fileProblemsAreToldInOneSentence_data();
     void fileProblemsAreToldInOneSentence();
-    void fileTroublesAreWordedAsTheLabWordsThem_data();
-    void fileTroublesAreWordedAsTheLabWordsThem();
+    void fileErrorsAreWordedAsTheLabWordsThem_data();
+    void fileErrorsAreWordedAsTheLabWordsThem();
     void keysOnTheFocusedPictureButton();
     void doubleClickOnAFreeSquareIsOneMove();
     void sessionEndSavesWithoutFarewell();
@@ -70,14 +72,14 @@ private:
     }
     void startWith(const SettingsRecord& settings)
     {
-        m_window->startUp(settings);
+        m_window->startUp(optionsFromRecord(settings));
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
         m_bench->cues.played.clear();
     }
     void clickCell(int square)
     {
-        QTest::mouseClick(m_window->board()->cell(square), Qt::LeftButton);
+        QTest::mouseClick(m_window->findChild<BoardWidget*>()->cell(square), Qt::LeftButton);
     }
     QString boardText() const
     {
@@ -139,13 +141,13 @@ void MainWindowTest::twoPlayerGameByClicks()
     QVERIFY(QString::fromStdString(m_bench->cues.played[0]).startsWith(QStringLiteral("x2win")));
     clickCell(3); // the game is over: ignored
     QCOMPARE(boardText(), QStringLiteral("OO....XXX"));
-    QVERIFY(m_window->board()->hasFocus());
+    QVERIFY(m_window->findChild<BoardWidget*>()->hasFocus());
 }
 
 void MainWindowTest::onePlayerGameByDigitKeys()
 {
     startWith({1, 1, 1, 0, 1, 0, 16});
-    QWidget* board = m_window->board();
+    QWidget* board = m_window->findChild<BoardWidget*>();
     QTest::keyClick(board, Qt::Key_P);
     m_bench->random.queueSquares({4, 5});
     QTest::keyClick(board, Qt::Key_1);
@@ -169,7 +171,7 @@ void MainWindowTest::keyS_quitsAtOnceWithoutSaving()
     startWith(SettingsRecord{});
     QSignalSpy quitNow(m_window, &MainWindow::quitNowRequested);
     QSignalSpy finished(m_window, &MainWindow::shutDownFinished);
-    QTest::keyClick(m_window->board(), Qt::Key_S);
+    QTest::keyClick(m_window->findChild<BoardWidget*>(), Qt::Key_S);
     QCOMPARE(quitNow.count(), 1);
     QCOMPARE(finished.count(), 0);
     QVERIFY(m_bench->cues.played.empty());
@@ -217,7 +219,7 @@ void MainWindowTest::exitAndCloseBoxSaveTheSameRecord()
 void MainWindowTest::firstMoveMenuLeavesTheButtons()
 {
     startWith(SettingsRecord{});
-    QTest::keyClick(m_window->board(), Qt::Key_P);
+    QTest::keyClick(m_window->findChild<BoardWidget*>(), Qt::Key_P);
     action(layout::oFirstAction)->trigger();
     QVERIFY(action(layout::oFirstAction)->isChecked());
     QVERIFY(!action(layout::xFirstAction)->isChecked());
@@ -232,7 +234,7 @@ void MainWindowTest::firstMoveMenuLeavesTheButtons()
 void MainWindowTest::difficultyMenuSelectsTheButton()
 {
     startWith(SettingsRecord{});
-    QTest::keyClick(m_window->board(), Qt::Key_P);
+    QTest::keyClick(m_window->findChild<BoardWidget*>(), Qt::Key_P);
     action(layout::levelActions[3])->trigger();
     QVERIFY(radio(layout::difficultyOptions[3].name)->isChecked());
     QVERIFY(action(layout::levelActions[3])->isChecked());
@@ -271,12 +273,13 @@ void MainWindowTest::scoringSwitchShowsDashesAndDisablesClear()
 void MainWindowTest::cellsTellScreenReadersWhatTheyHold()
 {
     startWith({3, 1, 2, 0, 1, 0, 16});
-    QTest::keyClick(m_window->board(), Qt::Key_P);
-    QTest::keyClick(m_window->board(), Qt::Key_7);
-    QCOMPARE(m_window->board()->cell(7)->accessibleName(), QStringLiteral("Square 7, top left, X"));
-    QCOMPARE(m_window->board()->cell(3)->accessibleName(),
+    QTest::keyClick(m_window->findChild<BoardWidget*>(), Qt::Key_P);
+    QTest::keyClick(m_window->findChild<BoardWidget*>(), Qt::Key_7);
+    QCOMPARE(m_window->findChild<BoardWidget*>()->cell(7)->accessibleName(),
+             QStringLiteral("Square 7, top left, X"));
+    QCOMPARE(m_window->findChild<BoardWidget*>()->cell(3)->accessibleName(),
              QStringLiteral("Square 3, bottom right, empty"));
-    QCOMPARE(m_window->board()->cell(7)->cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(m_window->findChild<BoardWidget*>()->cell(7)->cursor().shape(), Qt::BitmapCursor);
 }
 
 void MainWindowTest::anyButtonPressesAPictureButtonOnlyLeftClicks_data()
@@ -339,7 +342,7 @@ void MainWindowTest::keysOnTheFocusedPictureButton()
 
 void MainWindowTest::fileProblemsAreToldInOneSentence_data()
 {
-    using Kind = FileProblem::Kind;
+    using Kind = SettingsProblem::Kind;
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("text");
     const auto row = [](const char* name, Kind kind, const char* text) {
@@ -371,18 +374,18 @@ void MainWindowTest::fileProblemsAreToldInOneSentence()
 {
     QFETCH(int, kind);
     QFETCH(QString, text);
-    const bool hasReason = kind != static_cast<int>(FileProblem::Kind::PartlyRead);
-    const FileProblem problem{static_cast<FileProblem::Kind>(kind), "f.ttt",
-                              hasReason ? FileTrouble{FileTrouble::Cause::Socket, 0, {}}
-                                        : FileTrouble{}};
-    QCOMPARE(fileProblemText(problem), text);
+    const bool hasReason = kind != static_cast<int>(SettingsProblem::Kind::PartlyRead);
+    const SettingsProblem problem{static_cast<SettingsProblem::Kind>(kind), "f.ttt",
+                                  hasReason ? FileError{FileError::Cause::Socket, 0, {}}
+                                            : FileError{}};
+    QCOMPARE(settingsProblemText(problem), text);
 }
 
-void MainWindowTest::fileTroublesAreWordedAsTheLabWordsThem_data()
+void MainWindowTest::fileErrorsAreWordedAsTheLabWordsThem_data()
 {
-    using Cause = FileTrouble::Cause;
+    using Cause = FileError::Cause;
     QTest::addColumn<int>("cause");
-    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("errorNumber");
     QTest::addColumn<QString>("linkTarget");
     QTest::addColumn<QString>("text");
     const auto row = [](const char* name, Cause cause, int error, const char* target,
@@ -400,25 +403,25 @@ void MainWindowTest::fileTroublesAreWordedAsTheLabWordsThem_data()
         QString::fromUtf8("it is a link to /g%1/\u00E9.ttt, in a folder that does not exist"));
 }
 
-void MainWindowTest::fileTroublesAreWordedAsTheLabWordsThem()
+void MainWindowTest::fileErrorsAreWordedAsTheLabWordsThem()
 {
     QFETCH(int, cause);
-    QFETCH(int, error);
+    QFETCH(int, errorNumber);
     QFETCH(QString, linkTarget);
     QFETCH(QString, text);
-    const FileTrouble trouble{static_cast<FileTrouble::Cause>(cause), error,
-                              linkTarget.toStdString()};
-    QCOMPARE(fileTroubleText(trouble), text);
-    QCOMPARE(QString::fromStdString(englishFileTroubleText(trouble)), text);
+    const FileError error{static_cast<FileError::Cause>(cause), errorNumber,
+                          linkTarget.toStdString()};
+    QCOMPARE(fileErrorText(error), text);
+    QCOMPARE(QString::fromStdString(englishFileErrorText(error)), text);
 }
 
 void MainWindowTest::doubleClickOnAFreeSquareIsOneMove()
 {
     startWith({3, 1, 2, 0, 1, 0, 16});
-    QTest::keyClick(m_window->board(), Qt::Key_P);
+    QTest::keyClick(m_window->findChild<BoardWidget*>(), Qt::Key_P);
     // What the desktop delivers for a double-click: press, release, then a second
     // press that comes with a double-click event, then its release.
-    QWidget* cell = m_window->board()->cell(5);
+    QWidget* cell = m_window->findChild<BoardWidget*>()->cell(5);
     const QPointF at = cell->rect().center();
     for (QEvent::Type type :
          {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
@@ -429,7 +432,7 @@ void MainWindowTest::doubleClickOnAFreeSquareIsOneMove()
         QApplication::sendEvent(cell, &event);
     }
     QCOMPARE(boardText(), QStringLiteral("....X...."));
-    QVERIFY(m_bench->cues.played.empty()); // no error cue for the square just taken
+    QVERIFY(m_bench->cues.played.empty()); // no refusal cue for the square just taken
     clickCell(1);                          // the next click is a move again
     QCOMPARE(boardText(), QStringLiteral("O...X...."));
 }
@@ -454,7 +457,7 @@ void MainWindowTest::sessionEndSavesWithoutFarewell()
 void MainWindowTest::sessionEndCutsTheFarewellShort()
 {
     startWith(SettingsRecord{});
-    m_window->setFarewellHold(60000);
+    m_window->findChild<QTimer*>(QLatin1String("farewell"))->setInterval(60000);
     QSignalSpy finished(m_window, &MainWindow::shutDownFinished);
     m_window->close();
     QCOMPARE(finished.count(), 0); // the farewell is being heard
@@ -472,7 +475,7 @@ void MainWindowTest::menuShowsTheNewGameKeyWithoutTakingIt()
     QCOMPARE(newGame->text(), QStringLiteral("&New Game"));
     QCOMPARE(newGame->shortcut(), QKeySequence(Qt::Key_P));
     QSignalSpy triggered(newGame, &QAction::triggered);
-    for (QWidget* focus : {static_cast<QWidget*>(m_window->board()),
+    for (QWidget* focus : {static_cast<QWidget*>(m_window->findChild<BoardWidget*>()),
                            static_cast<QWidget*>(radio(layout::difficultyOptions[0].name))}) {
         focus->setFocus();
         clickCell(5);

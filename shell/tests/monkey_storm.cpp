@@ -3,9 +3,9 @@
 
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
+#include "shell/layout/windowlayout.h"
 #include "shell/mainwindow.h"
 #include "shell/secondarywindows.h"
-#include "shell/windowlayout.h"
 #include "windowtestbench.h"
 
 #include <QAction>
@@ -74,16 +74,16 @@ StormEvent MonkeyStorm::onMainWindow(MainWindow& window)
     const int roll = pick(1000);
     if (roll < 300) {
         const int square = pick(layout::squareCount) + 1;
-        QTest::mouseClick(window.board()->cell(square), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<BoardWidget*>()->cell(square), Qt::LeftButton);
         return {StormKind::Square, QStringLiteral("click square %1").arg(square), {}};
     }
     if (roll < 450) {
         const int square = pick(layout::squareCount) + 1;
-        QTest::keyClick(window.board(), char('0' + square));
+        QTest::keyClick(window.findChild<BoardWidget*>(), char('0' + square));
         return {StormKind::Square, QStringLiteral("key %1 on the board").arg(square), {}};
     }
     if (roll < 530) {
-        QWidget* targets[] = {window.board(), window.centralWidget(),
+        QWidget* targets[] = {window.findChild<BoardWidget*>(), window.centralWidget(),
                               child<QWidget>(&window, layout::newGameButton.name),
                               child<QWidget>(&window, layout::quitButton.name),
                               child<QWidget>(&window, optionNames[pick(8)])};
@@ -160,7 +160,7 @@ StormEvent MonkeyStorm::blockedClick(MainWindow& window)
         return closeByFrame(&window, QStringLiteral("the main window"));
     QWidget* target = nullptr;
     if (roll < 50)
-        target = window.board()->cell(pick(layout::squareCount) + 1);
+        target = window.findChild<BoardWidget*>()->cell(pick(layout::squareCount) + 1);
     else if (roll < 80)
         target = child<QWidget>(&window, optionNames[pick(8)]);
     else

@@ -9,8 +9,9 @@
 #include "results/tests/recordingcues.h"
 #include "shell/art/artwork.h"
 #include "shell/dialogs/graphicschooser.h"
+#include "shell/layout/windowlayout.h"
 #include "shell/mainwindow.h"
-#include "shell/windowlayout.h"
+#include "shell/settingsfiles.h"
 #include "windowtestbench.h"
 
 #include <QFile>
@@ -18,6 +19,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <deque>
 #include <memory>
@@ -112,11 +114,13 @@ void MonkeyTest::startWindow()
     m_window.reset();
     m_game = std::make_unique<Game>(*m_random, m_cues);
     m_window = std::make_unique<MainWindow>(*m_game, m_artwork);
-    m_window->setFarewellHold(0);
+    m_window->findChild<QTimer*>(QLatin1String("farewell"))->setInterval(0);
     connect(m_window.get(), &MainWindow::shutDownFinished, this, [this] { m_exited = true; });
     connect(m_window.get(), &MainWindow::quitNowRequested, this, [this] { m_quitNow = true; });
-    const FileProblem problem = m_window->startUpFromSettingsFile();
-    QVERIFY2(!problem, englishFileTroubleText(problem.trouble).c_str());
+    keepSettingsOf(*m_window);
+    const StartingOptions start = loadOptionsFile();
+    QVERIFY2(start.problem.isEmpty(), qPrintable(start.problem));
+    m_window->startUp(start.options);
     m_window->show();
     m_window->greet();
     m_watch.attach(*m_window, *m_game);

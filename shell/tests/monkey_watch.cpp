@@ -6,9 +6,9 @@
 #include "shell/art/artwork.h"
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
+#include "shell/layout/windowlayout.h"
 #include "shell/mainwindow.h"
 #include "shell/picturelabel.h"
-#include "shell/windowlayout.h"
 #include "windowtestbench.h"
 
 #include <QAction>
@@ -187,13 +187,13 @@ QString MonkeyWatch::checkCells() const
     const qreal dpr = m_window->devicePixelRatioF();
     for (Square square : Board::squares) {
         const Mark mark = m_blanked ? Mark::Free : game.match().board().at(square);
-        const int card = game.options().pictureSet.picture(mark);
-        const QPixmap expected = m_artwork.card(card, dpr);
-        const QPixmap& shown = m_window->board()->cell(square)->picture();
+        const int number = game.options().pictureSet.picture(mark);
+        const QPixmap expected = m_artwork.pictureNumbered(number, dpr);
+        const QPixmap& shown = m_window->findChild<BoardWidget*>()->cell(square)->picture();
         if (shown.cacheKey() != expected.cacheKey() && shown.toImage() != expected.toImage())
-            return QStringLiteral("square %1 does not show card %2 (board %3%4)")
+            return QStringLiteral("square %1 does not show number %2 (board %3%4)")
                 .arg(square)
-                .arg(card)
+                .arg(number)
                 .arg(textOf(game.match().board()))
                 .arg(m_blanked ? QStringLiteral(", blank after the chooser") : QString());
     }

@@ -6,11 +6,12 @@
 #include "shell/cellview.h"
 #include "shell/dialogs/aboutwindow.h"
 #include "shell/dialogs/graphicschooser.h"
-#include "shell/dialogs/stayontop.h"
 #include "shell/dialogs/tipswindow.h"
+#include "shell/layout/windowlayout.h"
 #include "shell/mainwindow.h"
 #include "shell/secondarywindows.h"
-#include "shell/windowlayout.h"
+#include "shell/settingsfiles.h"
+#include "shell/stayontop.h"
 #include "windowtestbench.h"
 
 #include <QAction>
@@ -63,7 +64,9 @@ private:
     }
     void start()
     {
-        QVERIFY(!m_window->startUpFromSettingsFile());
+        const StartingOptions start = loadOptionsFile();
+        QVERIFY(start.problem.isEmpty());
+        m_window->startUp(start.options);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
         m_bench->cues.played.clear();
@@ -102,8 +105,8 @@ void SecondaryWindowsTest::firstStartWritesTheDefaultLine()
     start();
     QCOMPARE(fileText("options.ttt"), QByteArray("3,1,1,0,1,0,16\r\n"));
     QVERIFY(action(layout::levelActions[2])->isChecked());
-    QCOMPARE(m_window->board()->cell(1)->picture().cacheKey(),
-             m_bench->artwork.card(16, m_window->devicePixelRatioF()).cacheKey());
+    QCOMPARE(m_window->findChild<BoardWidget*>()->cell(1)->picture().cacheKey(),
+             m_bench->artwork.pictureNumbered(16, m_window->devicePixelRatioF()).cacheKey());
     m_window->close();
     QCOMPARE(fileText("options.ttt"), QByteArray("3,1,1,0,1,0,16\r\n"));
 }
@@ -144,8 +147,8 @@ void SecondaryWindowsTest::chooserOkChangesTheSetAndStopsTheGame()
     QFETCH(int, pictureClicked);
     writeFile("options.ttt", "3,1,2,0,1,0,16\r\n");
     start();
-    QTest::keyClick(m_window->board(), Qt::Key_P);
-    QTest::keyClick(m_window->board(), Qt::Key_5);
+    QTest::keyClick(m_window->findChild<BoardWidget*>(), Qt::Key_P);
+    QTest::keyClick(m_window->findChild<BoardWidget*>(), Qt::Key_5);
     action(layout::graphicsAction)->trigger();
     QVERIFY(chooser()->isVisible());
     QVERIFY(!m_window->isEnabled());
@@ -156,7 +159,8 @@ void SecondaryWindowsTest::chooserOkChangesTheSetAndStopsTheGame()
     QWidget* clicked =
         pictureClicked == 0
             ? optionButton
-            : child<QWidget>(chooser(), layout::numberedName(layout::cardPrefix, pictureClicked));
+            : child<QWidget>(chooser(),
+                             layout::numberedName(layout::setPicturePrefix, pictureClicked));
     QTest::mouseClick(clicked, Qt::LeftButton);
     QVERIFY(optionButton->isChecked());
     QCOMPARE(chooser()->focusWidget(), optionButton);
@@ -165,8 +169,9 @@ void SecondaryWindowsTest::chooserOkChangesTheSetAndStopsTheGame()
     QVERIFY(m_window->isEnabled());
     QCOMPARE(m_bench->game().options().pictureSet.firstPicture(), firstPicture);
     for (int s = 1; s <= layout::squareCount; ++s)
-        QCOMPARE(m_window->board()->cell(s)->picture().cacheKey(),
-                 m_bench->artwork.card(firstPicture, m_window->devicePixelRatioF()).cacheKey());
+        QCOMPARE(m_window->findChild<BoardWidget*>()->cell(s)->picture().cacheKey(),
+                 m_bench->artwork.pictureNumbered(firstPicture, m_window->devicePixelRatioF())
+                     .cacheKey());
     QCOMPARE(m_window->findChild<QLabel*>(QLatin1String(layout::newGamePointer.name))->text(),
              QStringLiteral("^"));
     QCOMPARE(fileText("cardset.ttt"), QByteArray::number(firstPicture) + "\r\n");

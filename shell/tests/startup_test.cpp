@@ -126,7 +126,6 @@ void StartUpTest::heldCuesWaitAndOnlyTheLatestPlays()
     player.play("start1.wav");
     player.play("x1win.wav");
     QCOMPARE(log.opened, 0);
-    QCOMPARE(player.lastSource(), m_sounds.filePath(QStringLiteral("x1win.wav")));
     player.startSoundSystem();
     QCOMPARE(log.opened, 1);
     QCOMPARE(log.played, QStringList{QStringLiteral("x1win.wav")});
@@ -166,7 +165,6 @@ void StartUpTest::failedSoundSystemIsAskedForOnlyOnce()
     player.play("x1win.wav");
     QCOMPARE(log.opened, 1);
     QVERIFY(log.played.isEmpty());
-    QCOMPARE(player.lastSource(), m_sounds.filePath(QStringLiteral("x1win.wav")));
 }
 
 void StartUpTest::soundSystemPluginLoadsFromBesideTheProgram()

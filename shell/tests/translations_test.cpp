@@ -2,7 +2,7 @@
 // The real main window in each language the game ships: the desktop's language is
 // followed, English stays exactly as written, every menu keeps one access key per
 // item, and no caption is cut off by the window's fixed layout.
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 #include "translations/language.h"
 #include "windowtestbench.h"
 

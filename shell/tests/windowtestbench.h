@@ -5,16 +5,18 @@
 #include "results/tests/recordingcues.h"
 #include "shell/art/artwork.h"
 #include "shell/mainwindow.h"
+#include "shell/settingsfiles.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <memory>
 
 namespace ttt::test {
 
-// The secondary window of this name (see shell/windowlayout.h) as the desktop has
+// The secondary window of this name (see shell/layout/windowlayout.h) as the desktop has
 // it: the one shown, else one kept hidden, else none.
 template <typename Window = QWidget> Window* secondaryWindow(const char* name)
 {
@@ -52,7 +54,8 @@ public:
         window.reset();
         m_game = std::make_unique<Game>(random, cues);
         window = std::make_unique<MainWindow>(*m_game, artwork);
-        window->setFarewellHold(0);
+        window->findChild<QTimer*>(QLatin1String("farewell"))->setInterval(0); // no wait at exit
+        keepSettingsOf(*window);
     }
     // What the window shows is drawn from this.
     const Game& game() const { return *m_game; }

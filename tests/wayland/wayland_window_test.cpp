@@ -3,11 +3,12 @@
 // shown unavailable while the saved choice survives, and About stays over the
 // main window in the compositor's own stacking.
 #include "shell/dialogs/aboutwindow.h"
-#include "shell/dialogs/stayontop.h"
+#include "shell/layout/windowlayout.h"
 #include "shell/mainwindow.h"
 #include "shell/secondarywindows.h"
+#include "shell/settingsfiles.h"
+#include "shell/stayontop.h"
 #include "shell/tests/windowtestbench.h"
-#include "shell/windowlayout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,7 +42,9 @@ private:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(settings);
         file.close();
-        QVERIFY(!m_bench->window->startUpFromSettingsFile());
+        const StartingOptions start = loadOptionsFile();
+        QVERIFY(start.problem.isEmpty());
+        m_bench->window->startUp(start.options);
         m_bench->window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_bench->window.get()));
     }

@@ -18,7 +18,7 @@ void BM_FirstCard(benchmark::State& state)
     const qreal dpr = state.range(0) / 100.0;
     for (auto _ : state) {
         const Artwork art;
-        benchmark::DoNotOptimize(art.card(16, dpr));
+        benchmark::DoNotOptimize(art.pictureNumbered(16, dpr));
     }
 }
 BENCHMARK(BM_FirstCard)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
@@ -26,9 +26,9 @@ BENCHMARK(BM_FirstCard)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
 void BM_CachedCard(benchmark::State& state)
 {
     const Artwork art;
-    art.card(16, 2.0);
+    art.pictureNumbered(16, 2.0);
     for (auto _ : state)
-        benchmark::DoNotOptimize(art.card(16, 2.0));
+        benchmark::DoNotOptimize(art.pictureNumbered(16, 2.0));
 }
 BENCHMARK(BM_CachedCard)->Unit(benchmark::kNanosecond);
 
@@ -44,7 +44,7 @@ void BM_StartUpPictures(benchmark::State& state)
         benchmark::DoNotOptimize(art.picture(Artwork::Picture::BlankResult, dpr));
         benchmark::DoNotOptimize(art.picture(Artwork::Picture::NewGameUp, dpr));
         benchmark::DoNotOptimize(art.picture(Artwork::Picture::QuitUp, dpr));
-        benchmark::DoNotOptimize(art.card(16, dpr));
+        benchmark::DoNotOptimize(art.pictureNumbered(16, dpr));
         benchmark::DoNotOptimize(art.appIcon());
     }
 }
@@ -56,7 +56,7 @@ void BM_AllCards(benchmark::State& state)
     for (auto _ : state) {
         const Artwork art;
         for (int i = 1; i <= PictureSet::pictureCount; ++i)
-            benchmark::DoNotOptimize(art.card(i, 2.0));
+            benchmark::DoNotOptimize(art.pictureNumbered(i, 2.0));
     }
 }
 BENCHMARK(BM_AllCards)->Unit(benchmark::kMillisecond);

@@ -95,14 +95,14 @@ class TestArtwork : public QObject
 private slots:
     void everyPictureRendersAtItsLogicalSize_data();
     void everyPictureRendersAtItsLogicalSize();
-    void everyCardRendersOpaqueAtItsLogicalSize_data();
-    void everyCardRendersOpaqueAtItsLogicalSize();
+    void everySetPictureRendersOpaqueAtItsLogicalSize_data();
+    void everySetPictureRendersOpaqueAtItsLogicalSize();
     void twelveSetsDifferFromOneAnother();
     void xAndODifferInShape();
     void picturesComeFromTheCache();
     void onlyTheSizeDrawnLastIsKept();
     void picturesTooLargeAreDrawnSmallerToBeScaled();
-    void cardIndexOutsideTheSetsGivesNoPicture();
+    void pictureNumberOutsideTheSetsGivesNoPicture();
     void pointersAndIconAreThere();
 };
 
@@ -127,24 +127,25 @@ void TestArtwork::everyPictureRendersAtItsLogicalSize()
     QVERIFY2(distinctColours(image(pm)) > 1, "a picture is more than one flat colour");
 }
 
-void TestArtwork::everyCardRendersOpaqueAtItsLogicalSize_data()
+void TestArtwork::everySetPictureRendersOpaqueAtItsLogicalSize_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<qreal>("dpr");
     for (int index = 1; index <= PictureSet::pictureCount; ++index)
         for (qreal dpr : {1.0, 2.0})
-            QTest::addRow("card %d at %gx", index, dpr) << index << dpr;
+            QTest::addRow("picture %d at %gx", index, dpr) << index << dpr;
 }
 
-void TestArtwork::everyCardRendersOpaqueAtItsLogicalSize()
+void TestArtwork::everySetPictureRendersOpaqueAtItsLogicalSize()
 {
     QFETCH(int, index);
     QFETCH(qreal, dpr);
     const Artwork art;
-    const QPixmap pm = art.card(index, dpr);
+    const QPixmap pm = art.pictureNumbered(index, dpr);
     QVERIFY(!pm.isNull());
-    QCOMPARE(pm.deviceIndependentSize().toSize(), QSize(Artwork::CardSize, Artwork::CardSize));
-    QCOMPARE(pm.width(), qRound(Artwork::CardSize * dpr));
+    QCOMPARE(pm.deviceIndependentSize().toSize(),
+             QSize(Artwork::SetPictureSize, Artwork::SetPictureSize));
+    QCOMPARE(pm.width(), qRound(Artwork::SetPictureSize * dpr));
     // A cell covers the board completely: no see-through corners.
     const QImage img = image(pm);
     for (QPoint corner : {QPoint(0, 0), QPoint(img.width() - 1, img.height() - 1)})
@@ -157,9 +158,9 @@ void TestArtwork::twelveSetsDifferFromOneAnother()
     for (const Mark kind : {Mark::Free, Mark::X, Mark::O})
         for (int a = 1; a <= PictureSet::setCount; ++a)
             for (int b = a + 1; b <= PictureSet::setCount; ++b) {
-                const double diff =
-                    meanDifference(image(art.card(PictureSet::numbered(a).picture(kind), 1)),
-                                   image(art.card(PictureSet::numbered(b).picture(kind), 1)));
+                const double diff = meanDifference(
+                    image(art.pictureNumbered(PictureSet::numbered(a).picture(kind), 1)),
+                    image(art.pictureNumbered(PictureSet::numbered(b).picture(kind), 1)));
                 QVERIFY2(diff > 12, qPrintable(QStringLiteral("sets %1 and %2, picture %3: %4")
                                                    .arg(a)
                                                    .arg(b)
@@ -171,12 +172,14 @@ void TestArtwork::twelveSetsDifferFromOneAnother()
 void TestArtwork::xAndODifferInShape()
 {
     const Artwork art;
-    const int size = Artwork::CardSize;
+    const int size = Artwork::SetPictureSize;
     for (int set = 1; set <= PictureSet::setCount; ++set) {
         const PictureSet pictures = PictureSet::numbered(set);
-        const QImage empty = image(art.card(pictures.firstPicture(), 1));
-        const QVector<bool> x = footprint(image(art.card(pictures.picture(Mark::X), 1)), empty);
-        const QVector<bool> o = footprint(image(art.card(pictures.picture(Mark::O), 1)), empty);
+        const QImage empty = image(art.pictureNumbered(pictures.firstPicture(), 1));
+        const QVector<bool> x =
+            footprint(image(art.pictureNumbered(pictures.picture(Mark::X), 1)), empty);
+        const QVector<bool> o =
+            footprint(image(art.pictureNumbered(pictures.picture(Mark::O), 1)), empty);
         const QString where = QStringLiteral("set %1").arg(set);
         QVERIFY2(x.count(true) > size * size / 12, qPrintable(where + ": X too faint"));
         QVERIFY2(o.count(true) > size * size / 12, qPrintable(where + ": O too faint"));
@@ -190,9 +193,9 @@ void TestArtwork::xAndODifferInShape()
 void TestArtwork::picturesComeFromTheCache()
 {
     const Artwork art;
-    const QPixmap first = art.card(16, 2.0);
-    QCOMPARE(art.card(16, 2.0).cacheKey(), first.cacheKey());
-    QVERIFY(art.card(16, 1.0).cacheKey() != first.cacheKey());
+    const QPixmap first = art.pictureNumbered(16, 2.0);
+    QCOMPARE(art.pictureNumbered(16, 2.0).cacheKey(), first.cacheKey());
+    QVERIFY(art.pictureNumbered(16, 1.0).cacheKey() != first.cacheKey());
     QCOMPARE(art.picture(Picture::Board, 1.5).cacheKey(),
              art.picture(Picture::Board, 1.5).cacheKey());
 }
@@ -201,19 +204,19 @@ void TestArtwork::onlyTheSizeDrawnLastIsKept()
 {
     const Artwork art;
     const QPixmap board = art.picture(Picture::Board, 1.0);
-    const QPixmap first = art.card(16, {100, 100}, 1.0);
+    const QPixmap first = art.pictureNumbered(16, {100, 100}, 1.0);
     for (int size : {130, 160, 90}) {
-        const QPixmap drawn = art.card(16, {size, size}, 1.0);
-        QCOMPARE(art.card(16, {size, size}, 1.0).cacheKey(), drawn.cacheKey());
+        const QPixmap drawn = art.pictureNumbered(16, {size, size}, 1.0);
+        QCOMPARE(art.pictureNumbered(16, {size, size}, 1.0).cacheKey(), drawn.cacheKey());
         // While a window changes size, the size drawn last stands in for any other.
-        QCOMPARE(art.card(16, {size + 7, size + 7}, 1.0, Artwork::Fit::Nearest).cacheKey(),
+        QCOMPARE(art.pictureNumbered(16, {size + 7, size + 7}, 1.0, Artwork::Fit::Nearest).cacheKey(),
                  drawn.cacheKey());
     }
     // The sizes before were let go: asked for again, the first is drawn afresh.
-    QVERIFY(art.card(16, {100, 100}, 1.0).cacheKey() != first.cacheKey());
+    QVERIFY(art.pictureNumbered(16, {100, 100}, 1.0).cacheKey() != first.cacheKey());
     // Another picture keeps its own size; with none kept, the size asked for is drawn.
     QCOMPARE(art.picture(Picture::Board, 1.0).cacheKey(), board.cacheKey());
-    QCOMPARE(art.card(17, {50, 50}, 1.0, Artwork::Fit::Nearest).size(), QSize(50, 50));
+    QCOMPARE(art.pictureNumbered(17, {50, 50}, 1.0, Artwork::Fit::Nearest).size(), QSize(50, 50));
 }
 
 void TestArtwork::picturesTooLargeAreDrawnSmallerToBeScaled()
@@ -226,11 +229,11 @@ void TestArtwork::picturesTooLargeAreDrawnSmallerToBeScaled()
     QCOMPARE(pm.deviceIndependentSize().toSize(), Artwork::logicalSize(Picture::Background));
 }
 
-void TestArtwork::cardIndexOutsideTheSetsGivesNoPicture()
+void TestArtwork::pictureNumberOutsideTheSetsGivesNoPicture()
 {
     const Artwork art;
-    QVERIFY(art.card(0, 1).isNull());
-    QVERIFY(art.card(PictureSet::pictureCount + 1, 1).isNull());
+    QVERIFY(art.pictureNumbered(0, 1).isNull());
+    QVERIFY(art.pictureNumbered(PictureSet::pictureCount + 1, 1).isNull());
 }
 
 void TestArtwork::pointersAndIconAreThere()

@@ -11,7 +11,7 @@
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
 #include "shell/gamestyle.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 
 #include <QImage>
 #include <QPainter>
@@ -240,7 +240,7 @@ void TestPictureContrast::everySetReadsAtAGlance()
     QFETCH(int, set);
     const PictureSet pictures = PictureSet::numbered(set);
     const auto cell = [&](Mark m) {
-        return render(ttt::assets::cardPath(pictures.picture(m)), {Cell, Cell});
+        return render(ttt::assets::setPicturePath(pictures.picture(m)), {Cell, Cell});
     };
     const QImage empty = cell(Mark::Free), x = cell(Mark::X), o = cell(Mark::O);
     QVERIFY(!empty.isNull() && !x.isNull() && !o.isNull());
@@ -276,7 +276,7 @@ void TestPictureContrast::whatTheWindowAddsShowsOnEverySet()
     ttt::CellView cell(m_artwork, 7);
     cell.resize(Cell, Cell);
     const auto shot = [&](Mark mark, auto&& change) {
-        cell.setCard(pictures.picture(mark));
+        cell.setPictureNumber(pictures.picture(mark));
         change();
         return grabbed(cell);
     };
@@ -296,13 +296,14 @@ void TestPictureContrast::whatTheWindowAddsShowsOnEverySet()
     const Mark marks[] = {Mark::O, Mark::Free, Mark::X, Mark::X,   Mark::X,
                           Mark::X, Mark::O,    Mark::O, Mark::Free};
     for (ttt::Square square : ttt::Board::squares)
-        board.cell(square)->setCard(pictures.picture(marks[square - 1]));
+        board.cell(square)->setPictureNumber(pictures.picture(marks[square - 1]));
     board.setWinningLines({{4, 5, 6}});
     const QImage won = grabbed(board);
     const QPoint middle = board.cell(5)->geometry().center();
     const Colour line = colourOf(won.pixel(middle));
-    const QImage x = render(ttt::assets::cardPath(pictures.picture(Mark::X)), {Cell, Cell});
-    const QImage plain = render(ttt::assets::cardPath(pictures.picture(Mark::Free)), {Cell, Cell});
+    const QImage x = render(ttt::assets::setPicturePath(pictures.picture(Mark::X)), {Cell, Cell});
+    const QImage plain =
+        render(ttt::assets::setPicturePath(pictures.picture(Mark::Free)), {Cell, Cell});
     double nearest = std::min(distance(line, colourOf(qRgb(255, 255, 255))),
                               distance(line, colourOf(qRgb(104, 217, 95))));
     for (const QImage& mark : {x, o})

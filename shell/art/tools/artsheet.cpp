@@ -41,7 +41,7 @@ void label(QPainter& p, QPoint at, const QString& text)
 
 QImage setsSheet(const Artwork& art, qreal dpr)
 {
-    const int cell = Artwork::CardSize;
+    const int cell = Artwork::SetPictureSize;
     const int setWidth = 3 * cell + 2 * 4;
     const int rows = PictureSet::setCount / SetsPerRow;
     const QSize size(Gap + SetsPerRow * (setWidth + Gap), Gap + rows * (LabelHeight + cell + Gap));
@@ -55,7 +55,7 @@ QImage setsSheet(const Artwork& art, qreal dpr)
               set == 6 ? QStringLiteral("Set 6 (default)") : QStringLiteral("Set %1").arg(set));
         for (const Mark kind : {Mark::Free, Mark::X, Mark::O})
             p.drawPixmap(origin + QPoint(static_cast<int>(kind) * (cell + 4), LabelHeight),
-                         art.card(PictureSet::numbered(set).picture(kind), dpr));
+                         art.pictureNumbered(PictureSet::numbered(set).picture(kind), dpr));
     }
     return sheet;
 }
@@ -112,7 +112,7 @@ QImage windowPreview(const Artwork& art, qreal dpr)
                           Mark::X,    Mark::Free, Mark::Free};
     for (int i = 0; i < 9; ++i)
         p.drawPixmap(9 + 8 + (i % 3) * 80, 57 + 8 + (i / 3) * 80,
-                     art.card(PictureSet().picture(marks[i]), dpr));
+                     art.pictureNumbered(PictureSet().picture(marks[i]), dpr));
     p.setPen(Qt::white);
     for (QRect frame : {QRect(264, 56, 84, 33), QRect(264, 96, 84, 73), QRect(264, 176, 84, 33),
                         QRect(264, 216, 84, 89)}) {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/pictureset.h"
 #include "shell/art/artwork.h"
-#include "shell/dialogs/cardview.h"
 #include "shell/dialogs/graphicschooser.h"
-#include "shell/windowlayout.h"
+#include "shell/dialogs/setpictureview.h"
+#include "shell/layout/windowlayout.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -180,23 +180,25 @@ void TestGraphicsChooser::picturesSitInTheirRows()
     QFETCH(QPoint, topLeft);
     QFETCH(QString, accessibleName);
     GraphicsChooser chooser(m_art);
-    auto* card = chooser.findChild<ttt::CardView*>(layout::numberedName(layout::cardPrefix, index));
-    QVERIFY(card);
-    QCOMPARE(card->geometry(), QRect(topLeft, QSize(73, 73)));
-    QCOMPARE(card->accessibleName(), accessibleName);
+    auto* view = chooser.findChild<ttt::SetPictureView*>(
+        layout::numberedName(layout::setPicturePrefix, index));
+    QVERIFY(view);
+    QCOMPARE(view->geometry(),
+             QRect(topLeft, QSize(ttt::Artwork::SetPictureSize, ttt::Artwork::SetPictureSize)));
+    QCOMPARE(view->accessibleName(), accessibleName);
 }
 
 void TestGraphicsChooser::everyPictureIsPresent()
 {
     GraphicsChooser chooser(m_art);
-    QCOMPARE(chooser.findChildren<ttt::CardView*>().size(), 36);
+    QCOMPARE(chooser.findChildren<ttt::SetPictureView*>().size(), 36);
     QSet<QPoint> corners;
     for (int index = 1; index <= 36; ++index) {
-        const auto* card =
-            chooser.findChild<ttt::CardView*>(layout::numberedName(layout::cardPrefix, index));
-        QVERIFY2(card, qPrintable(QString::number(index)));
-        QCOMPARE(card->size(), QSize(73, 73));
-        corners.insert(card->pos());
+        const auto* view = chooser.findChild<ttt::SetPictureView*>(
+            layout::numberedName(layout::setPicturePrefix, index));
+        QVERIFY2(view, qPrintable(QString::number(index)));
+        QCOMPARE(view->size(), QSize(ttt::Artwork::SetPictureSize, ttt::Artwork::SetPictureSize));
+        corners.insert(view->pos());
     }
     QCOMPARE(corners.size(), 36);
 }

@@ -2,7 +2,7 @@
 #include "assets/assetpaths.h"
 #include "shell/art/artwork.h"
 #include "shell/dialogs/tipswindow.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 
 #include <QFile>
 #include <QPointer>

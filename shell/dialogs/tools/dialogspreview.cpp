@@ -6,7 +6,7 @@
 #include "shell/dialogs/graphicschooser.h"
 #include "shell/dialogs/hotspot.h"
 #include "shell/dialogs/tipswindow.h"
-#include "shell/windowlayout.h"
+#include "shell/layout/windowlayout.h"
 
 #include <QApplication>
 #include <QDir>

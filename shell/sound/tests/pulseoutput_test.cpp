@@ -93,7 +93,7 @@ TEST(PulseOutput, LetsGoAtOnceOfAServerThatNeverAnswers)
     output.reset();
     const auto waited = Clock::now() - start;
     unsetenv("PULSE_SERVER");
-    // Before, this waited for the client library's own timeout, about half a minute.
+    // The client library's own timeout, which the output must not wait for, is about half a minute.
     EXPECT_LT(waited, std::chrono::seconds(2));
 }
 

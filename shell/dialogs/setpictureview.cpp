@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cardview.h"
+#include "setpictureview.h"
 
 #include "shell/art/artwork.h"
 
@@ -8,25 +8,25 @@
 
 namespace ttt {
 
-CardView::CardView(const Artwork& art, int index, QWidget* parent)
+SetPictureView::SetPictureView(const Artwork& art, int index, QWidget* parent)
     : QWidget(parent), m_art(art), m_index(index)
 {
     resize(sizeHint());
     setCursor(Qt::PointingHandCursor);
 }
 
-QSize CardView::sizeHint() const
+QSize SetPictureView::sizeHint() const
 {
-    return {Artwork::CardSize, Artwork::CardSize};
+    return {Artwork::SetPictureSize, Artwork::SetPictureSize};
 }
 
-void CardView::paintEvent(QPaintEvent*)
+void SetPictureView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_art.card(m_index, size(), devicePixelRatioF()));
+    painter.drawPixmap(0, 0, m_art.pictureNumbered(m_index, size(), devicePixelRatioF()));
 }
 
-void CardView::mouseReleaseEvent(QMouseEvent* event)
+void SetPictureView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();

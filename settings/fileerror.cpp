@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "filetrouble.h"
+#include "fileerror.h"
 
 #include <system_error>
 
@@ -9,38 +9,38 @@
 
 namespace ttt {
 
-const char* fileTroubleSourceText(FileTrouble::Cause cause)
+const char* fileErrorSourceText(FileError::Cause cause)
 {
-    using Cause = FileTrouble::Cause;
+    using Cause = FileError::Cause;
     switch (cause) {
     case Cause::None:
     case Cause::SystemError:
         return nullptr;
     case Cause::NamedPipe:
-        return QT_TRANSLATE_NOOP("FileProblem", "it is a named pipe, not a regular file");
+        return QT_TRANSLATE_NOOP("SettingsProblem", "it is a named pipe, not a regular file");
     case Cause::Socket:
-        return QT_TRANSLATE_NOOP("FileProblem", "it is a socket, not a regular file");
+        return QT_TRANSLATE_NOOP("SettingsProblem", "it is a socket, not a regular file");
     case Cause::Device:
-        return QT_TRANSLATE_NOOP("FileProblem", "it is a device, not a regular file");
+        return QT_TRANSLATE_NOOP("SettingsProblem", "it is a device, not a regular file");
     case Cause::OtherKind:
-        return QT_TRANSLATE_NOOP("FileProblem", "it is something else, not a regular file");
+        return QT_TRANSLATE_NOOP("SettingsProblem", "it is something else, not a regular file");
     case Cause::LinkIntoMissingFolder:
-        return QT_TRANSLATE_NOOP("FileProblem",
+        return QT_TRANSLATE_NOOP("SettingsProblem",
                                  "it is a link to %1, in a folder that does not exist");
     }
     return nullptr;
 }
 
-std::string englishFileTroubleText(const FileTrouble& trouble)
+std::string englishFileErrorText(const FileError& error)
 {
-    if (!trouble)
+    if (!error)
         return {};
-    const char* source = fileTroubleSourceText(trouble.cause);
+    const char* source = fileErrorSourceText(error.cause);
     if (source == nullptr)
-        return std::generic_category().message(trouble.error); // e.g. "Permission denied"
+        return std::generic_category().message(error.errorNumber); // e.g. "Permission denied"
     std::string text = source;
     if (const std::size_t at = text.find("%1"); at != std::string::npos)
-        text.replace(at, 2, trouble.linkTarget.string());
+        text.replace(at, 2, error.linkTarget.string());
     return text;
 }
 

@@ -9,12 +9,12 @@ class Artwork;
 
 // One cell picture of the graphics chooser, painted at its size and the screen's scale.
 // A click on it picks its set.
-class CardView : public QWidget
+class SetPictureView : public QWidget
 {
     Q_OBJECT
 
 public:
-    CardView(const Artwork& art, int index, QWidget* parent = nullptr);
+    SetPictureView(const Artwork& art, int index, QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
 

@@ -7,8 +7,8 @@
 namespace ttt {
 
 // Why a settings file could not be read or written, as facts; the program words them for
-// the player. A default-made trouble is no trouble.
-struct FileTrouble
+// the player. A default-made error is no error.
+struct FileError
 {
     enum class Cause {
         None,
@@ -23,26 +23,26 @@ struct FileTrouble
     };
 
     Cause cause = Cause::None;
-    int error = 0;                    // the errno of a SystemError
+    int errorNumber = 0;              // the errno of a SystemError
     std::filesystem::path linkTarget; // where a LinkIntoMissingFolder leads
 
     explicit operator bool() const { return cause != Cause::None; }
-    bool operator==(const FileTrouble&) const = default;
+    bool operator==(const FileError&) const = default;
 };
 
 // The system refused with this error number.
-inline FileTrouble systemTrouble(int errorNumber)
+inline FileError systemError(int errorNumber)
 {
-    return {FileTrouble::Cause::SystemError, errorNumber, {}};
+    return {FileError::Cause::SystemError, errorNumber, {}};
 }
 
 // The English sentence for a cause the system does not word itself, as the source text the
-// game translates in the "FileProblem" context; "%1" stands for the link's target. Null for
+// game translates in the "SettingsProblem" context; "%1" stands for the link's target. Null for
 // None and SystemError.
-const char* fileTroubleSourceText(FileTrouble::Cause cause);
+const char* fileErrorSourceText(FileError::Cause cause);
 
-// The trouble in English, as the lab prints it: the system's own words for its error,
-// else the sentence above with the link's target put in; empty for no trouble.
-std::string englishFileTroubleText(const FileTrouble& trouble);
+// The error in English, as the lab prints it: the system's own words for its error,
+// else the sentence above with the link's target put in; empty for no error.
+std::string englishFileErrorText(const FileError& error);
 
 } // namespace ttt

@@ -5,15 +5,15 @@
 
 namespace ttt {
 
-struct FileProblem;
-struct FileTrouble;
+struct SettingsProblem;
+struct FileError;
 
 // Why a settings file could not be read or written, in the player's language where the
 // game has the words, else as the system words it.
-QString fileTroubleText(const FileTrouble& trouble);
+QString fileErrorText(const FileError& error);
 
 // One short sentence that tells the player what went wrong with a settings file and
 // what the game does about it; empty when nothing went wrong.
-QString fileProblemText(const FileProblem& problem);
+QString settingsProblemText(const SettingsProblem& problem);
 
 } // namespace ttt

@@ -12,6 +12,11 @@ constexpr int fromTwips(int twips)
     return (twips + 7) / 15;
 }
 
+constexpr QSize fromTwips(QSize twips)
+{
+    return {fromTwips(twips.width()), fromTwips(twips.height())};
+}
+
 constexpr QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(fromTwips(left), fromTwips(top), fromTwips(width), fromTwips(height));

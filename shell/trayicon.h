@@ -24,7 +24,6 @@ public:
     void add(const QIcon& icon);
     // Safe whether or not the icon was ever added.
     void remove();
-    bool isShown() const;
 
 private:
     QSystemTrayIcon* m_tray = nullptr;

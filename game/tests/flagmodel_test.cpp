@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game against a small copy of the rules as its first form wrote them: integer
-// flags, the first mover kept both as a check mark and as an opening flag that New Game
+// The game against a second, independent model of its rules written with integer
+// flags: the first mover kept both as a check mark and as an opening flag that New Game
 // and the move cycle step 0 -> 2 -> 1 -> 0, and the computer's opening made by a click
 // on square 1. Every position reachable by New Game and clicks, from both first movers
 // and with one or two players, is played at every level with every first draw of the
@@ -21,7 +21,7 @@
 namespace ttt::test {
 namespace {
 
-struct FormerGame
+struct FlagGame
 {
     RandomSource* random;
     RecordingCues* cues;
@@ -61,7 +61,7 @@ struct FormerGame
             return;
         random->reseed();
         if (!board.isFree(square)) {
-            cue(Cue::Error);
+            cue(Cue::Refusal);
             return;
         }
         if (turn == 0) {
@@ -118,9 +118,9 @@ struct FormerGame
         result = line == Mark::X   ? Outcome::XWins
                  : line == Mark::O ? Outcome::OWins
                                    : Outcome::Draw;
-        cue(line == Mark::X   ? (two ? Cue::X2Win : Cue::XWin)
-            : line == Mark::O ? (two ? Cue::O2Win : Cue::OWin)
-                              : Cue::NoWin);
+        cue(line == Mark::X   ? (two ? Cue::XWins : Cue::HumanWins)
+            : line == Mark::O ? (two ? Cue::OWins : Cue::ComputerWins)
+                              : Cue::Draw);
     }
 
     void cue(Cue which) { cues->play(chooseCueFile(which, *random)); }
@@ -186,28 +186,28 @@ private:
 // Both forms, each with its own draws and cues.
 struct Pair
 {
-    StepRandom formerRandom, newRandom;
-    RecordingCues formerCues, newCues;
-    FormerGame former;
-    Game game{newRandom, newCues};
+    StepRandom modelRandom, gameRandom;
+    RecordingCues modelCues, gameCues;
+    FlagGame model;
+    Game game{gameRandom, gameCues};
 };
 
-using Action = std::function<void(FormerGame&, Game&)>;
+using Action = std::function<void(FlagGame&, Game&)>;
 
 // The option choices, each for its first or second option: X or O, one or two players.
 struct OptionStep
 {
     const char* name;
-    void (FormerGame::*former)(bool second);
+    void (FlagGame::*model)(bool second);
     void (*game)(Game& game, bool second);
 };
 
 // clang-format off
 const OptionStep optionSteps[] = {
-    {"first-move menu", &FormerGame::chooseFirstMover, [](Game& g, bool o) { g.chooseFirstMover(o ? Mark::O : Mark::X); }},
-    {"first-move button", &FormerGame::clickFirstMoveButton, [](Game& g, bool o) { g.clickFirstMoveButton(o ? Mark::O : Mark::X); }},
-    {"players menu", &FormerGame::choosePlayers, [](Game& g, bool two) { g.choosePlayers(two ? Players::Two : Players::One); }},
-    {"players button", &FormerGame::choosePlayers, [](Game& g, bool two) { g.clickPlayersButton(two ? Players::Two : Players::One); }},
+    {"first-move menu", &FlagGame::chooseFirstMover, [](Game& g, bool o) { g.chooseFirstMover(o ? Mark::O : Mark::X); }},
+    {"first-move button", &FlagGame::clickFirstMoveButton, [](Game& g, bool o) { g.clickFirstMoveButton(o ? Mark::O : Mark::X); }},
+    {"players menu", &FlagGame::choosePlayers, [](Game& g, bool two) { g.choosePlayers(two ? Players::Two : Players::One); }},
+    {"players button", &FlagGame::choosePlayers, [](Game& g, bool two) { g.clickPlayersButton(two ? Players::Two : Players::One); }},
 };
 // clang-format on
 
@@ -218,52 +218,52 @@ struct Explorer
     int steps = 0;
 
     // Whether a step may draw squares for the computer: then every first draw is tried.
-    static bool mayDraw(const FormerGame& f, bool isNewGame)
+    static bool mayDraw(const FlagGame& f, bool isNewGame)
     {
         if (isNewGame)
             return !f.twoPlayerChecked && f.oFirstChecked;
         return f.gameover == 0 && f.turn == 0;
     }
 
-    void explore(const FormerGame& former, const Game& game, Pair& bench)
+    void explore(const FlagGame& model, const Game& game, Pair& bench)
     {
-        if (testing::Test::HasFailure() || !seen.insert(former.key() + keyOf(game)).second)
+        if (testing::Test::HasFailure() || !seen.insert(model.key() + keyOf(game)).second)
             return;
-        const bool early = former.board.markCount() <= 2;
+        const bool early = model.board.markCount() <= 2;
         std::vector<std::pair<std::string, Action>> actions;
-        actions.push_back({"New Game", [](FormerGame& f, Game& g) {
+        actions.push_back({"New Game", [](FlagGame& f, Game& g) {
                                f.newGame();
                                g.newGame();
                            }});
         // While no game is played every click is ignored alike: one stands for all.
         for (Square square : Board::squares) {
-            if (former.gameover == 1 && square > 1)
+            if (model.gameover == 1 && square > 1)
                 break;
-            actions.push_back({"click " + std::to_string(square), [square](FormerGame& f, Game& g) {
+            actions.push_back({"click " + std::to_string(square), [square](FlagGame& f, Game& g) {
                                    f.click(square);
                                    g.clickSquare(square);
                                }});
         }
         for (const OptionStep& step : early ? optionSteps : std::span<const OptionStep>()) {
             for (bool second : {false, true}) {
-                actions.push_back({step.name, [&step, second](FormerGame& f, Game& g) {
-                                       (f.*step.former)(second);
+                actions.push_back({step.name, [&step, second](FlagGame& f, Game& g) {
+                                       (f.*step.model)(second);
                                        step.game(g, second);
                                    }});
             }
         }
         for (const auto& [name, action] : actions) {
-            const bool draws = mayDraw(former, name == "New Game");
+            const bool draws = mayDraw(model, name == "New Game");
             for (Square first = 1; first <= (draws ? Board::squareCount : 1); ++first) {
-                FormerGame nextFormer = former;
+                FlagGame nextFormer = model;
                 Game nextGame = game;
-                bench.formerRandom.startStep(first);
-                bench.newRandom.startStep(first);
-                bench.formerCues.played.clear();
-                bench.newCues.played.clear();
+                bench.modelRandom.startStep(first);
+                bench.gameRandom.startStep(first);
+                bench.modelCues.played.clear();
+                bench.gameCues.played.clear();
                 action(nextFormer, nextGame);
                 ++steps;
-                compare(nextFormer, nextGame, bench, former, name, first);
+                compare(nextFormer, nextGame, bench, model, name, first);
                 explore(nextFormer, nextGame, bench);
             }
         }
@@ -282,8 +282,8 @@ struct Explorer
     }
 
     // Checks the step from `before`; the messages are built only when a check fails.
-    static void compare(const FormerGame& f, const Game& g, const Pair& bench,
-                        const FormerGame& before, const std::string& name, Square first)
+    static void compare(const FlagGame& f, const Game& g, const Pair& bench, const FlagGame& before,
+                        const std::string& name, Square first)
     {
         const auto step = [&] {
             return before.key() + " " + name + " draw " + std::to_string(first);
@@ -297,29 +297,29 @@ struct Explorer
         ASSERT_EQ(match.isPlaying(), f.gameover == 0) << step();
         ASSERT_EQ(match.outcome(), f.result) << step();
         ASSERT_EQ(pointer, formerPointer) << step();
-        ASSERT_EQ(bench.newCues.played, bench.formerCues.played) << step();
+        ASSERT_EQ(bench.gameCues.played, bench.modelCues.played) << step();
         ASSERT_EQ(options.firstMover == Mark::O, f.oFirstChecked) << step();
         ASSERT_EQ(options.players == Players::Two, f.twoPlayerChecked) << step();
         ASSERT_EQ(g.firstMoveButton(), f.firstMoveButton == 1 ? Mark::O : Mark::X) << step();
-        ASSERT_EQ(bench.newRandom.draws, bench.formerRandom.draws) << step();
-        ASSERT_EQ(bench.newRandom.reseeds, bench.formerRandom.reseeds) << step();
+        ASSERT_EQ(bench.gameRandom.draws, bench.modelRandom.draws) << step();
+        ASSERT_EQ(bench.gameRandom.reseeds, bench.modelRandom.reseeds) << step();
     }
 };
 
-TEST(FormerRules, EveryReachablePositionPlaysAsBefore)
+TEST(FlagModel, EveryReachablePositionPlaysTheSame)
 {
     for (const Level level : allLevels) {
         Explorer explorer{level};
         for (const Players players : {Players::One, Players::Two}) {
             for (const Mark first : {Mark::X, Mark::O}) {
                 Pair bench;
-                bench.former = {&bench.formerRandom, &bench.formerCues, level};
-                bench.former.oFirstChecked = first == Mark::O;
-                bench.former.firstflag = first == Mark::O ? 2 : 0;
-                bench.former.firstMoveButton = first == Mark::O ? 1 : 0;
-                bench.former.twoPlayerChecked = players == Players::Two;
+                bench.model = {&bench.modelRandom, &bench.modelCues, level};
+                bench.model.oFirstChecked = first == Mark::O;
+                bench.model.firstflag = first == Mark::O ? 2 : 0;
+                bench.model.firstMoveButton = first == Mark::O ? 1 : 0;
+                bench.model.twoPlayerChecked = players == Players::Two;
                 bench.game.startUp({.level = level, .firstMover = first, .players = players});
-                explorer.explore(bench.former, bench.game, bench);
+                explorer.explore(bench.model, bench.game, bench);
                 ASSERT_FALSE(testing::Test::HasFailure());
             }
         }

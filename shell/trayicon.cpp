@@ -35,9 +35,4 @@ void TrayIcon::remove()
         m_tray->hide();
 }
 
-bool TrayIcon::isShown() const
-{
-    return m_tray && m_tray->isVisible();
-}
-
 } // namespace ttt

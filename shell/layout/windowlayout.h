@@ -6,7 +6,7 @@
 // renamed or moved control cannot leave a test looking at nothing.
 
 #include "core/board.h"
-#include "shell/twips.h"
+#include "shell/layout/twips.h"
 
 #include <QRect>
 #include <QSize>
@@ -116,9 +116,25 @@ inline constexpr const char* addressLabel = "addressLabel";
 inline constexpr const char* slideHotspot = "slideHotspot";
 inline constexpr const char* tipsWindow = "tipsWindow";
 inline constexpr const char* graphicsChooser = "graphicsChooser";
-// Followed by the card's number 1..36, and by the set's number 1..12.
-inline constexpr const char* cardPrefix = "card";
+// Followed by the picture's number 1..36, and by the set's number 1..12.
+inline constexpr const char* setPicturePrefix = "card";
 inline constexpr const char* setOptionPrefix = "setOption";
+
+// The secondary windows' client areas, in twips.
+inline constexpr QSize aboutTwips{7575, 5730};
+inline constexpr QSize tipsTwips{4500, 3000};
+inline constexpr QSize chooserTwips{9120, 6495};
+
+// The pictures' sizes in logical pixels: each fills the control or window it is drawn in,
+// but for the board, whose grid sits inside the board's frame.
+inline constexpr QSize backgroundPicture = clientSize;
+inline constexpr QSize titlePicture = title.rect().size();
+inline constexpr QSize boardPicture{247, 247};
+inline constexpr QSize outcomePicture = resultPicture.rect().size();
+inline constexpr QSize buttonPicture = newGameButton.rect().size();
+inline constexpr QSize aboutPicture = fromTwips(aboutTwips);
+inline constexpr QSize tipsPicture = fromTwips(tipsTwips);
+inline constexpr int setPictureSize = fromTwips(squareTwips);
 
 // "square7", "card12", "setOption3".
 inline QString numberedName(const char* prefix, int number)

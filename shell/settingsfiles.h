@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "game/options.h"
+
+#include <QString>
+
+namespace ttt {
+
+class MainWindow;
+
+// The settings kept between runs: the options in "options.ttt" and the picture set also
+// in "cardset.ttt", both in the working directory. What went wrong comes back in the
+// player's words, empty when nothing did.
+struct StartingOptions
+{
+    Options options;
+    QString problem;
+};
+
+StartingOptions loadOptionsFile();
+QString saveOptionsFile(const Options& options);
+QString savePictureSetFile(int firstPicture);
+
+// Saves what the player changes in `window`: the options at its exit, at a session's
+// end and when the display is lost, the picture set as soon as it is chosen.
+void keepSettingsOf(MainWindow& window);
+
+} // namespace ttt
