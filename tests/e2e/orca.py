@@ -7,6 +7,7 @@ preferences of its own. The test plays with keys alone and reads what the
 screen reader said. Without the screen reader or the speech server the case
 exits 77 (skipped)."""
 
+import json
 import os
 import re
 import shutil
@@ -63,6 +64,17 @@ class OrcaDesktop(ScreenReaderDesktop):
                        'AddVoice "en" "MALE1" "voice"\n'
                        'GenericLanguage "en" "en" "utf-8"\n')
 
+    @staticmethod
+    def _write_preferences(folder):
+        # No echo of the keys typed: on a loaded machine the echo of a key can reach the
+        # screen reader after the news that key caused, and cut its second sentence.
+        os.makedirs(folder, exist_ok=True)
+        quiet = {"enableKeyEcho": False}
+        with open(os.path.join(folder, "user-settings.conf"), "w") as prefs:
+            json.dump({"general": quiet, "pronunciations": {}, "keybindings": {},
+                       "profiles": {"default": dict(quiet, profile=["Default", "default"])}},
+                      prefs)
+
     def _start_orca(self):
         # The screen reader runs once per user: it will not start beside another.
         others = subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
@@ -72,6 +84,7 @@ class OrcaDesktop(ScreenReaderDesktop):
         config = os.path.join(self.home, ".config")
         self._configure_speech(config)
         open(self.spoken, "w").close()
+        self._write_preferences(os.path.join(self.folder, "orca-prefs"))
         log = open(os.path.join(self.folder, "orca.log"), "wb")
         self._orca = subprocess.Popen(
             ["orca", "--user-prefs", os.path.join(self.folder, "orca-prefs")],
