@@ -8,6 +8,7 @@
 #include "settings/filereading.h"
 #include "settings/settingsfile.h"
 #include "settings/settingstext.h"
+#include "translations/settingswords.h"
 
 #include <cerrno>
 #include <iostream>

@@ -6,8 +6,8 @@
 
 namespace ttt {
 
-// Why a settings file could not be read or written, as facts; the program words them for
-// the player. A default-made error is no error.
+// Why a settings file could not be read or written, as facts; the programs word them for
+// the player (translations/settingswords.h). A default-made error is no error.
 struct FileError
 {
     enum class Cause {
@@ -35,14 +35,5 @@ inline FileError systemError(int errorNumber)
 {
     return {FileError::Cause::SystemError, errorNumber, {}};
 }
-
-// The English sentence for a cause the system does not word itself, as the source text the
-// game translates in the "SettingsProblem" context; "%1" stands for the link's target. Null for
-// None and SystemError.
-const char* fileErrorSourceText(FileError::Cause cause);
-
-// The error in English, as the lab prints it: the system's own words for its error,
-// else the sentence above with the link's target put in; empty for no error.
-std::string englishFileErrorText(const FileError& error);
 
 } // namespace ttt

@@ -2,6 +2,7 @@
 #include "settingsproblemtext.h"
 
 #include "settings/settingsfile.h"
+#include "translations/settingswords.h"
 
 #include <QCoreApplication>
 

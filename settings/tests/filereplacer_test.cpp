@@ -83,7 +83,7 @@ TEST(FileReplacer, NewFileIsCompleteBeforeItTakesThePlaceOfTheOld)
                 besideBeforeRename = fileContent(entry.path());
         }
     });
-    EXPECT_FALSE(failure) << ttt::englishFileErrorText(failure);
+    EXPECT_FALSE(failure) << ::testing::PrintToString(failure);
     EXPECT_EQ(besideBeforeRename, newContent);
     EXPECT_EQ(fileContent(file), newContent);
 }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <ostream>
 #include <string>
+#include <system_error>
 
 namespace ttt::test {
 
@@ -41,7 +42,13 @@ namespace ttt {
 // Failed checks show a error in words.
 inline void PrintTo(const FileError& error, std::ostream* out)
 {
-    *out << (error ? englishFileErrorText(error) : "no error");
+    if (!error)
+        *out << "no error";
+    else if (error.cause == FileError::Cause::SystemError)
+        *out << std::generic_category().message(error.errorNumber);
+    else
+        *out << "not a plain file (cause " << static_cast<int>(error.cause) << ") "
+             << error.linkTarget;
 }
 
 } // namespace ttt

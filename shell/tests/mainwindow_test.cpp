@@ -9,6 +9,7 @@
 #include "shell/layout/windowlayout.h"
 #include "shell/mainwindow.h"
 #include "shell/settingsproblemtext.h"
+#include "translations/settingswords.h"
 #include "windowtestbench.h"
 
 #include <QAction>

@@ -1,9 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a file includes a header of a library above its own. The libraries, lowest
-# first: core and the translations; opponent, results, settings; game; in the shell the
-# layout table and the sound system plugin, then the pictures (with the pictures of
-# assets), then the dialogs, then the main window's library; app and perf on top. The
-# lab stands beside the game on the libraries below it.
+# first: core; opponent, results, settings; the translations (which word the settings
+# files' troubles); game; in the shell the layout table and the sound system plugin, then
+# the pictures (with the pictures of assets), then the dialogs, then the main window's
+# library; app and perf on top. The lab stands beside the game on the libraries below it.
 # The tests, tools and benchmarks of the shell's libraries are programs of their own and
 # may use the whole shell; the tests of assets check the sound files through the shell's
 # own reader. An include names a library by its path from the source root
@@ -13,7 +13,7 @@
 cmake_minimum_required(VERSION 3.25)
 
 set(below_core "")
-set(below_translations "")
+set(below_translations core settings)
 set(below_opponent core)
 set(below_results core)
 set(below_settings core)

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fileerror.h"
+#include "settingswords.h"
+
+#include <QtGlobal>
 
 #include <system_error>
-
-// The translation tools collect the sentences marked with this from the source; the game
-// looks them up when it shows them, and here they stay as they are.
-#define QT_TRANSLATE_NOOP(context, text) text
 
 namespace ttt {
 
