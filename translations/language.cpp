@@ -48,12 +48,13 @@ std::unique_ptr<QTranslator> qtTranslation(const QString& language)
     return translator;
 }
 
-Translation::Translation(const QStringList& preferred) : m_language(chosenLanguage(preferred))
+Translation::Translation(const QStringList& preferred)
 {
-    if (m_language.isEmpty())
+    const QString language = chosenLanguage(preferred);
+    if (language.isEmpty())
         return;
-    m_game = gameTranslation(m_language);
-    m_qt = qtTranslation(m_language);
+    m_game = gameTranslation(language);
+    m_qt = qtTranslation(language);
     // The last one installed is asked first: the game's own words win.
     for (QTranslator* translator : {m_qt.get(), m_game.get()}) {
         if (translator)

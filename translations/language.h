@@ -42,11 +42,7 @@ public:
     Translation(const Translation&) = delete;
     Translation& operator=(const Translation&) = delete;
 
-    // "de", "fr", "es", or empty for English.
-    QString language() const { return m_language; }
-
 private:
-    QString m_language;
     std::unique_ptr<QTranslator> m_game;
     std::unique_ptr<QTranslator> m_qt;
 };
