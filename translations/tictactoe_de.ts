@@ -28,57 +28,6 @@ Die Einstellungen stehen in &quot;options.ttt&quot; im Arbeitsordner.
     </message>
 </context>
 <context>
-    <name>SettingsProblem</name>
-    <message>
-        <source>The settings file %1 could not be read (%2), so the default settings are used.</source>
-        <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden (%2), daher gelten die Standardeinstellungen.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 could not be created (%2), so the default settings are used.</source>
-        <translation>Die Einstellungsdatei %1 konnte nicht angelegt werden (%2), daher gelten die Standardeinstellungen.</translation>
-    </message>
-    <message>
-        <source>Some settings in %1 could not be read, so their default values are used.</source>
-        <translation>Einige Einstellungen in %1 konnten nicht gelesen werden, dafür gelten die Standardwerte.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 cannot be written (%2), so the settings will not be saved at exit.</source>
-        <translation>Die Einstellungsdatei %1 kann nicht geschrieben werden (%2), daher werden die Einstellungen beim Beenden nicht gespeichert.</translation>
-    </message>
-    <message>
-        <source>The settings could not be saved to %1 (%2).</source>
-        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden (%2).</translation>
-    </message>
-    <message>
-        <source>The settings could not be saved to %1 (%2): the file could not be read at start-up.</source>
-        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden (%2): Die Datei war beim Start nicht lesbar.</translation>
-    </message>
-    <message>
-        <source>The picture set could not be saved to %1 (%2).</source>
-        <translation>Der Bildersatz konnte nicht in %1 gespeichert werden (%2).</translation>
-    </message>
-    <message>
-        <source>it is a named pipe, not a regular file</source>
-        <translation>es ist eine benannte Pipe, keine normale Datei</translation>
-    </message>
-    <message>
-        <source>it is a socket, not a regular file</source>
-        <translation>es ist ein Socket, keine normale Datei</translation>
-    </message>
-    <message>
-        <source>it is a device, not a regular file</source>
-        <translation>es ist ein Gerät, keine normale Datei</translation>
-    </message>
-    <message>
-        <source>it is something else, not a regular file</source>
-        <translation>es ist etwas anderes, keine normale Datei</translation>
-    </message>
-    <message>
-        <source>it is a link to %1, in a folder that does not exist</source>
-        <translation>es ist ein Verweis auf %1, in einem Ordner, den es nicht gibt</translation>
-    </message>
-</context>
-<context>
     <name>GraphicsChooser</name>
     <message>
         <source>Chalk marks on a dark slate</source>
@@ -320,6 +269,57 @@ Die Einstellungen stehen in &quot;options.ttt&quot; im Arbeitsordner.
     <message>
         <source>&amp;Turn Scoring On</source>
         <translation>&amp;Punkte zählen</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsProblem</name>
+    <message>
+        <source>The settings file %1 could not be read (%2), so the default settings are used.</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden (%2), daher gelten die Standardeinstellungen.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be created (%2), so the default settings are used.</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht angelegt werden (%2), daher gelten die Standardeinstellungen.</translation>
+    </message>
+    <message>
+        <source>Some settings in %1 could not be read, so their default values are used.</source>
+        <translation>Einige Einstellungen in %1 konnten nicht gelesen werden, dafür gelten die Standardwerte.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written (%2), so the settings will not be saved at exit.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht geschrieben werden (%2), daher werden die Einstellungen beim Beenden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1 (%2).</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden (%2).</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1 (%2): the file could not be read at start-up.</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden (%2): Die Datei war beim Start nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>The picture set could not be saved to %1 (%2).</source>
+        <translation>Der Bildersatz konnte nicht in %1 gespeichert werden (%2).</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a regular file</source>
+        <translation>es ist eine benannte Pipe, keine normale Datei</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <translation>es ist ein Socket, keine normale Datei</translation>
+    </message>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <translation>es ist ein Gerät, keine normale Datei</translation>
+    </message>
+    <message>
+        <source>it is something else, not a regular file</source>
+        <translation>es ist etwas anderes, keine normale Datei</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, in a folder that does not exist</source>
+        <translation>es ist ein Verweis auf %1, in einem Ordner, den es nicht gibt</translation>
     </message>
 </context>
 <context>

@@ -28,57 +28,6 @@ Los ajustes se guardan en &quot;options.ttt&quot; en la carpeta de trabajo.
     </message>
 </context>
 <context>
-    <name>SettingsProblem</name>
-    <message>
-        <source>The settings file %1 could not be read (%2), so the default settings are used.</source>
-        <translation>No se pudo leer el archivo de ajustes %1 (%2); se usan los ajustes por defecto.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 could not be created (%2), so the default settings are used.</source>
-        <translation>No se pudo crear el archivo de ajustes %1 (%2); se usan los ajustes por defecto.</translation>
-    </message>
-    <message>
-        <source>Some settings in %1 could not be read, so their default values are used.</source>
-        <translation>Algunos ajustes de %1 no se pudieron leer; se usan sus valores por defecto.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 cannot be written (%2), so the settings will not be saved at exit.</source>
-        <translation>No se puede escribir el archivo de ajustes %1 (%2); los ajustes no se guardarán al salir.</translation>
-    </message>
-    <message>
-        <source>The settings could not be saved to %1 (%2).</source>
-        <translation>No se pudieron guardar los ajustes en %1 (%2).</translation>
-    </message>
-    <message>
-        <source>The settings could not be saved to %1 (%2): the file could not be read at start-up.</source>
-        <translation>No se pudieron guardar los ajustes en %1 (%2): el archivo no se pudo leer al arrancar.</translation>
-    </message>
-    <message>
-        <source>The picture set could not be saved to %1 (%2).</source>
-        <translation>No se pudo guardar el juego de imágenes en %1 (%2).</translation>
-    </message>
-    <message>
-        <source>it is a named pipe, not a regular file</source>
-        <translation>es una tubería con nombre, no un archivo normal</translation>
-    </message>
-    <message>
-        <source>it is a socket, not a regular file</source>
-        <translation>es un socket, no un archivo normal</translation>
-    </message>
-    <message>
-        <source>it is a device, not a regular file</source>
-        <translation>es un dispositivo, no un archivo normal</translation>
-    </message>
-    <message>
-        <source>it is something else, not a regular file</source>
-        <translation>es otra cosa, no un archivo normal</translation>
-    </message>
-    <message>
-        <source>it is a link to %1, in a folder that does not exist</source>
-        <translation>es un enlace a %1, en una carpeta que no existe</translation>
-    </message>
-</context>
-<context>
     <name>GraphicsChooser</name>
     <message>
         <source>Chalk marks on a dark slate</source>
@@ -320,6 +269,57 @@ Los ajustes se guardan en &quot;options.ttt&quot; en la carpeta de trabajo.
     <message>
         <source>&amp;Turn Scoring On</source>
         <translation>Contar &amp;tanteo</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsProblem</name>
+    <message>
+        <source>The settings file %1 could not be read (%2), so the default settings are used.</source>
+        <translation>No se pudo leer el archivo de ajustes %1 (%2); se usan los ajustes por defecto.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be created (%2), so the default settings are used.</source>
+        <translation>No se pudo crear el archivo de ajustes %1 (%2); se usan los ajustes por defecto.</translation>
+    </message>
+    <message>
+        <source>Some settings in %1 could not be read, so their default values are used.</source>
+        <translation>Algunos ajustes de %1 no se pudieron leer; se usan sus valores por defecto.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written (%2), so the settings will not be saved at exit.</source>
+        <translation>No se puede escribir el archivo de ajustes %1 (%2); los ajustes no se guardarán al salir.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1 (%2).</source>
+        <translation>No se pudieron guardar los ajustes en %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1 (%2): the file could not be read at start-up.</source>
+        <translation>No se pudieron guardar los ajustes en %1 (%2): el archivo no se pudo leer al arrancar.</translation>
+    </message>
+    <message>
+        <source>The picture set could not be saved to %1 (%2).</source>
+        <translation>No se pudo guardar el juego de imágenes en %1 (%2).</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a regular file</source>
+        <translation>es una tubería con nombre, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <translation>es un socket, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <translation>es un dispositivo, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is something else, not a regular file</source>
+        <translation>es otra cosa, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, in a folder that does not exist</source>
+        <translation>es un enlace a %1, en una carpeta que no existe</translation>
     </message>
 </context>
 <context>

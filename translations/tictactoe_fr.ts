@@ -28,57 +28,6 @@ Les réglages sont gardés dans &quot;options.ttt&quot; dans le dossier de trava
     </message>
 </context>
 <context>
-    <name>SettingsProblem</name>
-    <message>
-        <source>The settings file %1 could not be read (%2), so the default settings are used.</source>
-        <translation>Le fichier de réglages %1 n&apos;a pas pu être lu (%2) : les réglages par défaut sont utilisés.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 could not be created (%2), so the default settings are used.</source>
-        <translation>Le fichier de réglages %1 n&apos;a pas pu être créé (%2) : les réglages par défaut sont utilisés.</translation>
-    </message>
-    <message>
-        <source>Some settings in %1 could not be read, so their default values are used.</source>
-        <translation>Certains réglages de %1 n&apos;ont pas pu être lus : leurs valeurs par défaut sont utilisées.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 cannot be written (%2), so the settings will not be saved at exit.</source>
-        <translation>Le fichier de réglages %1 ne peut pas être écrit (%2) : les réglages ne seront pas enregistrés en quittant.</translation>
-    </message>
-    <message>
-        <source>The settings could not be saved to %1 (%2).</source>
-        <translation>Les réglages n&apos;ont pas pu être enregistrés dans %1 (%2).</translation>
-    </message>
-    <message>
-        <source>The settings could not be saved to %1 (%2): the file could not be read at start-up.</source>
-        <translation>Les réglages n&apos;ont pas pu être enregistrés dans %1 (%2) : le fichier était illisible au démarrage.</translation>
-    </message>
-    <message>
-        <source>The picture set could not be saved to %1 (%2).</source>
-        <translation>Le jeu d&apos;images n&apos;a pas pu être enregistré dans %1 (%2).</translation>
-    </message>
-    <message>
-        <source>it is a named pipe, not a regular file</source>
-        <translation>c&apos;est un tube nommé, pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>it is a socket, not a regular file</source>
-        <translation>c&apos;est un socket, pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>it is a device, not a regular file</source>
-        <translation>c&apos;est un périphérique, pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>it is something else, not a regular file</source>
-        <translation>c&apos;est autre chose qu&apos;un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>it is a link to %1, in a folder that does not exist</source>
-        <translation>c&apos;est un lien vers %1, dans un dossier qui n&apos;existe pas</translation>
-    </message>
-</context>
-<context>
     <name>GraphicsChooser</name>
     <message>
         <source>Chalk marks on a dark slate</source>
@@ -320,6 +269,57 @@ Les réglages sont gardés dans &quot;options.ttt&quot; dans le dossier de trava
     <message>
         <source>&amp;Turn Scoring On</source>
         <translation>Compter le &amp;score</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsProblem</name>
+    <message>
+        <source>The settings file %1 could not be read (%2), so the default settings are used.</source>
+        <translation>Le fichier de réglages %1 n&apos;a pas pu être lu (%2) : les réglages par défaut sont utilisés.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be created (%2), so the default settings are used.</source>
+        <translation>Le fichier de réglages %1 n&apos;a pas pu être créé (%2) : les réglages par défaut sont utilisés.</translation>
+    </message>
+    <message>
+        <source>Some settings in %1 could not be read, so their default values are used.</source>
+        <translation>Certains réglages de %1 n&apos;ont pas pu être lus : leurs valeurs par défaut sont utilisées.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written (%2), so the settings will not be saved at exit.</source>
+        <translation>Le fichier de réglages %1 ne peut pas être écrit (%2) : les réglages ne seront pas enregistrés en quittant.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1 (%2).</source>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés dans %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1 (%2): the file could not be read at start-up.</source>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés dans %1 (%2) : le fichier était illisible au démarrage.</translation>
+    </message>
+    <message>
+        <source>The picture set could not be saved to %1 (%2).</source>
+        <translation>Le jeu d&apos;images n&apos;a pas pu être enregistré dans %1 (%2).</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a regular file</source>
+        <translation>c&apos;est un tube nommé, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <translation>c&apos;est un socket, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <translation>c&apos;est un périphérique, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is something else, not a regular file</source>
+        <translation>c&apos;est autre chose qu&apos;un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, in a folder that does not exist</source>
+        <translation>c&apos;est un lien vers %1, dans un dossier qui n&apos;existe pas</translation>
     </message>
 </context>
 <context>
