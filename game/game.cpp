@@ -17,7 +17,7 @@ void Game::startUp(const Options& options)
     m_marksHidden = false;
 }
 
-bool Game::beginShutDown()
+bool Game::sayFarewell()
 {
     playCue(Cue::Farewell);
     return m_options.sounds.isOn();

@@ -38,7 +38,7 @@ public:
     void startUp(const Options& options);
     void playGreeting() { playCue(Cue::Greeting); }
     // Plays the farewell; true when it should be given time to be heard.
-    bool beginShutDown();
+    bool sayFarewell();
 
     // Play.
     void newGame();
@@ -65,7 +65,7 @@ public:
     void toggleSounds() { m_options.sounds.flip(); }
     void toggleOnTop() { m_options.onTop = !m_options.onTop; }
     void acceptPictureSet(PictureSet set);
-    void announceAbout() { playCue(Cue::AboutOpens); }
+    void playAboutCue() { playCue(Cue::AboutOpens); }
 
     const Match& match() const { return m_match; }
     const Options& options() const { return m_options; }

@@ -60,7 +60,8 @@ void BoardWidget::paintEvent(QPaintEvent*)
     painter.drawPixmap(picture,
                        m_artwork.picture(Artwork::Picture::Board, picture.size(),
                                          devicePixelRatioF(), ScaledCanvas::pictureFit(this)));
-    paintWinningLines(painter, QPoint(0, 0));
+    placeStrokes(); // the squares have their places for this size by now
+    m_strokes.paint(painter);
 }
 
 void BoardWidget::setPlaying(bool playing)
@@ -76,40 +77,29 @@ void BoardWidget::setWinningLines(const std::vector<Line>& lines)
     if (lines == m_winningLines)
         return;
     m_winningLines = lines;
-    update();
-    for (CellView* cell : m_cells)
-        cell->update();
+    placeStrokes();
 }
 
-// A violet stroke with round ends, from just before the first square's centre to
-// just past the third's: more than twice as wide as the grid lines and unlike the
-// board, its lines and every set's marks. A white band and a dark edge round it keep
-// it clear on dark squares and pale ones alike.
-void BoardWidget::paintWinningLines(QPainter& painter, QPoint origin) const
+// Each stroke runs from just before the first square's centre to just past the third's.
+// The board draws it between the squares, and each square draws its own part over its
+// picture.
+void BoardWidget::placeStrokes()
 {
-    if (m_winningLines.empty())
-        return;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(-origin);
-    const qreal unit = width() / qreal(layout::board.rect().width());
+    WinningStrokes strokes;
+    strokes.unit = width() / qreal(layout::board.rect().width());
     const auto centre = [this](Square square) { return QRectF(cell(square)->geometry()).center(); };
-    const auto pen = [unit](QColor colour, qreal width) {
-        return QPen(colour, width * unit, Qt::SolidLine, Qt::RoundCap);
-    };
     for (const Line& line : m_winningLines) {
         const QPointF from = centre(line[0]);
         const QPointF to = centre(line[2]);
         const QPointF reach = (to - from) * 0.22;
-        const QLineF stroke(from - reach, to + reach);
-        painter.setPen(pen(QColor(16, 0, 40), 12));
-        painter.drawLine(stroke);
-        painter.setPen(pen(Qt::white, 10));
-        painter.drawLine(stroke);
-        painter.setPen(pen(QColor(127, 0, 255), 7));
-        painter.drawLine(stroke);
+        strokes.lines.emplace_back(from - reach, to + reach);
     }
-    painter.restore();
+    if (strokes == m_strokes)
+        return;
+    m_strokes = strokes;
+    update();
+    for (CellView* cell : m_cells)
+        cell->setWinningStrokes(strokes.translated(-cell->pos()));
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent*)

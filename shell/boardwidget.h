@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/board.h"
+#include "winningstrokes.h"
 
 #include <QWidget>
 
@@ -33,8 +34,6 @@ public:
     // Whether a game is running, so that the squares take moves.
     void setPlaying(bool playing);
     void setWinningLines(const std::vector<Line>& lines);
-    // Draws the winning lines with `painter` on a widget at `origin` in the board.
-    void paintWinningLines(QPainter& painter, QPoint origin) const;
 
 signals:
     void cellClicked(int square);
@@ -48,10 +47,12 @@ protected:
 
 private:
     void showNumbers();
+    void placeStrokes();
 
     const Artwork& m_artwork;
     std::array<CellView*, Board::squareCount> m_cells{};
     std::vector<Line> m_winningLines;
+    WinningStrokes m_strokes;
     bool m_playing = false;
 };
 

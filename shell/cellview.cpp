@@ -2,7 +2,6 @@
 #include "cellview.h"
 
 #include "art/artwork.h"
-#include "boardwidget.h"
 #include "core/pictureset.h"
 #include "scaledcanvas.h"
 #include "shell/layout/windowlayout.h"
@@ -79,6 +78,12 @@ void CellView::flash()
     update();
 }
 
+void CellView::setWinningStrokes(const WinningStrokes& strokes)
+{
+    m_strokes = strokes;
+    update();
+}
+
 void CellView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -87,8 +92,7 @@ void CellView::paintEvent(QPaintEvent*)
         paintLatestRing(painter);
     if (isNumberShown())
         paintNumber(painter);
-    if (const auto* board = qobject_cast<const BoardWidget*>(parentWidget()))
-        board->paintWinningLines(painter, pos());
+    m_strokes.paint(painter);
     if (m_flashStepsLeft % 2 == 0 && m_flashStepsLeft > 0) {
         // The square's colours turn over: plain on pale squares and dark ones alike.
         painter.setCompositionMode(QPainter::CompositionMode_Difference);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "art/artwork.h"
+#include "winningstrokes.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -30,6 +31,8 @@ public:
     void press() { emit clicked(m_square); }
 
     void setMarkedAsLatest(bool marked);
+    // The strokes through a won game's lines, in this square's coordinates.
+    void setWinningStrokes(const WinningStrokes& strokes);
     // The square's number in a corner, shown while `shown` on empty squares only.
     void setNumberShown(bool shown);
     bool isNumberShown() const;
@@ -55,6 +58,7 @@ private:
     bool m_inDoubleClick = false;
     bool m_markedAsLatest = false;
     bool m_numberShown = false;
+    WinningStrokes m_strokes;
     QTimer* m_flash = nullptr;
     int m_flashStepsLeft = 0;
 };

@@ -12,7 +12,6 @@
 #include "optiongroup.h"
 #include "picturebutton.h"
 #include "picturelabel.h"
-#include "platformchoice.h"
 #include "scaledcanvas.h"
 #include "scorepanel.h"
 #include "secondarywindows.h"
@@ -30,7 +29,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QRadioButton>
-#include <QTimer>
 
 namespace ttt {
 
@@ -90,7 +88,7 @@ void focusBoard(BoardWidget* board, Qt::FocusReason reason)
 
 MainWindow::MainWindow(Game& game, const Artwork& artwork, QWidget* parent)
     : QMainWindow(parent), m_game(game), m_artwork(artwork),
-      m_onTopAvailable(keepsWindowsOnTop(QGuiApplication::platformName()))
+      m_onTopAvailable(StayOnTop::isAvailable(QGuiApplication::platformName()))
 {
     installGameAccessibility();
     setObjectName(QLatin1String(layout::mainWindow));
@@ -98,7 +96,6 @@ MainWindow::MainWindow(Game& game, const Artwork& artwork, QWidget* parent)
     buildWindow();
     m_windows = new SecondaryWindows(this, m_artwork);
     m_tray = new TrayIcon(this);
-    buildFarewell();
     connectMenus();
     connectControls();
     m_canvas->takeDesign();
@@ -115,57 +112,44 @@ MainWindow::MainWindow(Game& game, const Artwork& artwork, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::buildFarewell()
-{
-    m_farewell = new QTimer(this);
-    m_farewell->setObjectName(QLatin1String("farewell"));
-    m_farewell->setSingleShot(true);
-    m_farewell->setTimerType(Qt::PreciseTimer);
-    // Three seconds of farewell, counted from when it starts to sound: the sound
-    // system may take a tenth of a second or so to open its stream and start it.
-    m_farewell->setInterval(3150);
-    connect(m_farewell, &QTimer::timeout, this, &MainWindow::shutDownFinished);
-}
-
 void MainWindow::buildWindow()
 {
     m_menus = GameMenus::build(menuBar());
-    auto* area = new ScaledCanvas(layout::clientSize, this);
-    m_canvas = area;
-    area->setObjectName(QLatin1String(layout::clientArea));
-    QPalette palette = area->palette();
+    m_canvas = new ScaledCanvas(layout::clientSize, this);
+    m_canvas->setObjectName(QLatin1String(layout::canvas));
+    QPalette palette = m_canvas->palette();
     palette.setColor(QPalette::Window, windowColour);
-    area->setPalette(palette);
-    area->setAutoFillBackground(true);
-    QFont font = area->font();
+    m_canvas->setPalette(palette);
+    m_canvas->setAutoFillBackground(true);
+    QFont font = m_canvas->font();
     font.setPointSizeF(8.25);
     font.setBold(true);
-    area->setFont(font);
-    setCentralWidget(area);
-    buildControls(area);
-    buildOptionFrames(area);
+    m_canvas->setFont(font);
+    setCentralWidget(m_canvas);
+    buildControls(m_canvas);
+    buildOptionFrames(m_canvas);
 }
 
-void MainWindow::buildControls(QWidget* area)
+void MainWindow::buildControls(QWidget* canvas)
 {
     // Pictures are drawn when first painted, so building the window renders nothing.
-    auto* title = new PictureLabel(m_artwork, Artwork::Picture::Title, area);
+    auto* title = new PictureLabel(m_artwork, Artwork::Picture::Title, canvas);
     place(title, layout::title);
     title->setAccessibleName(tr("Tic Tac Toe"));
 
     m_newGameButton = new PictureButton(m_artwork, Artwork::Picture::NewGameUp,
-                                        Artwork::Picture::NewGameDown, area);
+                                        Artwork::Picture::NewGameDown, canvas);
     place(m_newGameButton, layout::newGameButton);
     m_newGameButton->setAccessibleName(tr("New Game"));
     m_newGameButton->setToolTip(tr("New Game"));
 
     m_quitButton =
-        new PictureButton(m_artwork, Artwork::Picture::QuitUp, Artwork::Picture::QuitDown, area);
+        new PictureButton(m_artwork, Artwork::Picture::QuitUp, Artwork::Picture::QuitDown, canvas);
     place(m_quitButton, layout::quitButton);
     m_quitButton->setAccessibleName(tr("Quit"));
     m_quitButton->setToolTip(tr("Quit"));
 
-    m_newGamePointer = new QLabel(area);
+    m_newGamePointer = new QLabel(canvas);
     place(m_newGamePointer, layout::newGamePointer);
     m_newGamePointer->setGeometry(m_newGamePointer->geometry().adjusted(-2, -2, 2, 2));
     m_newGamePointer->setAlignment(Qt::AlignCenter);
@@ -173,16 +157,16 @@ void MainWindow::buildControls(QWidget* area)
     white.setColor(QPalette::WindowText, Qt::white);
     m_newGamePointer->setPalette(white);
 
-    m_board = new BoardWidget(m_artwork, area);
+    m_board = new BoardWidget(m_artwork, canvas);
     place(m_board, layout::board);
-    m_announcer = new Announcer(area);
+    m_announcer = new Announcer(canvas);
 
-    m_result = new PictureLabel(m_artwork, Artwork::Picture::BlankResult, area);
+    m_result = new PictureLabel(m_artwork, Artwork::Picture::BlankResult, canvas);
     place(m_result, layout::resultPicture);
 
     // Quieter than the outcome pictures: plain weight, a pale blue on their dark ground;
     // as large as the menus' text, on two lines where one is too short.
-    m_status = new QLabel(area);
+    m_status = new QLabel(canvas);
     place(m_status, layout::statusLine);
     m_status->setAlignment(Qt::AlignCenter);
     m_status->setWordWrap(true);
@@ -195,22 +179,23 @@ void MainWindow::buildControls(QWidget* area)
     m_status->setPalette(pale);
 }
 
-void MainWindow::buildOptionFrames(QWidget* area)
+void MainWindow::buildOptionFrames(QWidget* canvas)
 {
     const auto& players = layout::playersOptions;
     m_players = new OptionGroup(
         tr("Players"),
-        {{QStringLiteral("1"), players[0].rect()}, {QStringLiteral("2"), players[1].rect()}}, area);
+        {{QStringLiteral("1"), players[0].rect()}, {QStringLiteral("2"), players[1].rect()}},
+        canvas);
     place(m_players, layout::playersPanel);
 
-    m_scores = new ScorePanel(area);
+    m_scores = new ScorePanel(canvas);
     place(m_scores, layout::scorePanel);
 
     const auto& firstMove = layout::firstMoveOptions;
     m_firstMove = new OptionGroup(
         tr("First Move"),
         {{QStringLiteral("X"), firstMove[0].rect()}, {QStringLiteral("O"), firstMove[1].rect()}},
-        area);
+        canvas);
     place(m_firstMove, layout::firstMovePanel);
 
     const auto& levels = layout::difficultyOptions;
@@ -218,7 +203,7 @@ void MainWindow::buildOptionFrames(QWidget* area)
         return OptionGroup::Option{tr(levelWords[i].button), levels[i].rect()};
     };
     m_difficulty =
-        new OptionGroup(tr("Difficulty"), {level(0), level(1), level(2), level(3)}, area);
+        new OptionGroup(tr("Difficulty"), {level(0), level(1), level(2), level(3)}, canvas);
     place(m_difficulty, layout::difficultyPanel);
     for (std::size_t i = 0; i < levelWords.size(); ++i) {
         // A caption cut short for its frame is heard whole.
@@ -260,7 +245,7 @@ void MainWindow::connectMenus()
         m_windows->openChooser(m_game.options().pictureSet.firstPicture());
     });
     connect(m_menus.about, &QAction::triggered, this, [this] {
-        m_game.announceAbout();
+        m_game.playAboutCue();
         openSecondary(&SecondaryWindows::openAbout);
     });
     connect(m_menus.tips, &QAction::triggered, this,
@@ -305,11 +290,6 @@ void MainWindow::startUp(const Options& options)
 {
     m_game.startUp(options);
     render();
-}
-
-void MainWindow::setOptionsSaver(std::function<QString(const Options&)> save)
-{
-    m_saveOptions = std::move(save);
 }
 
 void MainWindow::greet()
@@ -411,79 +391,19 @@ bool MainWindow::handleKey(QKeyEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!m_shuttingDown)
-        shutDown();
+    // The window never refuses to close; what the ending does is not its business.
+    emit exitRequested();
     event->accept();
 }
 
-void MainWindow::shutDown()
+void MainWindow::showExitWarning(const QString& problem)
 {
-    m_shuttingDown = true;
-    const bool farewell = m_game.beginShutDown();
-    m_exitProblem = saveOnExit();
-    if (!m_exitProblem.isEmpty()) {
-        m_exitWarningOpen = true;
-        QMessageBox::warning(this, windowTitle(), m_exitProblem);
-        m_exitWarningOpen = false;
-        // The session may have ended while the warning waited for its answer.
-        if (m_sessionEnded)
-            return;
-    }
-    hideWindows();
-    if (farewell && m_farewell->interval() > 0) {
-        // The window is gone; the program stays until the farewell has been heard.
-        m_farewell->start();
-    } else {
-        emit shutDownFinished();
-    }
+    QMessageBox::warning(this, windowTitle(), problem);
 }
 
-void MainWindow::endSession()
-{
-    if (m_sessionEnded)
-        return;
-    if (!m_shuttingDown) {
-        m_shuttingDown = true;
-        // Nobody may be there to answer a message box while the desktop closes.
-        m_exitProblem = saveOnExit();
-        if (!m_exitProblem.isEmpty())
-            qWarning("%s", qPrintable(m_exitProblem));
-        hideWindows();
-    } else if (m_farewell->isActive()) {
-        m_farewell->stop();
-    } else if (m_exitWarningOpen) {
-        // Exit's warning is still waiting for an answer nobody may be there to give.
-        qWarning("%s", qPrintable(m_exitProblem));
-    } else {
-        return; // the exit has finished already
-    }
-    m_sessionEnded = true;
-    emit shutDownFinished();
-}
-
-QString MainWindow::saveOnExit()
+void MainWindow::leaveScreen()
 {
     m_tray->remove();
-    return saveOptions();
-}
-
-QString MainWindow::saveOptions() const
-{
-    return m_saveOptions ? m_saveOptions(m_game.options()) : QString();
-}
-
-void MainWindow::saveWithoutDisplay()
-{
-    if (m_shuttingDown)
-        return; // an exit or the session's end has saved already
-    m_shuttingDown = true;
-    // No window may be shown or touched now, nor the tray icon removed.
-    if (const QString problem = saveOptions(); !problem.isEmpty())
-        qWarning("%s", qPrintable(problem));
-}
-
-void MainWindow::hideWindows()
-{
     m_windows->hideAll();
     hide();
 }

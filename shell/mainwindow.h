@@ -10,7 +10,6 @@
 #include <functional>
 
 class QLabel;
-class QTimer;
 
 namespace ttt {
 
@@ -40,28 +39,21 @@ public:
     // Applies the options silently; the window is then shown and greets.
     void startUp(const Options& options);
     void greet();
-    // Keeps the options the player leaves: called at exit, at a session's end and when
-    // the display is lost, it returns what went wrong, in the player's words, or nothing.
-    void setOptionsSaver(std::function<QString(const Options&)> save);
 
     // Tells the player about a problem with the settings without holding up the game;
     // nothing when `problem` is empty.
     void warn(const QString& problem);
-    // The desktop session is ending: the settings are saved as at exit, with no
-    // farewell and no wait, and the program may end. During the farewell of an
-    // exit already under way it only cuts the farewell short, and while the exit's
-    // warning that the settings could not be saved is shown it says so on standard
-    // error and closes the warning.
-    void endSession();
-    // The display has gone and the program is ending: the settings are saved as by
-    // endSession(), unless an exit has saved them already, and nothing else is done.
-    void saveWithoutDisplay();
+    // Tells the player, on the way out, that the settings could not be saved, and
+    // waits for the answer.
+    void showExitWarning(const QString& problem);
+    // The program is ending: the window, its secondary windows and its tray icon go.
+    void leaveScreen();
 
 signals:
+    // File > Exit, the close box or the Quit picture.
+    void exitRequested();
     // The "S" key: the program ends at once, without the steps of a normal exit.
     void quitNowRequested();
-    // A normal exit has saved everything; the program may end.
-    void shutDownFinished();
     // The player has chosen the picture set that begins with this picture.
     void pictureSetChosen(int firstPicture);
 
@@ -71,9 +63,8 @@ protected:
 
 private:
     void buildWindow();
-    void buildControls(QWidget* area);
-    void buildOptionFrames(QWidget* area);
-    void buildFarewell();
+    void buildControls(QWidget* canvas);
+    void buildOptionFrames(QWidget* canvas);
     void connectMenus();
     void connectControls();
     void applyAndRender(const std::function<void()>& operation);
@@ -81,10 +72,6 @@ private:
     void playSquare(int square);
     void showRefusal(const Match::Move& move);
     bool handleKey(QKeyEvent* event);
-    void shutDown();
-    QString saveOnExit();
-    QString saveOptions() const;
-    void hideWindows();
     void openSecondary(void (SecondaryWindows::*open)());
     void shareOnTopWithSecondaryWindows();
     void acceptPictureSet(int firstPicture);
@@ -115,14 +102,6 @@ private:
     OptionGroup* m_difficulty = nullptr;
     SecondaryWindows* m_windows = nullptr;
     TrayIcon* m_tray = nullptr;
-    // Holds the program at exit while the farewell is heard.
-    QTimer* m_farewell = nullptr;
-    bool m_shuttingDown = false;
-    // Why the exit's save failed, and whether the warning saying so is open.
-    QString m_exitProblem;
-    bool m_exitWarningOpen = false;
-    bool m_sessionEnded = false;
-    std::function<QString(const Options&)> m_saveOptions;
 };
 
 } // namespace ttt

@@ -1,10 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stayontop.h"
 
+#include <QString>
 #include <QWidget>
 #include <QWindow>
 
 namespace ttt {
+
+bool StayOnTop::isAvailable(const QString& platformName)
+{
+    // Wayland gives programs no way to keep a window above the others: "wayland",
+    // and "wayland-egl" and the like for its variants.
+    return !platformName.startsWith(QLatin1String("wayland"));
+}
 
 bool StayOnTop::isOnTop(const QWidget* window)
 {

@@ -122,11 +122,11 @@ TEST(ShutDown, ExitSavesTheOptionsAsChanged)
 TEST(ShutDown, FarewellIsHeardOnlyWithSoundsOn)
 {
     GameBench on;
-    EXPECT_TRUE(on.game.beginShutDown());
+    EXPECT_TRUE(on.game.sayFarewell());
     EXPECT_EQ(on.cues.played, Files{"end1.wav"});
 
     GameBench off({.sounds = SoundSwitch::fromSaved(0)});
-    EXPECT_FALSE(off.game.beginShutDown());
+    EXPECT_FALSE(off.game.sayFarewell());
     EXPECT_TRUE(off.cues.played.empty());
 }
 
@@ -217,14 +217,14 @@ TEST(Sounds, OffSilencesEveryCueAndDrawsNothing)
         [](GameBench& b) { b.game.clickLevelButton(Level::Hard); },
         [](GameBench& b) { b.game.toggleScoring(); },
         [](GameBench& b) { b.game.clearScore(); },
-        [](GameBench& b) { b.game.announceAbout(); },
+        [](GameBench& b) { b.game.playAboutCue(); },
         [](GameBench& b) {
             b.game.choosePlayers(Players::Two);
             b.playXWinsBottomRow(); // the win
             b.game.newGame();
             b.click({5, 5}); // the refusal
         },
-        [](GameBench& b) { EXPECT_FALSE(b.game.beginShutDown()); },
+        [](GameBench& b) { EXPECT_FALSE(b.game.sayFarewell()); },
     };
     GameBench bench;
     bench.game.toggleSounds();

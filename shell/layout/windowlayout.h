@@ -33,7 +33,7 @@ inline constexpr int squareCount = Board::squareCount;
 
 // The main window.
 inline constexpr const char* mainWindow = "mainWindow";
-inline constexpr const char* clientArea = "clientArea";
+inline constexpr const char* canvas = "canvas";
 inline constexpr Control title{"title", 1320, 120, 2625, 525};
 inline constexpr Control newGameButton{"newGameButton", 240, 240, 330, 270};
 inline constexpr Control quitButton{"quitButton", 600, 240, 330, 270};

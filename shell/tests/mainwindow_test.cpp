@@ -8,7 +8,7 @@
 #include "shell/cellview.h"
 #include "shell/layout/windowlayout.h"
 #include "shell/mainwindow.h"
-#include "shell/settingsproblemtext.h"
+#include "translations/settingsproblemtext.h"
 #include "translations/settingswords.h"
 #include "windowtestbench.h"
 
@@ -37,9 +37,6 @@ private slots:
     void firstStartShowsTheDefaults();
     void twoPlayerGameByClicks();
     void onePlayerGameByDigitKeys();
-    void keyS_quitsAtOnceWithoutSaving();
-    void quitButton_savesTheSettings();
-    void exitAndCloseBoxSaveTheSameRecord();
     void firstMoveMenuLeavesTheButtons();
     void difficultyMenuSelectsTheButton();
     void playersButtonChecksTheMenu();
@@ -54,8 +51,6 @@ private slots:
     void fileErrorsAreWordedAsTheLabWordsThem();
     void keysOnTheFocusedPictureButton();
     void doubleClickOnAFreeSquareIsOneMove();
-    void sessionEndSavesWithoutFarewell();
-    void sessionEndCutsTheFarewellShort();
     void menuShowsTheNewGameKeyWithoutTakingIt();
 
 private:
@@ -165,56 +160,6 @@ void MainWindowTest::onePlayerGameByDigitKeys()
     QCOMPARE(boardText(), QStringLiteral("........."));
     QTest::keyClick(radio(layout::difficultyOptions[0].name), Qt::Key_7);
     QCOMPARE(m_bench->game().match().board().at(7), Mark::X);
-}
-
-void MainWindowTest::keyS_quitsAtOnceWithoutSaving()
-{
-    startWith(SettingsRecord{});
-    QSignalSpy quitNow(m_window, &MainWindow::quitNowRequested);
-    QSignalSpy finished(m_window, &MainWindow::shutDownFinished);
-    QTest::keyClick(m_window->findChild<BoardWidget*>(), Qt::Key_S);
-    QCOMPARE(quitNow.count(), 1);
-    QCOMPARE(finished.count(), 0);
-    QVERIFY(m_bench->cues.played.empty());
-    QVERIFY(!QFile::exists(QStringLiteral("options.ttt")));
-}
-
-void MainWindowTest::quitButton_savesTheSettings()
-{
-    startWith({4, 2, 2, 1, 1, 0, 34});
-    QSignalSpy finished(m_window, &MainWindow::shutDownFinished);
-    QTest::mouseClick(m_window->findChild<QWidget*>(QLatin1String(layout::quitButton.name)),
-                      Qt::LeftButton);
-    QCOMPARE(finished.count(), 1);
-    QCOMPARE(m_bench->cues.played.size(), size_t(1));
-    QVERIFY(QString::fromStdString(m_bench->cues.played[0]).startsWith(QStringLiteral("end")));
-    QFile file(QStringLiteral("options.ttt"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("4,2,2,1,1,0,34\r\n"));
-}
-
-void MainWindowTest::exitAndCloseBoxSaveTheSameRecord()
-{
-    startWith(SettingsRecord{});
-    action(layout::oFirstAction)->trigger();
-    action(layout::twoPlayerAction)->trigger();
-    action(layout::soundsAction)->trigger();
-    action(layout::exitAction)->trigger();
-    QFile file(QStringLiteral("options.ttt"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray byExit = file.readAll();
-    file.close();
-    QCOMPARE(byExit, QByteArray("3,2,2,0,0,0,16\r\n"));
-
-    m_bench->makeWindow();
-    m_window = m_bench->window.get();
-    startWith(SettingsRecord{});
-    action(layout::oFirstAction)->trigger();
-    action(layout::twoPlayerAction)->trigger();
-    action(layout::soundsAction)->trigger();
-    m_window->close();
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), byExit);
 }
 
 void MainWindowTest::firstMoveMenuLeavesTheButtons()
@@ -436,37 +381,6 @@ void MainWindowTest::doubleClickOnAFreeSquareIsOneMove()
     QVERIFY(m_bench->cues.played.empty()); // no refusal cue for the square just taken
     clickCell(1);                          // the next click is a move again
     QCOMPARE(boardText(), QStringLiteral("O...X...."));
-}
-
-void MainWindowTest::sessionEndSavesWithoutFarewell()
-{
-    startWith(SettingsRecord{});
-    action(layout::levelActions[0])->trigger();
-    m_bench->cues.played.clear();
-    QSignalSpy finished(m_window, &MainWindow::shutDownFinished);
-    m_window->endSession();
-    QCOMPARE(finished.count(), 1);
-    QVERIFY(m_bench->cues.played.empty());
-    QVERIFY(!m_window->isVisible());
-    QFile file(QStringLiteral("options.ttt"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("1,1,1,0,1,0,16\r\n"));
-    m_window->close(); // the close that may follow changes nothing
-    QCOMPARE(finished.count(), 1);
-}
-
-void MainWindowTest::sessionEndCutsTheFarewellShort()
-{
-    startWith(SettingsRecord{});
-    m_window->findChild<QTimer*>(QLatin1String("farewell"))->setInterval(60000);
-    QSignalSpy finished(m_window, &MainWindow::shutDownFinished);
-    m_window->close();
-    QCOMPARE(finished.count(), 0); // the farewell is being heard
-    m_window->endSession();
-    QCOMPARE(finished.count(), 1);
-    QTest::qWait(10);
-    m_window->endSession();
-    QCOMPARE(finished.count(), 1);
 }
 
 void MainWindowTest::menuShowsTheNewGameKeyWithoutTakingIt()

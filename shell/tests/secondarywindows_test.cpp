@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window with its secondary windows, start-up from the settings file and
 // the always-on-top band.
+#include "session/settingsstore.h"
 #include "shell/art/artwork.h"
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
@@ -10,7 +11,6 @@
 #include "shell/layout/windowlayout.h"
 #include "shell/mainwindow.h"
 #include "shell/secondarywindows.h"
-#include "shell/settingsfiles.h"
 #include "shell/stayontop.h"
 #include "windowtestbench.h"
 

@@ -245,7 +245,7 @@ void TranslationsTest::everyLanguage()
     const auto* options = bench.window->findChild<QMenu*>(QLatin1String(layout::optionsMenu));
     expectNone(sharedKeys(options->actions()));
 
-    const QWidget* area = bench.window->findChild<QWidget*>(QLatin1String(layout::clientArea));
+    const QWidget* area = bench.window->findChild<QWidget*>(QLatin1String(layout::canvas));
     expectNone(clippedCaptions(area));
     // The level's panel bears its menu's name.
     const auto* levels = bench.window->findChild<QMenu*>(QLatin1String(layout::difficultyMenu));

@@ -1,55 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/art/artwork.h"
 #include "shell/stayontop.h"
-#include "shell/trayicon.h"
 
-#include <QSystemTrayIcon>
 #include <QTest>
 #include <QWidget>
 
 using ttt::StayOnTop;
-using ttt::TrayIcon;
-
-namespace {
-
-bool isShown(const TrayIcon& tray)
-{
-    const auto* icon = tray.findChild<QSystemTrayIcon*>();
-    return icon && icon->isVisible();
-}
-
-} // namespace
 
 class TestWindowHelpers : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void removeWithoutAddIsSafe();
-    void addShowsIconOnlyWhereThereIsATray();
+    void onlyWaylandCannotKeepWindowsOnTop();
     void toggledTwiceIsOffAgain();
     void keepsVisibleWindowShowing();
     void keepsHiddenWindowHidden();
     void sameFlagLeavesNativeWindowAlone();
 };
 
-void TestWindowHelpers::removeWithoutAddIsSafe()
+void TestWindowHelpers::onlyWaylandCannotKeepWindowsOnTop()
 {
-    TrayIcon tray;
-    tray.remove();
-    QVERIFY(!isShown(tray));
-}
-
-void TestWindowHelpers::addShowsIconOnlyWhereThereIsATray()
-{
-    TrayIcon tray;
-    QCOMPARE(TrayIcon::tip(), QStringLiteral("Tic Tac Toe"));
-    tray.add(ttt::Artwork().appIcon());
-    QCOMPARE(isShown(tray), QSystemTrayIcon::isSystemTrayAvailable());
-    tray.remove();
-    QVERIFY(!isShown(tray));
-    tray.remove();
-    QVERIFY(!isShown(tray));
+    for (const char* name : {"xcb", "offscreen", "minimal", "eglfs"})
+        QVERIFY2(StayOnTop::isAvailable(QString::fromLatin1(name)), name);
+    for (const char* name : {"wayland", "wayland-egl"})
+        QVERIFY2(!StayOnTop::isAvailable(QString::fromLatin1(name)), name);
 }
 
 void TestWindowHelpers::toggledTwiceIsOffAgain()

@@ -3,9 +3,10 @@
 
 #include "core/tests/scriptedrandom.h"
 #include "results/tests/recordingcues.h"
+#include "session/session.h"
+#include "session/settingsstore.h"
 #include "shell/art/artwork.h"
 #include "shell/mainwindow.h"
-#include "shell/settingsfiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,8 +33,8 @@ template <typename Window = QWidget> Window* secondaryWindow(const char* name)
     return hidden;
 }
 
-// A main window on scripted draws and a cue recorder, in a fresh working
-// directory of its own, with no farewell hold at exit.
+// A main window on scripted draws and a cue recorder, with the session that saves its
+// settings, in a fresh working directory of its own, with no farewell hold at exit.
 class WindowTestBench
 {
 public:
@@ -44,6 +45,7 @@ public:
     }
     ~WindowTestBench()
     {
+        session.reset();
         window.reset();
         QDir::setCurrent(m_oldDir);
     }
@@ -51,11 +53,12 @@ public:
     // A fresh game in a fresh window, as after a restart of the program.
     void makeWindow()
     {
+        session.reset();
         window.reset();
         m_game = std::make_unique<Game>(random, cues);
         window = std::make_unique<MainWindow>(*m_game, artwork);
-        window->findChild<QTimer*>(QLatin1String("farewell"))->setInterval(0); // no wait at exit
-        keepSettingsOf(*window);
+        session = std::make_unique<Session>(*m_game, *window);
+        session->findChild<QTimer*>(QLatin1String("farewell"))->setInterval(0); // no wait at exit
     }
     // What the window shows is drawn from this.
     const Game& game() const { return *m_game; }
@@ -64,6 +67,7 @@ public:
     RecordingCues cues;
     Artwork artwork;
     std::unique_ptr<MainWindow> window; // reset before the game it shows
+    std::unique_ptr<Session> session;   // reset before the window it ends
 
 private:
     std::unique_ptr<Game> m_game;

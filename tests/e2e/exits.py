@@ -160,6 +160,26 @@ def session_end_saves(name):
                 game.close()
 
 
+def second_session_end_is_ignored(name):
+    """A second SIGTERM 0 to 10 ms after the first, as a session manager may send it,
+    changes nothing: every run saves and ends with status 0, never killed by it."""
+    with Desktop(scratch_folder(name)) as desktop:
+        for run in range(20):
+            game = Game(desktop, settings=SOUNDS_OFF)
+            try:
+                game.process.send_signal(signal.SIGTERM)
+                time.sleep(run / 2000)  # 0 to 9.5 ms
+                game.process.send_signal(signal.SIGTERM)
+                check(game.wait_end(15), f"run {run}: the game still runs 15 s later")
+                check(game.process.returncode == 0,
+                      f"run {run}: status {game.process.returncode} after two SIGTERMs")
+                check(game.options() == SOUNDS_OFF, f"run {run}: options.ttt holds "
+                      f"{game.options()!r}")
+            finally:
+                game.close()
+        print("20 runs with two SIGTERMs 0-10 ms apart: all saved, all status 0")
+
+
 def session_end_during_exit_warning(name):
     """A SIGTERM while Exit's warning that the settings could not be saved waits for
     an answer ends the game within 1 s, saying on standard error what was not saved."""
@@ -270,6 +290,7 @@ def no_display_one_line(name):
 if __name__ == "__main__":
     sys.exit(run_cases({f.__name__: f for f in (
         exit_holds_farewell, exit_without_sounds_ends_at_once, quit_key_leaves_everything,
-        exit_with_stalled_sound_server, session_end_saves, session_end_during_exit_warning,
+        exit_with_stalled_sound_server, session_end_saves, second_session_end_is_ignored,
+        session_end_during_exit_warning,
         display_loss_saves, user_saves_after_root_run, unwritable_output_fails,
         no_display_one_line)}))

@@ -3,9 +3,10 @@
 # first: core; opponent, results, settings; the translations (which word the settings
 # files' troubles); game; in the shell the layout table and the sound system plugin, then
 # the pictures (with the pictures of assets), then the dialogs, then the main window's
-# library; app and perf on top. The lab stands beside the game on the libraries below it.
-# The tests, tools and benchmarks of the shell's libraries are programs of their own and
-# may use the whole shell; the tests of assets check the sound files through the shell's
+# library; the session, which starts the program and ends it; app and perf on top. The lab
+# stands beside the game on the libraries below it. The tests, tools and benchmarks of the
+# shell's libraries are programs of their own and may use the whole shell with the session
+# that runs it; the tests of assets check the sound files through the shell's
 # own reader. An include names a library by its path from the source root
 # ("game/match.h") or from the including file's folder ("art/artwork.h" in shell/).
 #
@@ -27,12 +28,14 @@ set(below_shell/art core assets shell/layout)
 set(below_shell/dialogs ${below_shell/art} shell/art translations)
 set(below_shell core opponent results settings game assets translations shell/layout
     shell/sound shell/art shell/dialogs)
-set(below_app ${below_shell} shell)
-set(below_perf ${below_shell} shell)
+set(below_session ${below_shell} shell)
+set(below_app ${below_session} session)
+set(below_perf ${below_session} session)
 # Longest paths first, so that a file of shell/art belongs to shell/art, not to shell.
 set(layers shell/layout shell/sound shell/art shell/dialogs
-    core translations opponent results settings assets game lab shell app perf)
-set(roots core translations opponent results settings assets game lab shell app perf tests)
+    core translations opponent results settings assets game lab shell session app perf)
+set(roots core translations opponent results settings assets game lab shell session app perf
+    tests)
 
 # The library a path from the source root lies in, or empty.
 function(library_of path out)
@@ -55,8 +58,8 @@ foreach(file IN LISTS files)
     set(below ${below_${layer}})
     if(DEFINED below_${layer}_tests AND file MATCHES "^${layer}/tests/")
         set(below ${below_${layer}_tests})
-    elseif(layer MATCHES "^shell/" AND file MATCHES "^${layer}/(tests|tools|bench)/")
-        list(APPEND below ${below_shell} shell)
+    elseif(layer MATCHES "^shell(/|$)" AND file MATCHES "^${layer}/(tests|tools|bench)/")
+        list(APPEND below ${below_session} session)
     endif()
     get_filename_component(folder "${file}" DIRECTORY)
     file(STRINGS "${SOURCE_DIR}/${file}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"/]+/")

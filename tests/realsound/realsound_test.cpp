@@ -210,8 +210,8 @@ void RealSoundTest::soundsOffKeepEveryCueSilent()
     game.toggleScoring();
     game.toggleScoring();
     game.clearScore();
-    game.announceAbout();
-    QVERIFY(!game.beginShutDown());
+    game.playAboutCue();
+    QVERIFY(!game.sayFarewell());
     game.toggleSounds(); // switching sounds back on makes no sound either
     expectSilence(from);
     if (QTest::currentTestFailed())

@@ -2,11 +2,11 @@
 // The main window on a Wayland compositor (run by under-weston): Always on Top is
 // shown unavailable while the saved choice survives, and About stays over the
 // main window in the compositor's own stacking.
+#include "session/settingsstore.h"
 #include "shell/dialogs/aboutwindow.h"
 #include "shell/layout/windowlayout.h"
 #include "shell/mainwindow.h"
 #include "shell/secondarywindows.h"
-#include "shell/settingsfiles.h"
 #include "shell/stayontop.h"
 #include "shell/tests/windowtestbench.h"
 

@@ -10,7 +10,7 @@ namespace ttt {
 // Turns the signals that ask a program to end (SIGTERM when the desktop session
 // ends, SIGINT from a terminal's Ctrl+C, SIGHUP when its terminal goes away) into
 // a Qt signal delivered on the event loop, where the game can save and end
-// properly. One instance at a time.
+// properly. One instance at a time; once it is gone these signals are ignored.
 class EndSignals : public QObject
 {
     Q_OBJECT

@@ -6,7 +6,7 @@
 #include "shell/layout/windowlayout.h"
 #include "shell/mainwindow.h"
 #include "shell/secondarywindows.h"
-#include "windowtestbench.h"
+#include "shell/tests/windowtestbench.h"
 
 #include <QAction>
 #include <QRadioButton>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the game makes of its command line, before any window exists.
-#include "shell/commandline.h"
+#include "session/commandline.h"
 
 #include <gtest/gtest.h>
 

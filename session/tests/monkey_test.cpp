@@ -7,12 +7,13 @@
 #include "monkey_storm.h"
 #include "monkey_watch.h"
 #include "results/tests/recordingcues.h"
+#include "session/session.h"
+#include "session/settingsstore.h"
 #include "shell/art/artwork.h"
 #include "shell/dialogs/graphicschooser.h"
 #include "shell/layout/windowlayout.h"
 #include "shell/mainwindow.h"
-#include "shell/settingsfiles.h"
-#include "windowtestbench.h"
+#include "shell/tests/windowtestbench.h"
 
 #include <QFile>
 #include <QPointer>
@@ -85,6 +86,7 @@ private:
     test::MonkeyWatch m_watch{m_artwork};
     std::unique_ptr<Game> m_game;
     std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<Session> m_session;
     QPointer<GraphicsChooser> m_watchedChooser;
     std::deque<QString> m_recent;
     bool m_exited = false;
@@ -104,6 +106,7 @@ void MonkeyTest::initTestCase()
 
 void MonkeyTest::cleanupTestCase()
 {
+    m_session.reset();
     m_window.reset();
     QDir::setCurrent(m_oldDir);
     qInstallMessageHandler(passOn);
@@ -111,13 +114,14 @@ void MonkeyTest::cleanupTestCase()
 
 void MonkeyTest::startWindow()
 {
+    m_session.reset();
     m_window.reset();
     m_game = std::make_unique<Game>(*m_random, m_cues);
     m_window = std::make_unique<MainWindow>(*m_game, m_artwork);
-    m_window->findChild<QTimer*>(QLatin1String("farewell"))->setInterval(0);
-    connect(m_window.get(), &MainWindow::shutDownFinished, this, [this] { m_exited = true; });
+    m_session = std::make_unique<Session>(*m_game, *m_window);
+    m_session->findChild<QTimer*>(QLatin1String("farewell"))->setInterval(0);
+    connect(m_session.get(), &Session::finished, this, [this] { m_exited = true; });
     connect(m_window.get(), &MainWindow::quitNowRequested, this, [this] { m_quitNow = true; });
-    keepSettingsOf(*m_window);
     const StartingOptions start = loadOptionsFile();
     QVERIFY2(start.problem.isEmpty(), qPrintable(start.problem));
     m_window->startUp(start.options);
@@ -141,6 +145,7 @@ QString MonkeyTest::restartAfterExit()
         return QStringLiteral("exit wrote \"%1\", the menus showed \"%2\"")
             .arg(written, m_watch.expectedExitLine());
     const QString before = m_watch.expectedOptions();
+    m_session.reset();
     m_window.reset();
     startWindow();
     if (m_watch.optionsShown() != before)

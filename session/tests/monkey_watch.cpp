@@ -9,7 +9,7 @@
 #include "shell/layout/windowlayout.h"
 #include "shell/mainwindow.h"
 #include "shell/picturelabel.h"
-#include "windowtestbench.h"
+#include "shell/tests/windowtestbench.h"
 
 #include <QAction>
 #include <QApplication>

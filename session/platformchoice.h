@@ -29,8 +29,4 @@ QString choosePlatform(const StartingDesktop& desktop);
 // picks. Must run before the application object is made.
 void preferPlatform(const QStringList& arguments);
 
-// Whether windows shown through the Qt platform `platformName` (as
-// QGuiApplication::platformName() names it) can be kept above all others.
-bool keepsWindowsOnTop(const QString& platformName);
-
 } // namespace ttt

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pieces that let the window come up before anything heavy: the held sound
 // system, the first-frame hook, the deferred menu-bar arrow and the font warm-up.
+#include "session/firstframe.h"
+#include "session/fontwarmup.h"
 #include "shell/cueplayer.h"
-#include "shell/firstframe.h"
-#include "shell/fontwarmup.h"
 #include "shell/gamestyle.h"
 #include "shell/sound/soundsystemloader.h"
 

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settingsfiles.h"
+#include "settingsstore.h"
 
 #include "game/savedoptions.h"
-#include "mainwindow.h"
 #include "settings/settingsfile.h"
-#include "settingsproblemtext.h"
+#include "translations/settingsproblemtext.h"
 
 namespace ttt {
 
@@ -22,14 +21,6 @@ QString saveOptionsFile(const Options& options)
 QString savePictureSetFile(int firstPicture)
 {
     return settingsProblemText(savePictureSet(pictureSetFileName, firstPicture));
-}
-
-void keepSettingsOf(MainWindow& window)
-{
-    window.setOptionsSaver(saveOptionsFile);
-    QObject::connect(&window, &MainWindow::pictureSetChosen, &window, [&window](int firstPicture) {
-        window.warn(savePictureSetFile(firstPicture));
-    });
 }
 
 } // namespace ttt

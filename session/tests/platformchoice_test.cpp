@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Which window system the game asks for, from where it is started.
-#include "shell/platformchoice.h"
+#include "session/platformchoice.h"
 
 #include <gtest/gtest.h>
 
@@ -44,13 +44,5 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"playersJoinedArgument", "", "wayland-0", ":0", {"-platform=wayland"}, ""},
         Case{"otherQtOption", "", "wayland-0", ":0", {"-reverse"}, "xcb;wayland"}),
     [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
-
-TEST(PlatformChoice, OnlyWaylandCannotKeepWindowsOnTop)
-{
-    for (const char* name : {"xcb", "offscreen", "minimal", "eglfs"})
-        EXPECT_TRUE(ttt::keepsWindowsOnTop(QString::fromLatin1(name))) << name;
-    for (const char* name : {"wayland", "wayland-egl"})
-        EXPECT_FALSE(ttt::keepsWindowsOnTop(QString::fromLatin1(name))) << name;
-}
 
 } // namespace

@@ -41,10 +41,4 @@ void preferPlatform(const QStringList& arguments)
         qputenv("QT_QPA_PLATFORM", platform.toLatin1());
 }
 
-bool keepsWindowsOnTop(const QString& platformName)
-{
-    // "wayland", and "wayland-egl" and the like for its variants.
-    return !platformName.startsWith(QLatin1String("wayland"));
-}
-
 } // namespace ttt

@@ -5,6 +5,8 @@
 #include "core/tests/scriptedrandom.h"
 #include "fault_rerun.h"
 #include "results/tests/recordingcues.h"
+#include "session/session.h"
+#include "session/settingsstore.h"
 #include "shell/art/artwork.h"
 #include "shell/boardwidget.h"
 #include "shell/cellview.h"
@@ -12,8 +14,7 @@
 #include "shell/layout/windowlayout.h"
 #include "shell/mainwindow.h"
 #include "shell/secondarywindows.h"
-#include "shell/settingsfiles.h"
-#include "windowtestbench.h"
+#include "shell/tests/windowtestbench.h"
 
 #include <QAction>
 #include <QApplication>
@@ -116,6 +117,7 @@ private:
     Artwork m_artwork;
     std::unique_ptr<Game> m_game;
     std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<Session> m_session;
 };
 
 void FaultsTest::initTestCase()
@@ -138,6 +140,7 @@ void FaultsTest::init()
 
 void FaultsTest::cleanup()
 {
+    m_session.reset();
     m_window.reset();
     QDir::setCurrent(m_oldDir);
     QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -146,11 +149,12 @@ void FaultsTest::cleanup()
 
 void FaultsTest::start(CueSink& cues)
 {
+    m_session.reset();
     m_window.reset();
     m_game = std::make_unique<Game>(m_random, cues);
     m_window = std::make_unique<MainWindow>(*m_game, m_artwork);
-    m_window->findChild<QTimer*>(QLatin1String("farewell"))->setInterval(0);
-    keepSettingsOf(*m_window);
+    m_session = std::make_unique<Session>(*m_game, *m_window);
+    m_session->findChild<QTimer*>(QLatin1String("farewell"))->setInterval(0);
 }
 
 // Starts the window as the program does: a settings problem is told once, without
@@ -225,7 +229,7 @@ QString FaultsTest::exitAndTakeMessage()
         box->close();
     });
     watcher.start(0);
-    QSignalSpy finished(m_window.get(), &MainWindow::shutDownFinished);
+    QSignalSpy finished(m_session.get(), &Session::finished);
     m_window->findChild<QAction*>(QLatin1String(layout::exitAction))->trigger();
     watcher.stop();
     [&] { QCOMPARE(finished.count(), 1); }();

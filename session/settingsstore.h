@@ -7,8 +7,6 @@
 
 namespace ttt {
 
-class MainWindow;
-
 // The settings kept between runs: the options in "options.ttt" and the picture set also
 // in "cardset.ttt", both in the working directory. What went wrong comes back in the
 // player's words, empty when nothing did.
@@ -21,9 +19,5 @@ struct StartingOptions
 StartingOptions loadOptionsFile();
 QString saveOptionsFile(const Options& options);
 QString savePictureSetFile(int firstPicture);
-
-// Saves what the player changes in `window`: the options at its exit, at a session's
-// end and when the display is lost, the picture set as soon as it is chosen.
-void keepSettingsOf(MainWindow& window);
 
 } // namespace ttt

@@ -57,7 +57,9 @@ EndSignals::~EndSignals()
 {
     if (!m_notifier)
         return;
-    setHandler(SIG_DFL);
+    // The program is ending once already: a second signal in its last moments must not
+    // turn a clean end into a death by signal.
+    setHandler(SIG_IGN);
     delete m_notifier;
     close(wakePipe[0]);
     close(wakePipe[1]);
