@@ -30,6 +30,8 @@ public:
     void press() { emit clicked(m_square); }
 
     void setMarkedAsLatest(bool marked);
+    // The colour of the band that marks the computer's latest mark.
+    static constexpr QColor latestGlowColour{255, 100, 50};
     // The square's number in a corner, shown while `shown` on empty squares only.
     void setNumberShown(bool shown);
     bool isNumberShown() const;
