@@ -91,7 +91,7 @@ void paintOptionMark(QPainter& painter, const QStyleOption& option)
         const QColor dot = !enabled ? pale : darkGround ? QColor(255, 255, 255) : dark;
         painter.setPen(Qt::NoPen);
         painter.setBrush(dot);
-        const qreal centre = side * 0.32;
+        const qreal centre = side * 0.27;
         painter.drawEllipse(disc.adjusted(centre, centre, -centre, -centre));
     }
     painter.restore();

@@ -109,14 +109,18 @@ qreal SecondaryWindows::fittingScale(QSize design) const
     return qMin(qreal(room.width()) / design.width(), qreal(room.height()) / design.height());
 }
 
-// What the window manager's frame adds round a window, as it frames the main window.
+// What the window manager's frame adds round a window, as it frames the main window,
+// with a few pixels more on each side: a maximised main window loses the borders that
+// frame a dialog.
 QMargins SecondaryWindows::frameMargins() const
 {
+    constexpr int Borders = 4;
     const QRect inner = m_main->geometry();
     const QRect outer = m_main->frameGeometry();
     return QMargins(qMax(0, inner.left() - outer.left()), qMax(0, inner.top() - outer.top()),
                     qMax(0, outer.right() - inner.right()),
-                    qMax(0, outer.bottom() - inner.bottom()));
+                    qMax(0, outer.bottom() - inner.bottom())) +
+           QMargins(Borders, Borders, Borders, Borders);
 }
 
 void SecondaryWindows::open(QWidget* window)
