@@ -37,8 +37,14 @@ public:
     // New Game: an empty board, `firstMover` to place the first mark. When that is the
     // computer, it opens with computerTurn().
     void start(Mark firstMover) { *this = Match(Board(), firstMover); }
-    // Stops the game where it stands: the marks stay and clicks are ignored.
-    void stop() { m_status = Status::Idle; }
+    // Stops the game where it stands: the marks stay and clicks are ignored. A game cut
+    // short no longer points at the computer's latest mark; one that had ended keeps it.
+    void stop()
+    {
+        if (isPlaying())
+            m_computerSquare.reset();
+        m_status = Status::Idle;
+    }
 
     // The move cycle for a click on `square`, or a digit key: ignored unless a game is
     // being played, refused on a taken square, else the mover's mark and, in a

@@ -101,8 +101,10 @@ void CellView::paintEvent(QPaintEvent*)
     }
 }
 
-// A glow just inside the square's edge: a warm band on a dark one, so that it shows
-// on pale squares and dark ones, quieter than the marks for staying near the edge.
+// A glow just inside the square's edge: a coral band on a dark one, so that it shows
+// on pale squares and dark ones, quieter than the marks for staying near the edge. Its
+// rounded corners and red-orange hue keep it apart from the square-cornered yellow
+// focus ring outside the square.
 void CellView::paintLatestRing(QPainter& painter) const
 {
     painter.save();
@@ -112,7 +114,7 @@ void CellView::paintLatestRing(QPainter& painter) const
     const QRectF inner = QRectF(rect()).adjusted(5 * unit, 5 * unit, -5 * unit, -5 * unit);
     painter.setPen(QPen(QColor(30, 16, 0, 190), 6 * unit));
     painter.drawRoundedRect(inner, 9 * unit, 9 * unit);
-    painter.setPen(QPen(QColor(255, 214, 60), 3 * unit));
+    painter.setPen(QPen(CellView::latestGlowColour, 3 * unit));
     painter.drawRoundedRect(inner, 9 * unit, 9 * unit);
     painter.restore();
 }

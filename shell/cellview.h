@@ -33,6 +33,8 @@ public:
     void setMarkedAsLatest(bool marked);
     // The strokes through a won game's lines, in this square's coordinates.
     void setWinningStrokes(const WinningStrokes& strokes);
+    // The colour of the band that marks the computer's latest mark.
+    static constexpr QColor latestGlowColour{255, 100, 50};
     // The square's number in a corner, shown while `shown` on empty squares only.
     void setNumberShown(bool shown);
     bool isNumberShown() const;

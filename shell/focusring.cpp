@@ -49,7 +49,7 @@ void FocusRing::setHidden(QWidget* control, bool hidden)
 int FocusRing::reach(const QWidget* control)
 {
     const int band = bandWidth(control);
-    return band + qMax(1, band / 2);
+    return band + 2 * qMax(1, band / 2);
 }
 
 void FocusRing::track(QWidget* focus)
@@ -103,16 +103,17 @@ void FocusRing::paintEvent(QPaintEvent*)
     if (!m_control)
         return;
     const qreal band = bandWidth(m_control);
-    const qreal edge = reach(m_control) - band;
+    const qreal edge = (reach(m_control) - band) / 2;
     QPainter painter(this);
     painter.setBrush(Qt::NoBrush);
     const QRectF outer(rect());
-    painter.setPen(QPen(QColor(255, 214, 10), band, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.drawRect(outer.adjusted(band / 2, band / 2, -band / 2, -band / 2));
-    painter.setPen(
-        QPen(QColor(20, 20, 40, 220), edge, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    const qreal inset = band + edge / 2;
-    painter.drawRect(outer.adjusted(inset, inset, -inset, -inset));
+    const auto frame = [&](const QColor& colour, qreal width, qreal inset) {
+        painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(outer.adjusted(inset, inset, -inset, -inset));
+    };
+    frame(edgeColour, edge, edge / 2);
+    frame(bandColour, band, edge + band / 2);
+    frame(edgeColour, edge, edge + band + edge / 2);
 }
 
 } // namespace ttt

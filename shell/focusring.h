@@ -7,8 +7,9 @@
 namespace ttt {
 
 // The ring round the control that has the keyboard focus, the same in every window of
-// the game: a bright band edged in dark, so that it stands out on the blue window, the
-// black panels, the chooser's cyan and every picture set alike. It lies just outside
+// the game: a bright yellow band edged in dark on both sides, so that it stands out on
+// the blue window, the black panels, the chooser's cyan and every picture set alike,
+// pale ones included. It lies just outside
 // the control, so it never covers any of it, and it grows with the window.
 class FocusRing : public QWidget
 {
@@ -22,6 +23,9 @@ public:
     static void setHidden(QWidget* control, bool hidden);
     // How far the ring reaches out from its control, at the window's scale.
     static int reach(const QWidget* control);
+
+    static constexpr QColor bandColour{255, 214, 10};
+    static constexpr QColor edgeColour{20, 20, 40};
 
 protected:
     void paintEvent(QPaintEvent* event) override;

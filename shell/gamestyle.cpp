@@ -63,8 +63,10 @@ private:
     bool m_looked = false;
 };
 
-// An option's round mark, the same on the black panels and in the chooser: a dark
-// disc in a pale ring reads as empty, and a bright centre inside it as chosen.
+// An option's round mark, read the same way on the black panels and on the chooser's
+// cyan: a pale ring between dark rims, which shows on any ground, round an empty centre
+// where the ground shows through; the chosen option alone has a dot there, of the tone
+// farthest from that ground (white on dark grounds, near black on pale ones).
 void paintOptionMark(QPainter& painter, const QStyleOption& option)
 {
     const QRectF box = QRectF(option.rect).adjusted(0.5, 0.5, -0.5, -0.5);
@@ -73,21 +75,23 @@ void paintOptionMark(QPainter& painter, const QStyleOption& option)
     disc.moveCenter(box.center());
     const bool enabled = option.state & QStyle::State_Enabled;
     const QColor pale = enabled ? QColor(236, 236, 246) : QColor(150, 150, 160);
-    const qreal ring = qMax(1.0, side / 9);
+    const QColor dark(16, 16, 32);
+    const qreal ring = qMax(1.0, side / 10);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    // A dark rim outside the pale ring keeps it a ring on pale grounds too.
-    const QColor dark(16, 16, 32);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(dark);
-    painter.drawEllipse(disc);
+    painter.setBrush(Qt::NoBrush);
+    const qreal rim = 1.25 * ring; // half the width of the dark band under the ring
+    const QRectF track = disc.adjusted(rim, rim, -rim, -rim);
+    painter.setPen(QPen(dark, 2 * rim));
+    painter.drawEllipse(track);
     painter.setPen(QPen(pale, ring));
-    const qreal inset = ring * 1.5;
-    painter.drawEllipse(disc.adjusted(inset, inset, -inset, -inset));
+    painter.drawEllipse(track);
     if (option.state & QStyle::State_On) {
+        const bool darkGround = option.palette.color(QPalette::Window).lightnessF() < 0.5;
+        const QColor dot = !enabled ? pale : darkGround ? QColor(255, 255, 255) : dark;
         painter.setPen(Qt::NoPen);
-        painter.setBrush(enabled ? QColor(255, 255, 255) : pale);
-        const qreal centre = side * 0.28;
+        painter.setBrush(dot);
+        const qreal centre = side * 0.27;
         painter.drawEllipse(disc.adjusted(centre, centre, -centre, -centre));
     }
     painter.restore();

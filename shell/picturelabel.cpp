@@ -45,6 +45,9 @@ void PictureLabel::paintEvent(QPaintEvent*)
     while (font.pixelSize() > 6 && QFontMetrics(font).horizontalAdvance(m_caption) > room.width())
         font.setPixelSize(font.pixelSize() - 1);
     painter.setFont(font);
+    // The words run the way their language writes, whatever the window's direction: a
+    // right-to-left window still reads "X wins!", its mark at the end.
+    painter.setLayoutDirection(Qt::LayoutDirectionAuto);
     const int shadow = qMax(1, height() / 41);
     painter.setPen(QColor(0, 0, 0, 140));
     painter.drawText(room.translated(shadow, shadow), Qt::AlignCenter, m_caption);

@@ -13,7 +13,10 @@ ScorePanel::ScorePanel(QWidget* parent) : QGroupBox(tr("Score"), parent)
 {
     addTitle(QStringLiteral(" X"), layout::xTitle);
     addTitle(QStringLiteral(" O"), layout::oTitle);
-    addTitle(QStringLiteral("NW"), layout::noWinnerTitle)->setAccessibleName(tr("No winner"));
+    // The drawn games' title, in the player's language where a word as short fits.
+    addTitle(tr("NW", "Score: title of the drawn games' row (no winner), at most four letters"),
+             layout::noWinnerTitle)
+        ->setAccessibleName(tr("No winner"));
     m_xWins = addTotal(layout::xTotal);
     m_oWins = addTotal(layout::oTotal);
     m_draws = addTotal(layout::noWinnerTotal);

@@ -5,6 +5,7 @@
 #include "dialogs/graphicschooser.h"
 #include "dialogs/tipswindow.h"
 
+#include <QMargins>
 #include <QObject>
 #include <QPointer>
 
@@ -16,7 +17,8 @@ class Artwork;
 // open the main window waits disabled behind it, and while always-on-top is on the
 // open window takes the main window's place in the top band.
 // The chooser and About are made on first use and then kept; Tips is made anew
-// each time.
+// each time. A window that closes gives back the memory of its pictures and of its
+// backing store, however large it was opened.
 class SecondaryWindows : public QObject
 {
     Q_OBJECT
@@ -44,6 +46,8 @@ signals:
 private:
     void open(QWidget* window);
     void scaleLikeMainWindow(QWidget* window);
+    qreal fittingScale(QSize design) const;
+    QMargins frameMargins() const;
     void belongToMainWindow(QWidget* window);
     void close();
 

@@ -585,6 +585,11 @@ Falsche Argumente: eine Zeile auf der Standardfehlerausgabe, Exit-Status 2.
         <source>Score: not counted</source>
         <translation>Punkte: nicht gezählt</translation>
     </message>
+    <message>
+        <source>NW</source>
+        <comment>Score: title of the drawn games&apos; row (no winner), at most four letters</comment>
+        <translation> U</translation>
+    </message>
 </context>
 <context>
     <name>ttt::TipsWindow</name>

@@ -585,6 +585,11 @@ Argumentos incorrectos: una línea en la salida de error, código de salida 2.
         <source>Score: not counted</source>
         <translation>Marcador: sin contar</translation>
     </message>
+    <message>
+        <source>NW</source>
+        <comment>Score: title of the drawn games&apos; row (no winner), at most four letters</comment>
+        <translation> E</translation>
+    </message>
 </context>
 <context>
     <name>ttt::TipsWindow</name>

@@ -585,6 +585,11 @@ Arguments incorrects : une ligne sur la sortie d&apos;erreur, code de sortie 2.
         <source>Score: not counted</source>
         <translation>Score : non compté</translation>
     </message>
+    <message>
+        <source>NW</source>
+        <comment>Score: title of the drawn games&apos; row (no winner), at most four letters</comment>
+        <translation>Nul</translation>
+    </message>
 </context>
 <context>
     <name>ttt::TipsWindow</name>

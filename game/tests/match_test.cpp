@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <optional>
+#include <tuple>
 
 namespace ttt::test {
 namespace {
@@ -114,6 +116,24 @@ TEST(Match, StoppedGameKeepsItsMarksAndIgnoresClicks)
     EXPECT_EQ(match.click(2, {}, random).kind, Kind::Ignored);
     EXPECT_EQ(boardText(match.board()), "X...O....");
     EXPECT_FALSE(match.isPlaying());
+}
+
+// Stopping a running game leaves no mark pointed at; a game that had ended keeps its own.
+TEST(Match, OnlyAStoppedRunningGameForgetsTheComputersLatestSquare)
+{
+    const Options onePlayer{.level = Level::Easy};
+    for (const auto& [board, reply, ended] :
+         {std::tuple{"X...O....", 9, false}, std::tuple{"X..OO....", 6, true}}) {
+        ScriptedRandom random;
+        Match match(*boardFromText(board), Mark::X);
+        random.queueSquares({reply});
+        match.click(2, onePlayer, random);
+        ASSERT_EQ(match.computerSquare(), reply);
+        ASSERT_EQ(match.isPlaying(), !ended);
+        match.stop();
+        EXPECT_EQ(match.computerSquare(), ended ? std::optional<Square>(reply) : std::nullopt)
+            << board;
+    }
 }
 
 TEST(Match, NewGameStartsEmptyWithTheFirstMover)

@@ -103,8 +103,7 @@ QPixmap Artwork::pictureNumbered(int index, qreal devicePixelRatio) const
     return pictureNumbered(index, {SetPictureSize, SetPictureSize}, devicePixelRatio);
 }
 
-QPixmap Artwork::pictureNumbered(int index, QSize logical, qreal devicePixelRatio,
-                                 Fit fit) const
+QPixmap Artwork::pictureNumbered(int index, QSize logical, qreal devicePixelRatio, Fit fit) const
 {
     return rendered(assets::setPicturePath(index), logical, devicePixelRatio, fit);
 }
@@ -117,6 +116,16 @@ QPixmap Artwork::picture(Picture which, qreal devicePixelRatio) const
 QPixmap Artwork::picture(Picture which, QSize logical, qreal devicePixelRatio, Fit fit) const
 {
     return rendered(assets::picturePath(pictureName(which)), logical, devicePixelRatio, fit);
+}
+
+void Artwork::letGo(Picture which) const
+{
+    m_drawn.remove(assets::picturePath(pictureName(which)));
+}
+
+void Artwork::letGoNumbered(int index) const
+{
+    m_drawn.remove(assets::setPicturePath(index));
 }
 
 void Artwork::returnFreedMemory()

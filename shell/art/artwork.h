@@ -52,6 +52,11 @@ public:
                     Fit fit = Fit::Exact) const;
     static QSize logicalSize(Picture which);
 
+    // Lets go of the drawing kept of `which`, or of the cell picture `index`, once the
+    // window that showed it has gone: the next use draws it afresh.
+    void letGo(Picture which) const;
+    void letGoNumbered(int index) const;
+
     // Gives the memory of pictures let go back to the system, which the heap would
     // otherwise keep: for when a window has settled at a new size.
     static void returnFreedMemory();

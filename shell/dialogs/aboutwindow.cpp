@@ -73,6 +73,7 @@ void AboutWindow::addLabels()
     version->setGeometry(twipsRect(6240, 480, 1215, 375));
     version->setFont(dialogFont(QFont::SansSerif, 8.25, true));
     version->setWordWrap(true);
+    shrinkWrappedFontToFit(version, version->text());
 
     // Lies just below the window's first height: only the slide shows it.
     QLabel* address = whiteLabel(QStringLiteral("https://tictactoe.example.org"), this);

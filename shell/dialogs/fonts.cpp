@@ -43,4 +43,18 @@ void shrinkFontToFit(QWidget* widget, const QString& text, int room)
     widget->setFont(font);
 }
 
+void shrinkWrappedFontToFit(QWidget* widget, const QString& text)
+{
+    QFont font = widget->font();
+    const auto height = [&] {
+        return QFontMetrics(font)
+            .boundingRect(widget->contentsRect(), Qt::TextWordWrap, text)
+            .height();
+    };
+    while (height() > widget->contentsRect().height() &&
+           font.pointSizeF() - ShrinkStep >= SmallestPoints)
+        font.setPointSizeF(font.pointSizeF() - ShrinkStep);
+    widget->setFont(font);
+}
+
 } // namespace ttt

@@ -12,6 +12,13 @@ PictureWindow::PictureWindow(const Artwork& art, Artwork::Picture picture, QWidg
 {
 }
 
+// The picture may have been drawn large: it goes as the window closes.
+void PictureWindow::hideEvent(QHideEvent* event)
+{
+    m_art.letGo(m_picture);
+    QWidget::hideEvent(event);
+}
+
 void PictureWindow::setScale(qreal scale)
 {
     if (!m_firstSize.isValid())

@@ -15,6 +15,12 @@ SetPictureView::SetPictureView(const Artwork& art, int index, QWidget* parent)
     setCursor(Qt::PointingHandCursor);
 }
 
+// The chooser may have been open at a large size: its drawings go as it closes.
+void SetPictureView::hideEvent(QHideEvent*)
+{
+    m_art.letGoNumbered(m_index);
+}
+
 QSize SetPictureView::sizeHint() const
 {
     return {Artwork::SetPictureSize, Artwork::SetPictureSize};

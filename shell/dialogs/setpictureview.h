@@ -23,6 +23,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:

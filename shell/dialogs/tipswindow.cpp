@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tipswindow.h"
 
+#include "fonts.h"
 #include "shell/art/artwork.h"
 #include "shell/layout/windowlayout.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QPainter>
 #include <QPushButton>
 
@@ -23,10 +25,12 @@ const char* const Tips[] = {
     QT_TRANSLATE_NOOP("TipsWindow", "S quits at once, unsaved."),
 };
 
-// Where the card has room for the words, in its own 300 by 200 units.
+// Where the card has room for the words, in its own 300 by 200 units: above the X and
+// O drawn in its bottom right corner, and left of the OK button.
 const QRectF HeadingRoom(20, 14, 200, 28);
-const QRectF TipsRoom(34, 50, 252, 140);
+const QRectF TipsRoom(34, 50, 252, 120);
 constexpr qreal TipGap = 2;
+constexpr int ButtonPadding = 6; // room for the button's frame around its caption
 
 } // namespace
 
@@ -60,6 +64,7 @@ void TipsWindow::addButton()
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QLatin1String(layout::okButton));
     ok->setGeometry(twipsRect(3480, 360, 495, 375));
+    shrinkFontToFit(ok, ok->text(), ok->width() - ButtonPadding);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -80,12 +85,48 @@ QFont TipsWindow::tipsFont() const
     return body;
 }
 
+QRectF TipsWindow::textRoom()
+{
+    return TipsRoom;
+}
+
+// The card is a picture, the same in either direction of the window, and the tips on it
+// run the way their language writes: a right-to-left window still puts a full stop at
+// the end of its sentence.
+void TipsWindow::prepare(QPainter& painter) const
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setLayoutDirection(Qt::LayoutDirectionAuto);
+    painter.scale(width() / 300.0, height() / 200.0);
+}
+
+QList<QRectF> TipsWindow::tipPlaces(QPainter& painter) const
+{
+    const QFont body = tipsFont();
+    painter.setFont(body);
+    QList<QRectF> places;
+    qreal top = TipsRoom.top();
+    for (const QString& tip : tips()) {
+        const QRectF room(TipsRoom.left(), top, TipsRoom.width(), TipsRoom.bottom() - top);
+        places << painter.boundingRect(room, Qt::TextWordWrap, tip);
+        top += places.last().height() + TipGap;
+    }
+    return places;
+}
+
+QList<QRectF> TipsWindow::tipPlaces() const
+{
+    QImage scratch(size(), QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&scratch);
+    prepare(painter);
+    return tipPlaces(painter);
+}
+
 void TipsWindow::paintEvent(QPaintEvent* event)
 {
     PictureWindow::paintEvent(event);
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(width() / 300.0, height() / 200.0);
+    prepare(painter);
     QFont heading = font();
     heading.setBold(true);
     heading.setPixelSize(20);
@@ -93,19 +134,17 @@ void TipsWindow::paintEvent(QPaintEvent* event)
     painter.setPen(QColor(63, 63, 224));
     painter.drawText(HeadingRoom, Qt::AlignLeft | Qt::AlignVCenter, tr("Tips"));
 
-    const QFont body = tipsFont();
-    painter.setFont(body);
-    const QFontMetricsF metrics(body);
-    qreal top = TipsRoom.top();
-    for (const QString& tip : tips()) {
-        const QRectF room(TipsRoom.left(), top, TipsRoom.width(), TipsRoom.bottom() - top);
+    const QList<QRectF> places = tipPlaces(painter);
+    const QFontMetricsF metrics(painter.font());
+    const QStringList written = tips();
+    for (qsizetype i = 0; i < places.size(); ++i) {
+        const QRectF& place = places[i];
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(104, 168, 74));
-        painter.drawEllipse(QPointF(24, top + metrics.ascent() * 0.6), 2.5, 2.5);
+        painter.drawEllipse(QPointF(24, place.top() + metrics.ascent() * 0.6), 2.5, 2.5);
         painter.setPen(QColor(32, 32, 64));
-        const QRectF used = painter.boundingRect(room, Qt::TextWordWrap, tip);
-        painter.drawText(room, Qt::TextWordWrap, tip);
-        top += used.height() + TipGap;
+        painter.drawText(QRectF(place.topLeft(), QSizeF(TipsRoom.width(), place.height())),
+                         Qt::TextWordWrap, written[i]);
     }
 }
 

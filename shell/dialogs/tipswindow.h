@@ -3,6 +3,11 @@
 
 #include "picturewindow.h"
 
+#include <QList>
+#include <QRectF>
+
+class QPainter;
+
 namespace ttt {
 
 // The Tips window: a card with the tips written on it in the player's language (and
@@ -18,12 +23,18 @@ public:
 
     // The tips in the player's language, one paragraph each.
     static QStringList tips();
+    // Where each tip is written on the card, in the card's own 300 by 200 units, and the
+    // room the card keeps for them.
+    QList<QRectF> tipPlaces() const;
+    static QRectF textRoom();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QFont tipsFont() const;
+    void prepare(QPainter& painter) const;
+    QList<QRectF> tipPlaces(QPainter& painter) const;
     void setUpWindow();
     void addButton();
 };

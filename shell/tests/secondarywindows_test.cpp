@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QWindow>
 
@@ -281,7 +282,7 @@ void SecondaryWindowsTest::secondaryWindowsAreDialogsCentredOverTheGame()
 {
     QFETCH(QString, menuItem);
     start();
-    m_window->move(40, 30);
+    m_window->move(200, 100); // with room round it on the screen for the largest dialog
     const auto open = [&] {
         action(qPrintable(menuItem))->trigger();
         QWidget* dialog = nullptr;
@@ -299,16 +300,32 @@ void SecondaryWindowsTest::secondaryWindowsAreDialogsCentredOverTheGame()
     QVERIFY2(offset.manhattanLength() <= 2,
              qPrintable(QStringLiteral("%1, %2 off centre").arg(offset.x()).arg(offset.y())));
 
-    // Beside a window twice as large it opens twice as large, its controls too.
+    // Beside a window twice or four times as large it opens as much larger, its controls
+    // too, as far as the screen has room for it: it stays wholly on the screen.
     const QSize firstSize = dialog->size();
     const int firstButton = child(dialog, layout::okButton)->width();
-    dialog->close();
-    m_window->resize(m_window->size() + layout::clientSize);
-    QTRY_COMPARE(m_window->centralWidget()->size(), layout::clientSize * 2);
-    dialog = open();
-    QVERIFY(dialog);
-    QCOMPARE(dialog->size(), firstSize * 2);
-    QCOMPARE(child(dialog, layout::okButton)->width(), firstButton * 2);
+    const QRect screen = dialog->screen()->availableGeometry();
+    for (const int factor : {2, 4}) {
+        dialog->close();
+        m_window->resize(m_window->size() - m_window->centralWidget()->size() +
+                         layout::clientSize * factor);
+        QTRY_COMPARE(m_window->centralWidget()->size(), layout::clientSize * factor);
+        dialog = open();
+        QVERIFY(dialog);
+        const QString shown = QStringLiteral("%1x%2 at %3,%4 beside a window %5 times as large")
+                                  .arg(dialog->width())
+                                  .arg(dialog->height())
+                                  .arg(dialog->x())
+                                  .arg(dialog->y())
+                                  .arg(factor);
+        QVERIFY2(screen.contains(dialog->geometry()), qPrintable(shown));
+        if (screen.size().boundedTo(firstSize * factor) == firstSize * factor)
+            QCOMPARE(dialog->size(), firstSize * factor);
+        else
+            QVERIFY2(dialog->width() > firstSize.width(), qPrintable(shown));
+        const qreal grown = qreal(dialog->width()) / firstSize.width();
+        QVERIFY(qAbs(child(dialog, layout::okButton)->width() - firstButton * grown) <= 1);
+    }
 }
 
 void SecondaryWindowsTest::secondaryWindowTakesTheTopBand()

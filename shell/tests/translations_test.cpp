@@ -2,7 +2,9 @@
 // The real main window in each language the game ships: the desktop's language is
 // followed, English stays exactly as written, every menu keeps one access key per
 // item, and no caption is cut off by the window's fixed layout.
+#include "shell/dialogs/tipswindow.h"
 #include "shell/layout/windowlayout.h"
+#include "shell/scaledcanvas.h"
 #include "translations/language.h"
 #include "windowtestbench.h"
 
@@ -13,6 +15,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionGroupBox>
 #include <QTest>
@@ -86,6 +89,16 @@ QStringList clippedCaptions(const QWidget* area)
                margin + QFontMetrics(box->font()).horizontalAdvance(box->title()) + margin,
                box->width());
     }
+    for (const QPushButton* button : area->findChildren<QPushButton*>()) {
+        if (button->text().isEmpty())
+            continue;
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect room =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        report(button, button->text(),
+               QFontMetrics(button->font()).horizontalAdvance(button->text()), room.width());
+    }
     for (const QLabel* label : area->findChildren<QLabel*>()) {
         if (label->text().isEmpty())
             continue;
@@ -99,6 +112,19 @@ QStringList clippedCaptions(const QWidget* area)
             report(label, label->text(), metrics.horizontalAdvance(label->text()), room.width());
     }
     return clipped;
+}
+
+// Each tip on the Tips card that leaves the card's room for words or runs into the next.
+QStringList strayTips(const TipsWindow& tips)
+{
+    QStringList stray;
+    const QList<QRectF> places = tips.tipPlaces();
+    for (qsizetype i = 0; i < places.size(); ++i) {
+        const bool inside = TipsWindow::textRoom().contains(places[i]);
+        if (!inside || (i > 0 && places[i].top() < places[i - 1].bottom()))
+            stray << TipsWindow::tips()[i];
+    }
+    return stray;
 }
 
 void expectNone(const QStringList& faults)
@@ -246,7 +272,26 @@ void TranslationsTest::everyLanguage()
     expectNone(sharedKeys(options->actions()));
 
     const QWidget* area = bench.window->findChild<QWidget*>(QLatin1String(layout::canvas));
-    expectNone(clippedCaptions(area));
+    // Every caption at the first size and at twice it, in the window and in each of its
+    // dialogs as they open beside it.
+    for (const int scale : {1, 2}) {
+        bench.window->resize(bench.window->size() + (scale - 1) * layout::clientSize);
+        QTRY_COMPARE(area->size(), layout::clientSize * scale);
+        QTest::qWait(ScaledCanvas::SettleMilliseconds * 2);
+        expectNone(clippedCaptions(area));
+        for (const auto& [opener, name] :
+             {std::pair{layout::graphicsAction, layout::graphicsChooser},
+              {layout::aboutAction, layout::aboutWindow},
+              {layout::tipsAction, layout::tipsWindow}}) {
+            bench.window->findChild<QAction*>(QLatin1String(opener))->trigger();
+            QWidget* dialog = test::secondaryWindow(name);
+            QVERIFY(dialog && dialog->isVisible());
+            expectNone(clippedCaptions(dialog));
+            if (const auto* tips = qobject_cast<TipsWindow*>(dialog))
+                expectNone(strayTips(*tips));
+            dialog->close();
+        }
+    }
     // The level's panel bears its menu's name.
     const auto* levels = bench.window->findChild<QMenu*>(QLatin1String(layout::difficultyMenu));
     const auto* panel = area->findChild<QGroupBox*>(QLatin1String(layout::difficultyPanel.name));

@@ -8,7 +8,7 @@ import signal
 import sys
 import time
 
-from desktop import Desktop, Game, check, run_cases, scratch_folder
+from desktop import Desktop, Game, check, run_cases, scratch_folder, wait_for
 
 SCREEN = 2560, 1600
 
@@ -68,6 +68,36 @@ def resizing_gives_memory_back(name):
             game.close()
 
 
+def dialogs_give_memory_back(name):
+    """The chooser, About and Tips opened and closed beside a window of 2500x1500: once
+    the window is back at its first size, 6 s later the game holds at most 1.3 times
+    its first-start memory."""
+    with Desktop(scratch_folder(name), screen=f"{SCREEN[0]}x{SCREEN[1]}") as desktop:
+        game = started(desktop)
+        try:
+            first = desktop.geometry(game.window)[2:]
+            start = rss(game)
+            resize(desktop, game, 2500, 1500)
+            for menu_key, item_key in (("o", "g"), ("h", "a"), ("h", "t")):
+                game.menu(menu_key, item_key)
+                dialog = wait_for("the dialog", lambda: next(
+                    (w for w in game.windows() if w != game.window), None))
+                time.sleep(1)  # drawn at its full size
+                desktop.x("wmctrl", "-i", "-c", hex(dialog))
+                wait_for("the dialog to close", lambda: dialog not in game.windows())
+            opened = rss(game)
+            resize(desktop, game, *first)
+            time.sleep(6)
+            back = rss(game)
+            print(f"first start: VmRSS {start:.1f} MiB; three dialogs opened and closed at "
+                  f"2500x1500: {opened:.1f} MiB; back at the first size, 6 s later: "
+                  f"{back:.1f} MiB ({back / start:.2f}x)")
+            check(back <= 1.3 * start, "after the dialogs, back at the first size it holds "
+                  "over 1.3x")
+        finally:
+            game.close()
+
+
 def huge_scale_survives(name):
     """At a scale factor far beyond any screen the game runs with its memory in check,
     and a SIGTERM ends it within a second."""
@@ -91,4 +121,5 @@ def huge_scale_survives(name):
 
 if __name__ == "__main__":
     sys.exit(run_cases({f.__name__: f for f in (resizing_gives_memory_back,
+                                                dialogs_give_memory_back,
                                                 huge_scale_survives)}))

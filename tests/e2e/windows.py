@@ -11,6 +11,8 @@ from desktop import (RATE, Desktop, Game, audible_span, check, describe, run_cas
 
 # Menu access keys that open each secondary window.
 SECONDARY = (("chooser", "o", "g"), ("About", "h", "a"), ("Tips", "h", "t"))
+# Their widths beside a main window of its first size.
+FIRST_WIDTH = {"chooser": 608, "About": 505, "Tips": 300}
 
 
 def centre(geometry):
@@ -77,6 +79,34 @@ def secondary_windows_belong_to_main(name):
                     game.click(*spot)
                 on_top = stays_true(lambda: game.windows()[-1:] == [dialog], 1.0)
                 check(on_top, f"{window} went under the main window")
+                desktop.x("wmctrl", "-i", "-c", hex(dialog))
+                wait_for(f"the {window} window to close", lambda: dialog not in game.windows())
+        finally:
+            game.close()
+
+
+def dialogs_fit_beside_maximised_window(name):
+    """Beside a main window maximised on a 1280x800 screen, the chooser, About and Tips
+    open larger than at first yet wholly on the screen, under the main window's title
+    bar height from its top, so that every control can be reached."""
+    with Desktop(scratch_folder(name), screen="1280x800") as desktop:
+        game = Game(desktop)
+        try:
+            first = settled_geometry(desktop, game.window)
+            desktop.x("wmctrl", "-i", "-r", hex(game.window), "-b",
+                      "add,maximized_vert,maximized_horz")
+            main = settled_geometry(desktop, game.window)
+            print(f"main window {first[2]}x{first[3]}, maximised {main}")
+            for window, menu_key, item_key in SECONDARY:
+                game.menu(menu_key, item_key)
+                dialog = wait_for(f"the {window} window", lambda: next(
+                    (w for w in game.windows() if w != game.window), None))
+                x, y, width, height = settled_geometry(desktop, dialog)
+                print(f"{window}: {width}x{height} at {x},{y}")
+                check(x >= 0 and y >= main[1] and x + width <= 1280 and y + height <= 800,
+                      f"{window} runs off the 1280x800 screen")
+                check(width >= 1.3 * FIRST_WIDTH[window],
+                      f"{window} did not grow with the main window")
                 desktop.x("wmctrl", "-i", "-c", hex(dialog))
                 wait_for(f"the {window} window to close", lambda: dialog not in game.windows())
         finally:
@@ -227,5 +257,6 @@ def window_grows_as_one_drawing(name):
 
 if __name__ == "__main__":
     sys.exit(run_cases({f.__name__: f for f in (
-        secondary_windows_belong_to_main, always_on_top_keeps_window, double_click_one_move,
+        secondary_windows_belong_to_main, dialogs_fit_beside_maximised_window,
+        always_on_top_keeps_window, double_click_one_move,
         window_grows_as_one_drawing)}))
