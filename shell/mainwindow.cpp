@@ -21,10 +21,12 @@
 #include "stayontop.h"
 #include "trayicon.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
@@ -275,6 +277,8 @@ void MainWindow::connectControls()
     });
     installEventFilter(this);
     centralWidget()->installEventFilter(this);
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        menu->installEventFilter(this);
     // Keys reach the game from every control: Space starts a new game on the
     // buttons too, instead of pressing them.
     m_board->installEventFilter(this);
@@ -359,6 +363,17 @@ void MainWindow::showRefusal(const Match::Move& move)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // While a menu is open its letters choose its items, in every language: neither the
+    // game nor the New Game key shown in the File menu takes them.
+    if (QApplication::activePopupWidget()) {
+        if (event->type() == QEvent::ShortcutOverride &&
+            !(static_cast<QKeyEvent*>(event)->modifiers() & Qt::AltModifier)) {
+            event->accept(); // the menu takes the key itself
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress)
+            return false;
+    }
     // While a secondary window is open the main window takes no input at all.
     if (event->type() == QEvent::KeyPress && isEnabled())
         return handleKey(static_cast<QKeyEvent*>(event));

@@ -17,9 +17,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QStyleOptionGroupBox>
 #include <QTest>
 #include <QTranslator>
+
+#include <functional>
 
 using namespace ttt;
 
@@ -144,6 +147,8 @@ private slots:
     void desktopLanguageIsFollowed();
     void everyLanguage_data();
     void everyLanguage();
+    void menuLettersChooseTheirItems_data();
+    void menuLettersChooseTheirItems();
 };
 
 void TranslationsTest::firstKnownLanguageWins_data()
@@ -300,6 +305,72 @@ void TranslationsTest::everyLanguage()
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     if (translator)
         QCoreApplication::removeTranslator(translator.get());
+}
+
+void TranslationsTest::menuLettersChooseTheirItems_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString& language : QStringList{QString()} + i18n::shippedLanguages())
+        QTest::newRow(language.isEmpty() ? "en" : qPrintable(language)) << language;
+}
+
+// With a game running, every item of every menu, opened by the letters a player reads
+// there, does its own work, and no letter reaches the game while a menu is open.
+void TranslationsTest::menuLettersChooseTheirItems()
+{
+    QFETCH(QString, language);
+    std::unique_ptr<QTranslator> translator = i18n::gameTranslation(language);
+    if (translator)
+        QCoreApplication::installTranslator(translator.get());
+    test::WindowTestBench bench;
+    MainWindow& window = *bench.window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QStringList faults;
+    QSignalSpy quitNow(&window, &MainWindow::quitNowRequested);
+    const std::function<void(QMenu*, QList<QChar>)> walk = [&](QMenu* menu, QList<QChar> path) {
+        for (QAction* action : menu->actions()) {
+            const QChar key = accessKey(action->text());
+            if (key.isNull() || !action->isVisible() || !action->isEnabled() ||
+                action->objectName() == QLatin1String(layout::exitAction))
+                continue;
+            if (action->menu()) {
+                walk(action->menu(), path + QList<QChar>{key});
+                continue;
+            }
+            QTest::keyClick(&window, Qt::Key_P); // a game runs, X on 5
+            QTest::keyClick(&window, Qt::Key_5);
+            const Board before = bench.game().match().board();
+            QSignalSpy triggered(action, &QAction::triggered);
+            QTest::keyClick(&window, path.front().toLatin1(), Qt::AltModifier);
+            for (const QChar letter : path.mid(1) + QList<QChar>{key}) {
+                QWidget* popup = QApplication::activePopupWidget();
+                if (!popup)
+                    break;
+                QTest::keyClick(popup, letter.toLatin1());
+            }
+            const QString item = menu->title() + QStringLiteral(" > ") + action->text();
+            if (triggered.count() != 1)
+                faults << item + QStringLiteral(": not chosen by its letter");
+            else if ((bench.game().match().board() != before &&
+                      action->objectName() != QLatin1String(layout::newGameAction)) ||
+                     quitNow.count() > 0)
+                faults << item + QStringLiteral(": the letter reached the game");
+            while (QWidget* popup = QApplication::activePopupWidget())
+                popup->close();
+            if (QWidget* dialog = QApplication::activeModalWidget())
+                dialog->close();
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top != &window && top->isVisible() && !qobject_cast<QMenu*>(top))
+                    top->close();
+            }
+        }
+    };
+    for (QAction* entry : window.menuBar()->actions()) {
+        if (entry->menu() && !entry->menu()->objectName().isEmpty())
+            walk(entry->menu(), {accessKey(entry->text())});
+    }
+    expectNone(faults);
 }
 
 QTEST_MAIN(TranslationsTest)
