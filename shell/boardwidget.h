@@ -33,6 +33,9 @@ public:
     // Whether a game is running, so that the squares take moves.
     void setPlaying(bool playing);
     void setWinningLines(const std::vector<Line>& lines);
+    // What a screen reader tells of the board and of each square when asked where the
+    // player is: the whole position.
+    void describe(const QString& position);
     // Draws the winning lines with `painter` on a widget at `origin` in the board.
     void paintWinningLines(QPainter& painter, QPoint origin) const;
 
@@ -43,7 +46,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     // The arrow keys move the focus between the squares; from the board itself
-    // they go to the centre.
+    // they go to the centre. At the board's edge they stay, and say so.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
