@@ -139,13 +139,13 @@ QString spokenNews(const News& news, const Options& options)
             told << scoreText(*news.score);
         return told.join(QLatin1Char(' '));
     }
-    if (news.computerMove) {
-        // In a game against the computer its reply gives the turn back: it says so itself.
+    if (news.computerMove)
         told << said("O %1, %2.").arg(*news.computerMove).arg(placeName(*news.computerMove));
-    } else if (news.playerMove) {
+    else if (news.playerMove)
         told << (news.playerMark == Mark::O ? said("O %1.") : said("X %1.")).arg(*news.playerMove);
-    }
-    if (news.toMove && !(news.computerMove && options.players == Players::One))
+    // Against the computer the turn is always the player's once it has moved: only two
+    // players are told whose turn it is.
+    if (news.toMove && options.players == Players::Two)
         told << turnText(*news.toMove, options.players);
     return told.join(QLatin1Char(' '));
 }
