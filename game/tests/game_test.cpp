@@ -275,8 +275,8 @@ std::string told(const News& news)
     const auto add = [&text](const std::string& part) { text += (text.empty() ? "" : " ") + part; };
     if (news.newGame)
         add("new");
-    static const char* const settings[] = {"level",  "players", "first",  "scoring",
-                                           "cleared", "sounds", "on-top"};
+    static const char* const settings[] = {"level",   "players", "first", "scoring",
+                                           "cleared", "sounds",  "on-top"};
     if (news.changed)
         add(settings[static_cast<int>(*news.changed)]);
     if (news.stopped)

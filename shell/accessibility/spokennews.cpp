@@ -12,11 +12,6 @@ namespace ttt {
 
 namespace {
 
-QString said(const char* text)
-{
-    return QCoreApplication::translate("News", text);
-}
-
 QString placeName(Square square)
 {
     static const char* const places[] = {
@@ -40,7 +35,9 @@ QString listText(const std::vector<Square>& squares)
     for (Square square : squares)
         texts << QString::number(square);
     const QString last = texts.takeLast();
-    return texts.isEmpty() ? last : texts.join(QStringLiteral(", ")) + said(" and ") + last;
+    return texts.isEmpty() ? last
+                           : texts.join(QStringLiteral(", ")) +
+                                 QCoreApplication::translate("News", " and ") + last;
 }
 
 // "7, 8, 9", and "7, 8, 9 and 1, 5, 9" for a game won twice over.
@@ -49,18 +46,18 @@ QString linesText(const std::vector<Line>& lines)
     QStringList texts;
     for (const Line& line : lines)
         texts << QStringLiteral("%1, %2, %3").arg(line[0]).arg(line[1]).arg(line[2]);
-    return texts.join(said(" and "));
+    return texts.join(QCoreApplication::translate("News", " and "));
 }
 
 QString outcomeText(Outcome outcome, const std::vector<Line>& lines)
 {
     switch (outcome) {
     case Outcome::XWins:
-        return said("X wins: %1.").arg(linesText(lines));
+        return QCoreApplication::translate("News", "X wins: %1.").arg(linesText(lines));
     case Outcome::OWins:
-        return said("O wins: %1.").arg(linesText(lines));
+        return QCoreApplication::translate("News", "O wins: %1.").arg(linesText(lines));
     case Outcome::Draw:
-        return said("No winner.");
+        return QCoreApplication::translate("News", "No winner.");
     case Outcome::Open:
         break;
     }
@@ -69,7 +66,7 @@ QString outcomeText(Outcome outcome, const std::vector<Line>& lines)
 
 QString scoreText(const Scoreboard& score)
 {
-    return said("Score: X %1, O %2, no winner %3.")
+    return QCoreApplication::translate("News", "Score: X %1, O %2, no winner %3.")
         .arg(score.xWins())
         .arg(score.oWins())
         .arg(score.draws());
@@ -78,33 +75,41 @@ QString scoreText(const Scoreboard& score)
 QString turnText(Mark mark, Players players)
 {
     if (players == Players::One)
-        return said("Your move.");
-    return mark == Mark::X ? said("X to move.") : said("O to move.");
+        return QCoreApplication::translate("News", "Your move.");
+    return mark == Mark::X ? QCoreApplication::translate("News", "X to move.")
+                           : QCoreApplication::translate("News", "O to move.");
 }
 
+// One of two texts marked in the "News" context, in the player's language.
 QString onOff(bool on, const char* whenOn, const char* whenOff)
 {
-    return said(on ? whenOn : whenOff);
+    return QCoreApplication::translate("News", on ? whenOn : whenOff);
 }
 
 QString changedText(News::Setting setting, const Options& options)
 {
     switch (setting) {
     case News::Setting::Level:
-        return said("Level %1.").arg(QCoreApplication::translate(
-            "ttt::MainWindow", levelWords.at(levelNumber(options.level) - 1).name));
+        return QCoreApplication::translate("News", "Level %1.")
+            .arg(QCoreApplication::translate("ttt::MainWindow",
+                                             levelWords.at(levelNumber(options.level) - 1).name));
     case News::Setting::Players:
-        return onOff(options.players == Players::Two, "Two players.", "One player.");
+        return onOff(options.players == Players::Two, QT_TRANSLATE_NOOP("News", "Two players."),
+                     QT_TRANSLATE_NOOP("News", "One player."));
     case News::Setting::FirstMover:
-        return onOff(options.firstMover == Mark::O, "O first.", "X first.");
+        return onOff(options.firstMover == Mark::O, QT_TRANSLATE_NOOP("News", "O first."),
+                     QT_TRANSLATE_NOOP("News", "X first."));
     case News::Setting::Scoring:
-        return onOff(options.scoring, "Scoring on.", "Scoring off.");
+        return onOff(options.scoring, QT_TRANSLATE_NOOP("News", "Scoring on."),
+                     QT_TRANSLATE_NOOP("News", "Scoring off."));
     case News::Setting::ScoreCleared:
-        return said("Score cleared.");
+        return QCoreApplication::translate("News", "Score cleared.");
     case News::Setting::Sounds:
-        return onOff(options.sounds.isOn(), "Sounds on.", "Sounds off.");
+        return onOff(options.sounds.isOn(), QT_TRANSLATE_NOOP("News", "Sounds on."),
+                     QT_TRANSLATE_NOOP("News", "Sounds off."));
     case News::Setting::OnTop:
-        return onOff(options.onTop, "On top.", "Not on top.");
+        return onOff(options.onTop, QT_TRANSLATE_NOOP("News", "On top."),
+                     QT_TRANSLATE_NOOP("News", "Not on top."));
     }
     return {};
 }
@@ -122,15 +127,15 @@ QString spokenNews(const News& news, const Options& options)
 {
     QStringList told;
     if (news.newGame)
-        told << said("New game.");
+        told << QCoreApplication::translate("News", "New game.");
     if (news.changed)
         told << changedText(*news.changed, options);
     if (news.stopped)
-        told << said("Game stopped.");
+        told << QCoreApplication::translate("News", "Game stopped.");
     if (news.noGame)
-        told << said("Press P to play.");
+        told << QCoreApplication::translate("News", "Press P to play.");
     if (news.refused)
-        told << said("Square %1 is taken.").arg(*news.refused);
+        told << QCoreApplication::translate("News", "Square %1 is taken.").arg(*news.refused);
     if (news.outcome != Outcome::Open) {
         // The end says it all: a winning line holds the last mark, a drawn board has no
         // square left.
@@ -140,9 +145,13 @@ QString spokenNews(const News& news, const Options& options)
         return told.join(QLatin1Char(' '));
     }
     if (news.computerMove)
-        told << said("O %1, %2.").arg(*news.computerMove).arg(placeName(*news.computerMove));
+        told << QCoreApplication::translate("News", "O %1, %2.")
+                    .arg(*news.computerMove)
+                    .arg(placeName(*news.computerMove));
     else if (news.playerMove)
-        told << (news.playerMark == Mark::O ? said("O %1.") : said("X %1.")).arg(*news.playerMove);
+        told << (news.playerMark == Mark::O ? QCoreApplication::translate("News", "O %1.")
+                                            : QCoreApplication::translate("News", "X %1."))
+                    .arg(*news.playerMove);
     // Against the computer the turn is always the player's once it has moved: only two
     // players are told whose turn it is.
     if (news.toMove && options.players == Players::Two)
@@ -159,16 +168,17 @@ QString spokenPosition(const Game& game)
     }
     QStringList marks;
     if (!xs.empty())
-        marks << said("X on %1").arg(listText(xs));
+        marks << QCoreApplication::translate("News", "X on %1").arg(listText(xs));
     if (!os.empty())
-        marks << said("O on %1").arg(listText(os));
+        marks << QCoreApplication::translate("News", "O on %1").arg(listText(os));
     QStringList told;
     if (marks.isEmpty())
-        told << said("Board empty.");
+        told << QCoreApplication::translate("News", "Board empty.");
     else if (free.empty())
         told << marks.join(QStringLiteral(", ")) + QLatin1Char('.');
     else
-        told << said("%1; free %2.").arg(marks.join(QStringLiteral(", ")), listText(free));
+        told << QCoreApplication::translate("News", "%1; free %2.")
+                    .arg(marks.join(QStringLiteral(", ")), listText(free));
     const Match& match = game.match();
     const std::vector<Line> lines = game.shownWinningLines();
     if (match.isPlaying())
@@ -176,7 +186,7 @@ QString spokenPosition(const Game& game)
     else if ((match.outcome() == Outcome::Draw && free.empty()) || !lines.empty())
         told << outcomeText(match.outcome(), lines);
     else
-        told << said("Press P to play.");
+        told << QCoreApplication::translate("News", "Press P to play.");
     if (game.options().scoring)
         told << scoreText(game.scoreboard());
     return told.join(QLatin1Char(' '));
