@@ -232,8 +232,8 @@ def board_by_ear(name):
 
 def played_at_pace(name):
     """A whole game played briskly under a voice that takes time to speak, the keys
-    echoed: the player presses the next key soon after hearing the reply begin, and
-    every reply and the outcome are still heard whole."""
+    echoed: the player presses the next key 0.6 s after the news's first sentence has
+    been said, and every reply and the outcome with its score are still heard whole."""
     with OrcaDesktop(scratch_folder(name), pace=0.35) as desktop:
         game = Game(desktop, SETTINGS)
         try:
