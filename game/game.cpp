@@ -43,10 +43,14 @@ Match::Move Game::clickSquare(Square square)
     m_news = {};
     if (move.kind == Match::Move::Kind::Refused)
         m_news.refused = square;
+    m_news.noGame = move.kind == Match::Move::Kind::Ignored;
     finish(move);
-    if (move.kind == Match::Move::Kind::Played && m_match.isPlaying() &&
-        m_options.players == Players::Two)
-        m_news.toMove = m_match.nextMark();
+    if (move.kind == Match::Move::Kind::Played && m_options.players == Players::Two) {
+        m_news.playerMove = square;
+        m_news.playerMark = m_match.board().at(square);
+        if (m_match.isPlaying())
+            m_news.toMove = m_match.nextMark();
+    }
     return move;
 }
 
@@ -73,12 +77,26 @@ void Game::toggleScoring()
     m_options.scoring = !m_options.scoring;
     m_scoreboard.clear();
     playCue(Cue::ScoringSwitched);
+    confirm(News::Setting::Scoring);
 }
 
 void Game::clearScore()
 {
     m_scoreboard.clear();
     playCue(Cue::TotalsCleared);
+    confirm(News::Setting::ScoreCleared);
+}
+
+void Game::toggleSounds()
+{
+    m_options.sounds.flip();
+    confirm(News::Setting::Sounds);
+}
+
+void Game::toggleOnTop()
+{
+    m_options.onTop = !m_options.onTop;
+    confirm(News::Setting::OnTop);
 }
 
 // The marks keep their places but vanish from view until the next New Game.
@@ -108,12 +126,20 @@ std::vector<Line> Game::shownWinningLines() const
     return lines;
 }
 
-void Game::apply(OptionControls::Effect effect)
+void Game::apply(OptionControls::Effect effect, std::optional<News::Setting> confirmed)
 {
     if (effect.stopsGame)
         stopMatch();
     for (int i = 0; i < effect.levelCues; ++i)
         playCue(Cue::LevelChosen);
+    if (confirmed)
+        confirm(*confirmed);
+}
+
+// The confirmation goes with whatever else the same choice did (a stopped game).
+void Game::confirm(News::Setting setting)
+{
+    m_news.changed = setting;
 }
 
 void Game::stopMatch()
@@ -132,8 +158,11 @@ void Game::finish(const Match::Move& move)
         m_news.outcome = move.outcome;
         m_news.winningLines = shownWinningLines();
     }
-    if (m_options.scoring)
+    if (m_options.scoring) {
         m_scoreboard.count(move.outcome);
+        if (move.outcome != Outcome::Open)
+            m_news.score = m_scoreboard;
+    }
     if (move.cue)
         playCue(*move.cue);
 }

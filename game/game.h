@@ -46,9 +46,19 @@ public:
     KeyResult pressKey(char32_t key);
 
     // Match options from the menus and from the option buttons (see OptionControls).
-    void choosePlayers(Players players) { apply(m_controls.choosePlayers(m_options, players)); }
-    void chooseFirstMover(Mark mover) { apply(m_controls.chooseFirstMover(m_options, mover)); }
-    void chooseLevel(Level level) { apply(m_controls.chooseLevel(m_options, level)); }
+    // The menus' choices are confirmed to the player; the buttons show their own.
+    void choosePlayers(Players players)
+    {
+        apply(m_controls.choosePlayers(m_options, players), News::Setting::Players);
+    }
+    void chooseFirstMover(Mark mover)
+    {
+        apply(m_controls.chooseFirstMover(m_options, mover), News::Setting::FirstMover);
+    }
+    void chooseLevel(Level level)
+    {
+        apply(m_controls.chooseLevel(m_options, level), News::Setting::Level);
+    }
     void clickPlayersButton(Players players)
     {
         apply(m_controls.clickPlayersButton(m_options, players));
@@ -62,8 +72,8 @@ public:
     // Switches the player can flip, and the picture set.
     void toggleScoring();
     void clearScore();
-    void toggleSounds() { m_options.sounds.flip(); }
-    void toggleOnTop() { m_options.onTop = !m_options.onTop; }
+    void toggleSounds();
+    void toggleOnTop();
     void acceptPictureSet(PictureSet set);
     void playAboutCue() { playCue(Cue::AboutOpens); }
 
@@ -81,7 +91,8 @@ public:
     News takeNews() { return std::exchange(m_news, {}); }
 
 private:
-    void apply(OptionControls::Effect effect);
+    void apply(OptionControls::Effect effect, std::optional<News::Setting> confirmed = {});
+    void confirm(News::Setting setting);
     void finish(const Match::Move& move);
     void stopMatch();
     void playCue(Cue cue);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "boardwidget.h"
 
+#include "accessibility/announcer.h"
+#include "accessibility/gameaccessibility.h"
 #include "art/artwork.h"
 #include "cellview.h"
 #include "focusring.h"
@@ -119,9 +121,22 @@ void BoardWidget::keyPressEvent(QKeyEvent* event)
         return;
     }
     const auto* focused = qobject_cast<const CellView*>(focusWidget());
-    const int next =
-        focused && focused->parentWidget() == this ? squareBeside(focused->square(), *step) : 5;
+    const bool onSquare = focused && focused->parentWidget() == this;
+    const int next = onSquare ? squareBeside(focused->square(), *step) : 5;
+    if (onSquare && next == focused->square()) {
+        // Nothing moves, so the screen reader would say nothing: the player hears why.
+        if (Announcer* announcer = Announcer::of(this))
+            announcer->announce(tr("Board edge."));
+        return;
+    }
     cell(next)->setFocus(Qt::OtherFocusReason);
+}
+
+void BoardWidget::describe(const QString& position)
+{
+    setSpokenDescription(this, position);
+    for (CellView* cell : m_cells)
+        setSpokenDescription(cell, position);
 }
 
 // The squares' numbers help while the keys reach the board during a game: the board

@@ -34,6 +34,9 @@ public:
     // Whether a game is running, so that the squares take moves.
     void setPlaying(bool playing);
     void setWinningLines(const std::vector<Line>& lines);
+    // What a screen reader tells of the board and of each square when asked where the
+    // player is: the whole position.
+    void describe(const QString& position);
 
 signals:
     void cellClicked(int square);
@@ -42,7 +45,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     // The arrow keys move the focus between the squares; from the board itself
-    // they go to the centre.
+    // they go to the centre. At the board's edge they stay, and say so.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -456,7 +456,7 @@ void MainWindow::render()
     m_firstMove->setSelected(buttonIndex(m_game.firstMoveButton()));
     m_difficulty->setSelected(levelNumber(m_game.options().level) - 1);
     applyStayOnTop();
-    m_announcer->announce(spokenNews(m_game.takeNews(), m_game.options().players));
+    m_announcer->announce(spokenNews(m_game.takeNews(), m_game.options()));
 }
 
 void MainWindow::renderCells()
@@ -501,8 +501,8 @@ void MainWindow::renderResult()
     const QString status = statusText(m_game.match(), m_game.options().players);
     m_status->setText(status);
     m_status->setVisible(!status.isEmpty());
-    // A screen reader hears from the board what the line under it shows.
-    setSpokenDescription(m_board, status.isEmpty() ? tr(shown.name) : status);
+    // A screen reader that asks where the player is hears the whole position.
+    m_board->describe(spokenPosition(m_game));
     const bool idle = !m_game.match().isPlaying();
     m_newGamePointer->setText(idle ? QStringLiteral("^") : QString());
     setSpokenName(m_newGamePointer, idle ? tr("Start a new game") : QString());

@@ -164,8 +164,88 @@ Die Einstellungen stehen in &quot;options.ttt&quot; im Arbeitsordner.
         <translation>Feld %1 ist besetzt.</translation>
     </message>
     <message>
-        <source>O takes %1, %2.</source>
-        <translation>O nimmt %1, %2.</translation>
+        <source>Score: X %1, O %2, no winner %3.</source>
+        <translation>Punkte: X %1, O %2, kein Sieger %3.</translation>
+    </message>
+    <message>
+        <source>Level %1.</source>
+        <translation>Stufe %1.</translation>
+    </message>
+    <message>
+        <source>Two players.</source>
+        <translation>Zwei Spieler.</translation>
+    </message>
+    <message>
+        <source>One player.</source>
+        <translation>Ein Spieler.</translation>
+    </message>
+    <message>
+        <source>O first.</source>
+        <translation>O beginnt.</translation>
+    </message>
+    <message>
+        <source>X first.</source>
+        <translation>X beginnt.</translation>
+    </message>
+    <message>
+        <source>Scoring on.</source>
+        <translation>Punkte zählen.</translation>
+    </message>
+    <message>
+        <source>Scoring off.</source>
+        <translation>Punkte nicht zählen.</translation>
+    </message>
+    <message>
+        <source>Score cleared.</source>
+        <translation>Punkte gelöscht.</translation>
+    </message>
+    <message>
+        <source>Sounds on.</source>
+        <translation>Töne an.</translation>
+    </message>
+    <message>
+        <source>Sounds off.</source>
+        <translation>Töne aus.</translation>
+    </message>
+    <message>
+        <source>On top.</source>
+        <translation>Im Vordergrund.</translation>
+    </message>
+    <message>
+        <source>Not on top.</source>
+        <translation>Nicht im Vordergrund.</translation>
+    </message>
+    <message>
+        <source>Press P to play.</source>
+        <translation>P drücken zum Spielen.</translation>
+    </message>
+    <message>
+        <source>O %1, %2.</source>
+        <translation>O %1, %2.</translation>
+    </message>
+    <message>
+        <source>O %1.</source>
+        <translation>O %1.</translation>
+    </message>
+    <message>
+        <source>X %1.</source>
+        <translation>X %1.</translation>
+    </message>
+    <message>
+        <source>X on %1</source>
+        <translation>X auf %1</translation>
+    </message>
+    <message>
+        <source>O on %1</source>
+        <translation>O auf %1</translation>
+    </message>
+    <message>
+        <source>Board empty.</source>
+        <translation>Spielfeld leer.</translation>
+    </message>
+    <message>
+        <source>%1; free %2.</source>
+        <translation>%1; frei %2.</translation>
     </message>
 </context>
 <context>
@@ -419,6 +499,10 @@ Falsche Argumente: eine Zeile auf der Standardfehlerausgabe, Exit-Status 2.
     <message>
         <source>Board</source>
         <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>Board edge.</source>
+        <translation>Rand des Spielfelds.</translation>
     </message>
 </context>
 <context>

@@ -164,8 +164,88 @@ Los ajustes se guardan en &quot;options.ttt&quot; en la carpeta de trabajo.
         <translation>La casilla %1 está ocupada.</translation>
     </message>
     <message>
-        <source>O takes %1, %2.</source>
-        <translation>O toma %1, %2.</translation>
+        <source>Score: X %1, O %2, no winner %3.</source>
+        <translation>Marcador: X %1, O %2, sin ganador %3.</translation>
+    </message>
+    <message>
+        <source>Level %1.</source>
+        <translation>Nivel %1.</translation>
+    </message>
+    <message>
+        <source>Two players.</source>
+        <translation>Dos jugadores.</translation>
+    </message>
+    <message>
+        <source>One player.</source>
+        <translation>Un jugador.</translation>
+    </message>
+    <message>
+        <source>O first.</source>
+        <translation>Empieza O.</translation>
+    </message>
+    <message>
+        <source>X first.</source>
+        <translation>Empieza X.</translation>
+    </message>
+    <message>
+        <source>Scoring on.</source>
+        <translation>Tanteo activado.</translation>
+    </message>
+    <message>
+        <source>Scoring off.</source>
+        <translation>Tanteo desactivado.</translation>
+    </message>
+    <message>
+        <source>Score cleared.</source>
+        <translation>Marcador borrado.</translation>
+    </message>
+    <message>
+        <source>Sounds on.</source>
+        <translation>Sonidos activados.</translation>
+    </message>
+    <message>
+        <source>Sounds off.</source>
+        <translation>Sonidos desactivados.</translation>
+    </message>
+    <message>
+        <source>On top.</source>
+        <translation>Siempre encima.</translation>
+    </message>
+    <message>
+        <source>Not on top.</source>
+        <translation>Ya no encima.</translation>
+    </message>
+    <message>
+        <source>Press P to play.</source>
+        <translation>Pulsa P para jugar.</translation>
+    </message>
+    <message>
+        <source>O %1, %2.</source>
+        <translation>O %1, %2.</translation>
+    </message>
+    <message>
+        <source>O %1.</source>
+        <translation>O %1.</translation>
+    </message>
+    <message>
+        <source>X %1.</source>
+        <translation>X %1.</translation>
+    </message>
+    <message>
+        <source>X on %1</source>
+        <translation>X en %1</translation>
+    </message>
+    <message>
+        <source>O on %1</source>
+        <translation>O en %1</translation>
+    </message>
+    <message>
+        <source>Board empty.</source>
+        <translation>Tablero vacío.</translation>
+    </message>
+    <message>
+        <source>%1; free %2.</source>
+        <translation>%1; libres %2.</translation>
     </message>
 </context>
 <context>
@@ -419,6 +499,10 @@ Argumentos incorrectos: una línea en la salida de error, código de salida 2.
     <message>
         <source>Board</source>
         <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>Board edge.</source>
+        <translation>Borde del tablero.</translation>
     </message>
 </context>
 <context>

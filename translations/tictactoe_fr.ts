@@ -164,8 +164,88 @@ Les réglages sont gardés dans &quot;options.ttt&quot; dans le dossier de trava
         <translation>La case %1 est prise.</translation>
     </message>
     <message>
-        <source>O takes %1, %2.</source>
-        <translation>O prend %1, %2.</translation>
+        <source>Score: X %1, O %2, no winner %3.</source>
+        <translation>Score : X %1, O %2, pas de gagnant %3.</translation>
+    </message>
+    <message>
+        <source>Level %1.</source>
+        <translation>Niveau %1.</translation>
+    </message>
+    <message>
+        <source>Two players.</source>
+        <translation>Deux joueurs.</translation>
+    </message>
+    <message>
+        <source>One player.</source>
+        <translation>Un joueur.</translation>
+    </message>
+    <message>
+        <source>O first.</source>
+        <translation>O commence.</translation>
+    </message>
+    <message>
+        <source>X first.</source>
+        <translation>X commence.</translation>
+    </message>
+    <message>
+        <source>Scoring on.</source>
+        <translation>Score compté.</translation>
+    </message>
+    <message>
+        <source>Scoring off.</source>
+        <translation>Score non compté.</translation>
+    </message>
+    <message>
+        <source>Score cleared.</source>
+        <translation>Score effacé.</translation>
+    </message>
+    <message>
+        <source>Sounds on.</source>
+        <translation>Sons activés.</translation>
+    </message>
+    <message>
+        <source>Sounds off.</source>
+        <translation>Sons coupés.</translation>
+    </message>
+    <message>
+        <source>On top.</source>
+        <translation>Toujours devant.</translation>
+    </message>
+    <message>
+        <source>Not on top.</source>
+        <translation>Plus devant.</translation>
+    </message>
+    <message>
+        <source>Press P to play.</source>
+        <translation>P pour jouer.</translation>
+    </message>
+    <message>
+        <source>O %1, %2.</source>
+        <translation>O %1, %2.</translation>
+    </message>
+    <message>
+        <source>O %1.</source>
+        <translation>O %1.</translation>
+    </message>
+    <message>
+        <source>X %1.</source>
+        <translation>X %1.</translation>
+    </message>
+    <message>
+        <source>X on %1</source>
+        <translation>X en %1</translation>
+    </message>
+    <message>
+        <source>O on %1</source>
+        <translation>O en %1</translation>
+    </message>
+    <message>
+        <source>Board empty.</source>
+        <translation>Plateau vide.</translation>
+    </message>
+    <message>
+        <source>%1; free %2.</source>
+        <translation>%1 ; libres %2.</translation>
     </message>
 </context>
 <context>
@@ -419,6 +499,10 @@ Arguments incorrects : une ligne sur la sortie d&apos;erreur, code de sortie 2.
     <message>
         <source>Board</source>
         <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>Board edge.</source>
+        <translation>Bord du plateau.</translation>
     </message>
 </context>
 <context>

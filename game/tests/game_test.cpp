@@ -268,19 +268,27 @@ TEST(PictureSet, WinningLinesShowUntilTheMarksAreHidden)
     EXPECT_TRUE(bench.game.shownWinningLines().empty());
 }
 
-// The news as one line: "new O6 X-to-move", "refused5", "stopped", "XWins123".
+// The news as one line: "new O6 X-to-move", "refused5", "players stopped", "XWins123 score100".
 std::string told(const News& news)
 {
     std::string text;
     const auto add = [&text](const std::string& part) { text += (text.empty() ? "" : " ") + part; };
     if (news.newGame)
         add("new");
+    static const char* const settings[] = {"level",   "players", "first", "scoring",
+                                           "cleared", "sounds",  "on-top"};
+    if (news.changed)
+        add(settings[static_cast<int>(*news.changed)]);
     if (news.stopped)
         add("stopped");
+    if (news.noGame)
+        add("no-game");
     if (news.refused)
         add("refused" + std::to_string(*news.refused));
     if (news.computerMove)
         add("O" + std::to_string(*news.computerMove));
+    if (news.playerMove)
+        add((news.playerMark == Mark::X ? "X" : "O") + std::to_string(*news.playerMove));
     if (news.toMove)
         add(news.toMove == Mark::X ? "X-to-move" : "O-to-move");
     static const char* const outcomes[] = {"", "XWins", "OWins", "Draw"};
@@ -290,6 +298,9 @@ std::string told(const News& news)
             lines += std::to_string(line[0]) + std::to_string(line[1]) + std::to_string(line[2]);
         add(outcomes[static_cast<int>(news.outcome)] + lines);
     }
+    if (news.score)
+        add("score" + std::to_string(news.score->xWins()) + std::to_string(news.score->oWins()) +
+            std::to_string(news.score->draws()));
     return text;
 }
 
@@ -314,18 +325,22 @@ TEST(News, EachActionTellsWhatItChangedOnce)
         {one, {}, [](Game&) {}, ""}, // told once
         {one, {}, click(6), "refused6"},
         {one, {9}, click(1), "O9"}, // the player's own mark and turn go untold
-        {one, {}, players(Players::Two), "stopped"},
-        {one, {}, players(Players::One), ""}, // nothing was running
-        {one, {}, click(2), ""},
+        {one, {}, players(Players::Two), "players stopped"},
+        {one, {}, players(Players::One), "players"}, // nothing was running
+        {one, {}, click(2), "no-game"},
+        {one, {}, [](Game& game) { game.chooseLevel(Level::Hard); }, "level"},
+        {one, {}, [](Game& game) { game.clickLevelButton(Level::Easy); }, ""}, // it shows it
+        {one, {}, [](Game& game) { game.toggleSounds(); }, "sounds"},
         {one, {3}, newGame, "new O3 X-to-move"},
         {one, {}, [](Game& game) { game.acceptPictureSet(PictureSet::numbered(2)); }, "stopped"},
         {two, {}, newGame, "new X-to-move"},
-        {two, {}, click(1), "O-to-move"},
-        {two, {}, click(4), "X-to-move"},
-        {two, {}, click(2), "O-to-move"},
-        {two, {}, click(5), "X-to-move"},
-        {two, {}, click(3), "XWins123"},
-        {two, {}, click(9), ""},
+        {two, {}, click(1), "X1 O-to-move"},
+        {two, {}, click(4), "O4 X-to-move"},
+        {two, {}, click(2), "X2 O-to-move"},
+        {two, {}, click(5), "O5 X-to-move"},
+        {two, {}, click(3), "X3 XWins123 score100"},
+        {two, {}, click(9), "no-game"},
+        {two, {}, [](Game& game) { game.toggleScoring(); }, "scoring"},
     };
     for (const Step& step : steps) {
         step.bench.random.queueSquares(step.draws);

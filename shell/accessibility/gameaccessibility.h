@@ -7,8 +7,8 @@ class QWidget;
 namespace ttt {
 
 // What screen readers are told about the game's own widgets, on top of what Qt
-// tells about its standard ones: each square is a button that can be pressed,
-// the board is the group that holds them, the title and the outcome are
+// tells about its standard ones: the board is a table of three rows and three
+// columns whose cells are the squares, each of which can be pressed, the title and the outcome are
 // pictures, and About, Tips and the graphics chooser are dialogs. Call it before the first window
 // is made; calling it again does nothing.
 void installGameAccessibility();

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spokennews.h"
 
+#include "game/game.h"
 #include "game/news.h"
+#include "shell/levelwords.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -24,6 +26,18 @@ QString placeName(Square square)
         QT_TRANSLATE_NOOP("MainWindow", "top right"),
     };
     return QCoreApplication::translate("MainWindow", places[square - 1]);
+}
+
+// "7", "7 and 8", "1, 5 and 9".
+QString listText(const std::vector<Square>& squares)
+{
+    QStringList texts;
+    for (Square square : squares)
+        texts << QString::number(square);
+    const QString last = texts.takeLast();
+    return texts.isEmpty() ? last
+                           : texts.join(QStringLiteral(", ")) +
+                                 QCoreApplication::translate("News", " and ") + last;
 }
 
 // "7, 8, 9", and "7, 8, 9 and 1, 5, 9" for a game won twice over.
@@ -50,12 +64,54 @@ QString outcomeText(Outcome outcome, const std::vector<Line>& lines)
     return {};
 }
 
+QString scoreText(const Scoreboard& score)
+{
+    return QCoreApplication::translate("News", "Score: X %1, O %2, no winner %3.")
+        .arg(score.xWins())
+        .arg(score.oWins())
+        .arg(score.draws());
+}
+
 QString turnText(Mark mark, Players players)
 {
     if (players == Players::One)
         return QCoreApplication::translate("News", "Your move.");
     return mark == Mark::X ? QCoreApplication::translate("News", "X to move.")
                            : QCoreApplication::translate("News", "O to move.");
+}
+
+// One of two texts marked in the "News" context, in the player's language.
+QString onOff(bool on, const char* whenOn, const char* whenOff)
+{
+    return QCoreApplication::translate("News", on ? whenOn : whenOff);
+}
+
+QString changedText(News::Setting setting, const Options& options)
+{
+    switch (setting) {
+    case News::Setting::Level:
+        return QCoreApplication::translate("News", "Level %1.")
+            .arg(QCoreApplication::translate("ttt::MainWindow",
+                                             levelWords.at(levelNumber(options.level) - 1).name));
+    case News::Setting::Players:
+        return onOff(options.players == Players::Two, QT_TRANSLATE_NOOP("News", "Two players."),
+                     QT_TRANSLATE_NOOP("News", "One player."));
+    case News::Setting::FirstMover:
+        return onOff(options.firstMover == Mark::O, QT_TRANSLATE_NOOP("News", "O first."),
+                     QT_TRANSLATE_NOOP("News", "X first."));
+    case News::Setting::Scoring:
+        return onOff(options.scoring, QT_TRANSLATE_NOOP("News", "Scoring on."),
+                     QT_TRANSLATE_NOOP("News", "Scoring off."));
+    case News::Setting::ScoreCleared:
+        return QCoreApplication::translate("News", "Score cleared.");
+    case News::Setting::Sounds:
+        return onOff(options.sounds.isOn(), QT_TRANSLATE_NOOP("News", "Sounds on."),
+                     QT_TRANSLATE_NOOP("News", "Sounds off."));
+    case News::Setting::OnTop:
+        return onOff(options.onTop, QT_TRANSLATE_NOOP("News", "On top."),
+                     QT_TRANSLATE_NOOP("News", "Not on top."));
+    }
+    return {};
 }
 
 } // namespace
@@ -67,24 +123,73 @@ QString squareName(Square square)
         .arg(placeName(square));
 }
 
-QString spokenNews(const News& news, Players players)
+QString spokenNews(const News& news, const Options& options)
 {
-    QStringList said;
+    QStringList told;
     if (news.newGame)
-        said << QCoreApplication::translate("News", "New game.");
+        told << QCoreApplication::translate("News", "New game.");
+    if (news.changed)
+        told << changedText(*news.changed, options);
     if (news.stopped)
-        said << QCoreApplication::translate("News", "Game stopped.");
+        told << QCoreApplication::translate("News", "Game stopped.");
+    if (news.noGame)
+        told << QCoreApplication::translate("News", "Press P to play.");
     if (news.refused)
-        said << QCoreApplication::translate("News", "Square %1 is taken.").arg(*news.refused);
+        told << QCoreApplication::translate("News", "Square %1 is taken.").arg(*news.refused);
+    if (news.outcome != Outcome::Open) {
+        // The end says it all: a winning line holds the last mark, a drawn board has no
+        // square left.
+        told << outcomeText(news.outcome, news.winningLines);
+        if (news.score)
+            told << scoreText(*news.score);
+        return told.join(QLatin1Char(' '));
+    }
     if (news.computerMove)
-        said << QCoreApplication::translate("News", "O takes %1, %2.")
+        told << QCoreApplication::translate("News", "O %1, %2.")
                     .arg(*news.computerMove)
                     .arg(placeName(*news.computerMove));
-    if (news.outcome != Outcome::Open)
-        said << outcomeText(news.outcome, news.winningLines);
-    else if (news.toMove)
-        said << turnText(*news.toMove, players);
-    return said.join(QLatin1Char(' '));
+    else if (news.playerMove)
+        told << (news.playerMark == Mark::O ? QCoreApplication::translate("News", "O %1.")
+                                            : QCoreApplication::translate("News", "X %1."))
+                    .arg(*news.playerMove);
+    // Against the computer the turn is always the player's once it has moved: only two
+    // players are told whose turn it is.
+    if (news.toMove && options.players == Players::Two)
+        told << turnText(*news.toMove, options.players);
+    return told.join(QLatin1Char(' '));
+}
+
+QString spokenPosition(const Game& game)
+{
+    std::vector<Square> xs, os, free;
+    for (Square square : Board::squares) {
+        const Mark mark = game.shownMark(square);
+        (mark == Mark::X ? xs : mark == Mark::O ? os : free).push_back(square);
+    }
+    QStringList marks;
+    if (!xs.empty())
+        marks << QCoreApplication::translate("News", "X on %1").arg(listText(xs));
+    if (!os.empty())
+        marks << QCoreApplication::translate("News", "O on %1").arg(listText(os));
+    QStringList told;
+    if (marks.isEmpty())
+        told << QCoreApplication::translate("News", "Board empty.");
+    else if (free.empty())
+        told << marks.join(QStringLiteral(", ")) + QLatin1Char('.');
+    else
+        told << QCoreApplication::translate("News", "%1; free %2.")
+                    .arg(marks.join(QStringLiteral(", ")), listText(free));
+    const Match& match = game.match();
+    const std::vector<Line> lines = game.shownWinningLines();
+    if (match.isPlaying())
+        told << turnText(match.nextMark(), game.options().players);
+    else if ((match.outcome() == Outcome::Draw && free.empty()) || !lines.empty())
+        told << outcomeText(match.outcome(), lines);
+    else
+        told << QCoreApplication::translate("News", "Press P to play.");
+    if (game.options().scoring)
+        told << scoreText(game.scoreboard());
+    return told.join(QLatin1Char(' '));
 }
 
 } // namespace ttt

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a screen reader is given: the squares as buttons it can press, and the
-// board, the pictures and the secondary windows in their roles. What reaches a
+// What a screen reader is given: the board as a table whose cells are the squares,
+// which it can press, the whole position on request, and the pictures and the
+// secondary windows in their roles. What reaches a
 // screen reader over the desktop's accessibility bus, the announcements among
 // it, is tested on the installed game (tests/e2e/accessibility.py).
 #include "core/boardtext.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include <array>
 #include <memory>
 
 using namespace ttt;
@@ -31,6 +33,7 @@ private slots:
     void roles();
     void squaresArePressedByActionAndKeys();
     void tabWalksTheSquaresAsTheyAreRead();
+    void theBoardIsReadAsATable();
 
 private:
     CellView* cell(int square) const
@@ -69,8 +72,8 @@ void AccessibilityTest::roles_data()
 {
     QTest::addColumn<QString>("widget");
     QTest::addColumn<QAccessible::Role>("role");
-    QTest::newRow("square") << "square" << QAccessible::Button;
-    QTest::newRow("board") << "board" << QAccessible::Grouping;
+    QTest::newRow("square") << "square" << QAccessible::Cell;
+    QTest::newRow("board") << "board" << QAccessible::Table;
     QTest::newRow("outcome") << layout::resultPicture.name << QAccessible::Graphic;
     QTest::newRow("About") << layout::aboutWindow << QAccessible::Dialog;
     QTest::newRow("Tips") << layout::tipsWindow << QAccessible::Dialog;
@@ -144,6 +147,30 @@ void AccessibilityTest::tabWalksTheSquaresAsTheyAreRead()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), cell(square));
     }
+}
+
+void AccessibilityTest::theBoardIsReadAsATable()
+{
+    auto* board = m_bench->window->findChild<BoardWidget*>();
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(board);
+    QAccessibleTableInterface* table = face->tableInterface();
+    QVERIFY(table);
+    QCOMPARE(face->childCount(), 9);
+    // Row by row from the top, as the squares are drawn and read.
+    for (int index = 0; index < 9; ++index) {
+        const int square = std::array{7, 8, 9, 4, 5, 6, 1, 2, 3}[index];
+        QAccessibleInterface* cell = table->cellAt(index / 3, index % 3);
+        QCOMPARE(cell->object(), this->cell(square));
+        QCOMPARE(face->indexOfChild(cell), index);
+        QCOMPARE(cell->tableCellInterface()->rowIndex(), index / 3);
+        QCOMPARE(cell->tableCellInterface()->columnIndex(), index % 3);
+    }
+    // Each square tells the whole position too, as the board does.
+    for (auto key : {Qt::Key_P, Qt::Key_5, Qt::Key_1})
+        QTest::keyClick(board, key);
+    QVERIFY(face->text(QAccessible::Description).startsWith(QLatin1String("X on 5, O on 1;")));
+    QCOMPARE(QAccessible::queryAccessibleInterface(cell(2))->text(QAccessible::Description),
+             face->text(QAccessible::Description));
 }
 
 QTEST_MAIN(AccessibilityTest)

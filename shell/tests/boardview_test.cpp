@@ -116,32 +116,41 @@ void BoardViewTest::statusLineSaysWhatComesNext_data()
     QTest::addColumn<QString>("status");
     QTest::addColumn<QString>("boardDescription");
 
+    // The board's description is the whole position, for a screen reader's "where am I".
     const QString idle = QStringLiteral("Press P or New Game to play");
-    QTest::newRow("before the first game") << 1 << 1 << "" << idle << idle;
+    const QString noScore = QStringLiteral(" Score: X 0, O 0, no winner 0.");
+    QTest::newRow("before the first game")
+        << 1 << 1 << "" << idle << "Board empty. Press P to play." + noScore;
     QTest::newRow("one player") << 1 << 1 << "p5"
                                 << "Your move"
-                                << "Your move";
+                                << "X on 5, O on 1; free 2, 3, 4, 6, 7, 8 and 9. Your move." +
+                                       noScore;
     QTest::newRow("two players, X first") << 2 << 1 << "p"
                                           << "X to move"
-                                          << "X to move";
-    QTest::newRow("two players after X") << 2 << 1 << "p5"
-                                         << "O to move"
-                                         << "O to move";
+                                          << "Board empty. X to move." + noScore;
+    QTest::newRow("two players after X")
+        << 2 << 1 << "p5"
+        << "O to move"
+        << "X on 5; free 1, 2, 3, 4, 6, 7, 8 and 9. O to move." + noScore;
     QTest::newRow("two players, O first") << 2 << 2 << "p"
                                           << "O to move"
-                                          << "O to move";
+                                          << "Board empty. O to move." + noScore;
     QTest::newRow("X wins") << 2 << 1 << "p71829"
                             << ""
-                            << "X wins";
+                            << "X on 7, 8 and 9, O on 1 and 2; free 3, 4, 5 and 6. X wins: 7, 8, "
+                               "9. Score: X 1, O 0, no winner 0.";
     QTest::newRow("O wins") << 2 << 2 << "p71829"
                             << ""
-                            << "O wins";
+                            << "X on 1 and 2, O on 7, 8 and 9; free 3, 4, 5 and 6. O wins: 7, 8, "
+                               "9. Score: X 0, O 1, no winner 0.";
     QTest::newRow("no winner") << 2 << 1 << "p123546978"
                                << ""
-                               << "No winner";
-    QTest::newRow("a new game after a win") << 2 << 1 << "p71829p"
-                                            << "X to move"
-                                            << "X to move";
+                               << "X on 1, 3, 4, 8 and 9, O on 2, 5, 6 and 7. No winner. Score: X "
+                                  "0, O 0, no winner 1.";
+    QTest::newRow("a new game after a win")
+        << 2 << 1 << "p71829p"
+        << "X to move"
+        << "Board empty. X to move. Score: X 1, O 0, no winner 0.";
 }
 
 void BoardViewTest::statusLineSaysWhatComesNext()
