@@ -31,7 +31,8 @@ class TargetFolder;
 FileStart readFileStart(const TargetFolder& folder, std::size_t maxBytes);
 
 // Appends text to the existing regular file a TargetFolder holds, on an ordinary file
-// system; anything else, a link at its name included, is left alone. Returns why that
+// system and with no other name; anything else, a link at its name included, is left
+// alone. Returns why that
 // failed, or no error.
 FileError appendToFile(const TargetFolder& folder, std::string_view text);
 
