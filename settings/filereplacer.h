@@ -37,7 +37,8 @@ using ReplaceObserver = std::function<void(ReplaceStep)>;
 // - When the folder lets no new file be made, the new file could not be given the old
 //   one's owner, or the disk is full and the new content is no longer than the file,
 //   the file itself is rewritten instead: the new content is written over its start,
-//   the rest cut off and the file flushed. It is never emptied first.
+//   the rest cut off and the file flushed. It is never emptied first, and a file that
+//   has other names too is never written this way.
 // Returns why the replacement failed, or no error.
 FileError replaceFileContent(const std::filesystem::path& file, std::string_view content,
                              const ReplaceObserver& observer = {});
