@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "boardarg.h"
 
-#include "quoting.h"
-
 #include "core/boardtext.h"
+#include "core/quoting.h"
 
 namespace ttt::lab {
 

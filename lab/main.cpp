@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tictactoe-lab: shows and measures, from the command line, what the game's
 // computer opponent does and what the game reads from a settings file.
-#include "quoting.h"
-#include "translations/language.h"
 #include "verbs.h"
+
+#include "core/quoting.h"
+#include "translations/language.h"
 
 #include <QLocale>
 
@@ -68,7 +69,7 @@ int run(int argc, char** argv)
         if (verb.name == name)
             return verb.run(ttt::lab::Args(argv + 2, argv + argc));
     }
-    std::cerr << "tictactoe-lab: unknown verb " << ttt::lab::quotedForMessage(name)
+    std::cerr << "tictactoe-lab: unknown verb " << ttt::quotedForMessage(name)
               << " (try --help)\n";
     return 2;
 }

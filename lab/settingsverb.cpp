@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // settings FILE: the seven settings the game would start with if "options.ttt" held
 // FILE's content. FILE itself is only read.
-#include "quoting.h"
 #include "verbs.h"
 
+#include "core/quoting.h"
 #include "settings/fileerror.h"
 #include "settings/filereading.h"
 #include "settings/settingsfile.h"

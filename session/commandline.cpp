@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
+#include "core/quoting.h"
 #include "translations/language.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QLocale>
+
+#include <sys/stat.h>
 
 namespace ttt {
 
@@ -29,6 +33,38 @@ const char* const qtOptionsWithValue[] = {
     "qwindowicon",
 };
 const char* const qtSwitches[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+// Qt's options that name a file Qt reads whole before the window shows: the style sheet
+// and the window's icon. A real one is a few kilobytes.
+const char* const qtFileOptions[] = {"stylesheet", "qwindowicon"};
+constexpr off_t largestQtFile = off_t{1} << 20;
+
+// Text from the command line for a one-line message: control characters escaped.
+QString escaped(const QString& text)
+{
+    return QString::fromStdString(escapedForMessage(text.toStdString()));
+}
+
+QString quoted(const QString& text)
+{
+    return QString::fromStdString(quotedForMessage(text.toStdString()));
+}
+
+// Why Qt should not be let to read the file an option names (a device or a pipe that
+// never ends, or a file far too large), or nothing. A file that is not there is left
+// to Qt, which says so and goes on.
+QString unfitQtFile(const QString& option, const QString& file)
+{
+    struct stat status = {};
+    if (::stat(QFile::encodeName(file).constData(), &status) != 0)
+        return {};
+    if (!S_ISREG(status.st_mode))
+        return QStringLiteral("tictactoe: -%1 %2 is not a regular file").arg(option, quoted(file));
+    if (status.st_size > largestQtFile)
+        return QStringLiteral("tictactoe: -%1 %2 is too large (more than 1 MiB)")
+            .arg(option, quoted(file));
+    return {};
+}
 
 constexpr char helpText[] = QT_TRANSLATE_NOOP(
     "CommandLine", "Usage: tictactoe [options]\n"
@@ -60,11 +96,17 @@ CommandLineRequest readCommandLine(const QStringList& arguments)
 
     if (!parser.parse(arguments))
         return {CommandLineRequest::Action::Refuse,
-                QStringLiteral("tictactoe: %1 (try --help)").arg(parser.errorText().simplified())};
+                QStringLiteral("tictactoe: %1 (try --help)").arg(escaped(parser.errorText()))};
     if (!parser.positionalArguments().isEmpty())
         return {CommandLineRequest::Action::Refuse,
-                QStringLiteral("tictactoe: unexpected argument '%1' (try --help)")
-                    .arg(parser.positionalArguments().constFirst().simplified())};
+                QStringLiteral("tictactoe: unexpected argument %1 (try --help)")
+                    .arg(quoted(parser.positionalArguments().constFirst()))};
+    for (const char* name : qtFileOptions) {
+        const QString option = QString::fromLatin1(name);
+        for (const QString& file : parser.values(option))
+            if (const QString refusal = unfitQtFile(option, file); !refusal.isEmpty())
+                return {CommandLineRequest::Action::Refuse, refusal};
+    }
     if (parser.isSet(help))
         return {CommandLineRequest::Action::ShowHelp,
                 i18n::translated("CommandLine", helpText, QLocale::system().uiLanguages())};

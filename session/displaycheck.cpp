@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "displaycheck.h"
 
+#include "core/quoting.h"
+
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QList>
@@ -30,10 +32,26 @@ QList<HeldMessage> heldMessages;
     std::_Exit(1);
 }
 
+// A name from the command line or the environment, fit for the one-line message.
+QString escaped(const QString& text)
+{
+    return QString::fromStdString(escapedForMessage(text.toStdString()));
+}
+
+// The display the X11 platform tried, as it named it itself: -display's, else DISPLAY's.
+QString triedX11Display()
+{
+    static const QRegularExpression tried(QStringLiteral("^could not connect to display (.+)$"));
+    for (const HeldMessage& message : std::as_const(heldMessages))
+        if (const QRegularExpressionMatch match = tried.match(message.text); match.hasMatch())
+            return match.captured(1);
+    return QString::fromLocal8Bit(qgetenv("DISPLAY"));
+}
+
 QString noX11Display()
 {
-    if (const QByteArray display = qgetenv("DISPLAY"); !display.isEmpty())
-        return QStringLiteral("could not open the display \"%1\"").arg(display);
+    if (const QString display = triedX11Display(); !display.isEmpty())
+        return QStringLiteral("could not open the display \"%1\"").arg(escaped(display));
     if (qgetenv("WAYLAND_DISPLAY").isEmpty())
         return QStringLiteral("no display to open (neither DISPLAY nor WAYLAND_DISPLAY is set)");
     return QStringLiteral("no X display to open (DISPLAY is not set)");
@@ -42,7 +60,8 @@ QString noX11Display()
 QString noCompositor()
 {
     if (const QByteArray wayland = qgetenv("WAYLAND_DISPLAY"); !wayland.isEmpty())
-        return QStringLiteral("no Wayland compositor answers at \"%1\"").arg(wayland);
+        return QStringLiteral("no Wayland compositor answers at \"%1\"")
+            .arg(escaped(QString::fromLocal8Bit(wayland)));
     return QStringLiteral("no Wayland compositor to connect to (WAYLAND_DISPLAY is not set)");
 }
 
@@ -59,9 +78,9 @@ QString startFailure(const QString& lastWords)
         const QRegularExpressionMatch match = tried.match(message.text);
         if (!match.hasMatch())
             continue;
-        const QString name = match.captured(2);
+        const QString name = escaped(match.captured(2));
         if (match.captured(1) == QLatin1String("find")) {
-            const QString known = available.match(lastWords).captured(1);
+            const QString known = escaped(available.match(lastWords).captured(1));
             return QStringLiteral("unknown platform \"%1\"").arg(name) +
                    (known.isEmpty() ? QString() : QStringLiteral(" (known: %1)").arg(known));
         }
@@ -73,7 +92,7 @@ QString startFailure(const QString& lastWords)
     }
     // A platform that gave up itself, before Qt could say which it was.
     return QStringLiteral("the window system could not start: %1")
-        .arg(lastWords.section(QLatin1Char('\n'), 0, 0));
+        .arg(escaped(lastWords.section(QLatin1Char('\n'), 0, 0)));
 }
 
 void holdOrExit(QtMsgType type, const QMessageLogContext& context, const QString& text)
@@ -107,7 +126,7 @@ void DisplayCheck::finish()
         endWith(name == QLatin1String("linuxfb")
                     ? QStringLiteral("no framebuffer to draw on")
                     : QStringLiteral("the \"%1\" platform has no screen to show the window on")
-                          .arg(name));
+                          .arg(escaped(name)));
     }
     qInstallMessageHandler(previousHandler);
     for (const HeldMessage& message : std::as_const(heldMessages)) {

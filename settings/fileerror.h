@@ -20,11 +20,13 @@ struct FileError
         Device,
         OtherKind,
         LinkIntoMissingFolder, // a link leads into a folder that does not exist: linkTarget
+        RefusedLink,           // a link this program does not follow (see mayFollowLink)
+        SystemFileSystem,      // the file lies on one of the system's own file systems (/proc)
     };
 
     Cause cause = Cause::None;
     int errorNumber = 0;              // the errno of a SystemError
-    std::filesystem::path linkTarget; // where a LinkIntoMissingFolder leads
+    std::filesystem::path linkTarget; // where a LinkIntoMissingFolder leads; a RefusedLink
 
     explicit operator bool() const { return cause != Cause::None; }
     bool operator==(const FileError&) const = default;

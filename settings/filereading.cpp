@@ -2,6 +2,7 @@
 #include "filereading.h"
 
 #include "settings/filehandle.h"
+#include "settings/filetarget.h"
 #include "settings/rawio.h"
 
 #include <algorithm>
@@ -24,22 +25,11 @@ std::string lastByteOf(int fd)
     return std::string(1, last);
 }
 
-} // namespace
-
-FileStart readFileStart(const std::filesystem::path& file, std::size_t maxBytes)
+// Reads the start of an open file as readFileStart describes.
+FileStart readOpenFile(int fd, std::size_t maxBytes)
 {
     FileStart result;
-    result.error = notRegularPathError(file.c_str());
-    if (result.error)
-        return result;
-    const FileHandle handle(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (!handle.isOpen()) {
-        result.missing = errno == ENOENT;
-        if (!result.missing)
-            result.error = systemError(errno);
-        return result;
-    }
-    result.error = notRegularError(handle.fd());
+    result.error = notRegularError(fd);
     if (result.error)
         return result;
     // One byte more than asked tells whether the file goes on.
@@ -47,8 +37,7 @@ FileStart readFileStart(const std::filesystem::path& file, std::size_t maxBytes)
     std::size_t got = 0;
     for (std::size_t chunk = 4096; got < wanted; chunk *= 2) {
         result.text.resize(std::min(wanted, got + chunk));
-        const long more =
-            readFully(handle.fd(), result.text.data() + got, result.text.size() - got);
+        const long more = readFully(fd, result.text.data() + got, result.text.size() - got);
         if (more < 0) {
             result.error = systemError(errno);
             result.text.clear();
@@ -60,21 +49,61 @@ FileStart readFileStart(const std::filesystem::path& file, std::size_t maxBytes)
     }
     result.wholeFile = got <= maxBytes;
     result.text.resize(result.wholeFile ? got : maxBytes);
-    result.lastByte = result.wholeFile ? result.text.substr(result.text.empty() ? 0 : got - 1)
-                                       : lastByteOf(handle.fd());
+    result.lastByte =
+        result.wholeFile ? result.text.substr(result.text.empty() ? 0 : got - 1) : lastByteOf(fd);
     return result;
 }
 
-FileError appendToFile(const std::filesystem::path& file, std::string_view text)
+// The start of the file an open attempt gave, or why there is none.
+FileStart readOpened(int fd, std::size_t maxBytes)
+{
+    const FileHandle handle(fd);
+    if (handle.isOpen())
+        return readOpenFile(handle.fd(), maxBytes);
+    FileStart result;
+    result.missing = errno == ENOENT;
+    if (!result.missing)
+        result.error = systemError(errno);
+    return result;
+}
+
+} // namespace
+
+FileStart readFileStart(const std::filesystem::path& file, std::size_t maxBytes)
 {
     if (FileError error = notRegularPathError(file.c_str()))
-        return error;
-    FileHandle handle(::open(
-        file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
+        return {{}, true, false, error, {}};
+    return readOpened(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC), maxBytes);
+}
+
+FileStart readFileStart(const TargetFolder& folder, std::size_t maxBytes)
+{
+    if (!folder.isOpen()) {
+        errno = folder.openError();
+        return readOpened(-1, maxBytes);
+    }
+    // Looked at before it is opened: opening a device can be enough to set it going.
+    struct stat status = {};
+    if (::fstatat(folder.fd(), folder.name().c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0)
+        if (FileError error = notRegularTypeError(status.st_mode))
+            return {{}, true, false, error, {}};
+    return readOpened(folder.openFile(O_RDONLY | O_NONBLOCK), maxBytes);
+}
+
+FileError appendToFile(const TargetFolder& folder, std::string_view text)
+{
+    FileHandle handle(folder.openFile(O_WRONLY | O_APPEND | O_NONBLOCK));
     if (!handle.isOpen())
         return systemError(errno);
     if (FileError error = notRegularError(handle.fd()))
         return error;
+    if (FileError error = systemFileSystemError(handle.fd()))
+        return error;
+    // A file with other names too may be another user's file under a name planted
+    // here; the line read just as well without being appended.
+    struct stat status = {};
+    if (::fstat(handle.fd(), &status) != 0 || status.st_nlink > 1)
+        return systemError(EMLINK);
     if (!writeFully(handle.fd(), text))
         return systemError(errno);
     if (!handle.close())

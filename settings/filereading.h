@@ -25,8 +25,15 @@ struct FileStart
 // writer or sets a device going.
 FileStart readFileStart(const std::filesystem::path& file, std::size_t maxBytes);
 
-// Appends text to a regular file, creating it if needed; anything else is left alone.
-// Returns why that failed, or no error.
-FileError appendToFile(const std::filesystem::path& file, std::string_view text);
+class TargetFolder;
+
+// The same for the file a TargetFolder holds, not following a link at its name.
+FileStart readFileStart(const TargetFolder& folder, std::size_t maxBytes);
+
+// Appends text to the existing regular file a TargetFolder holds, on an ordinary file
+// system and with no other name; anything else, a link at its name included, is left
+// alone. Returns why that
+// failed, or no error.
+FileError appendToFile(const TargetFolder& folder, std::string_view text);
 
 } // namespace ttt

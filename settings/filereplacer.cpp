@@ -2,14 +2,21 @@
 #include "filereplacer.h"
 
 #include "settings/filehandle.h"
+#include "settings/filetarget.h"
 #include "settings/rawio.h"
 
 #include <cerrno>
 #include <charconv>
 #include <climits>
 #include <csignal>
+#include <cstdint>
+#include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
+#include <optional>
+#include <random>
 #include <string>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -21,43 +28,21 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Where a save really goes: the file a chain of symbolic links leads to (it may not
-// exist yet), else the file itself; or why that could not be found out.
-struct SaveTarget
-{
-    fs::path path;
-    FileError error;
-};
-
-SaveTarget followLinks(const fs::path& file)
-{
-    constexpr int maxLinks = 40; // as many as the system itself follows
-    fs::path path = file;
-    for (int link = 0; link < maxLinks; ++link) {
-        std::error_code error;
-        if (!fs::is_symlink(fs::symlink_status(path, error)))
-            return {path, {}};
-        const fs::path next = fs::read_symlink(path, error);
-        if (error)
-            return {path, systemError(error.value())};
-        path = next.is_absolute() ? next : path.parent_path() / next;
-    }
-    return {path, systemError(ELOOP)};
-}
-
-fs::path folderOf(const fs::path& file)
-{
-    return file.has_parent_path() ? file.parent_path() : fs::path(".");
-}
-
-// The name of a replacement's new file: "FILE.PID-N.tmp", N counting attempts.
+// The name of a replacement's new file: "FILE.PID-RANDOM.tmp", RANDOM sixteen hex digits
+// that no one can foresee, so that no one can take the name first. The process id tells
+// later runs whether the save that made it may still be going on.
 constexpr int maxAttempts = 100;
+constexpr std::size_t randomDigits = 16;
 constexpr std::string_view tempSuffix = ".tmp";
 
-std::string tempName(const fs::path& file, pid_t pid, int attempt)
+std::string tempName(const std::string& fileName, pid_t pid)
 {
-    return file.string() + "." + std::to_string(pid) + "-" + std::to_string(attempt) +
-           std::string(tempSuffix);
+    std::uint64_t random = 0;
+    if (::getrandom(&random, sizeof random, 0) != static_cast<ssize_t>(sizeof random))
+        random = static_cast<std::uint64_t>(std::random_device{}()) << 32 | std::random_device{}();
+    char digits[randomDigits + 1];
+    std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(random));
+    return fileName + "." + std::to_string(pid) + "-" + digits + std::string(tempSuffix);
 }
 
 // Digits as std::to_string writes them: no sign, no leading zero.
@@ -80,22 +65,24 @@ pid_t tempNamePid(std::string_view name, std::string_view fileName)
     if (name.empty() || name[0] != '.' || dash == std::string_view::npos)
         return 0;
     const std::string_view pid = name.substr(1, dash - 1);
-    const std::string_view attempt = name.substr(dash + 1);
+    const std::string_view random = name.substr(dash + 1);
     long value = 0;
-    if (!isWrittenNumber(pid) || !isWrittenNumber(attempt) ||
-        attempt.size() > std::to_string(maxAttempts - 1).size() ||
+    if (!isWrittenNumber(pid) || random.size() != randomDigits ||
+        random.find_first_not_of("0123456789abcdef") != std::string_view::npos ||
         std::from_chars(pid.data(), pid.data() + pid.size(), value).ec != std::errc() ||
         value > INT_MAX)
         return 0;
     return static_cast<pid_t>(value);
 }
 
-// Creates a new, empty file beside the given one, with a name no one else uses.
-int createTempBeside(const fs::path& file, fs::path& name)
+// Creates a new, empty file in the folder, with a name no one else uses; -1 with errno
+// set when that failed.
+int createTemp(const TargetFolder& folder, std::string& name)
 {
     for (int attempt = 0; attempt < maxAttempts; ++attempt) {
-        name = tempName(file, ::getpid(), attempt);
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        name = tempName(folder.name(), ::getpid());
+        const int fd = ::openat(folder.fd(), name.c_str(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -118,15 +105,35 @@ struct Access
     bool foreign = false;
 };
 
-Access accessTo(const fs::path& path, const struct stat& old)
+Access accessTo(const TargetFolder& folder, const struct stat& old)
 {
     if (FileError error = notRegularTypeError(old.st_mode))
         return {error};
-    if (::access(path.c_str(), W_OK) == 0)
+    if (::faccessat(folder.fd(), folder.name().c_str(), W_OK, 0) == 0)
         return {};
     if (errno != EACCES || old.st_uid == ::geteuid())
         return {systemError(errno)};
     return {{}, true};
+}
+
+// The file's status, not following a link at its name (one put there since the target
+// was resolved counts as something other than a regular file); exists is false when
+// nothing is there.
+struct Existing
+{
+    bool exists = false;
+    struct stat status = {};
+    FileError error;
+};
+
+Existing existingFile(const TargetFolder& folder)
+{
+    Existing existing;
+    existing.exists =
+        ::fstatat(folder.fd(), folder.name().c_str(), &existing.status, AT_SYMLINK_NOFOLLOW) == 0;
+    if (!existing.exists && errno != ENOENT)
+        existing.error = systemError(errno);
+    return existing;
 }
 
 // A full disk (or quota) still lets a record no longer than the file be written over it.
@@ -156,14 +163,19 @@ bool takeOwnerAndMode(int fd, const struct stat& old, bool foreign)
 // Rewrites a regular file where it is, for when no new file can take its place. The
 // new content goes over the old before the rest is cut off, so that a kill part-way
 // never leaves the file empty.
-FileError rewriteInPlace(const fs::path& file, std::string_view content)
+FileError rewriteInPlace(const TargetFolder& folder, std::string_view content)
 {
-    FileHandle handle(
-        ::open(file.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    FileHandle handle(folder.openFile(O_WRONLY | O_NONBLOCK));
     if (!handle.isOpen())
         return systemError(errno);
     if (FileError error = notRegularError(handle.fd()))
         return error;
+    if (FileError error = systemFileSystemError(handle.fd()))
+        return error;
+    // A file with other names too may be another user's file under a name planted here.
+    struct stat status = {};
+    if (::fstat(handle.fd(), &status) != 0 || status.st_nlink > 1)
+        return systemError(EMLINK);
     if (!writeFully(handle.fd(), content) ||
         ::ftruncate(handle.fd(), static_cast<off_t>(content.size())) != 0 ||
         ::fsync(handle.fd()) != 0 || !handle.close())
@@ -172,9 +184,9 @@ FileError rewriteInPlace(const fs::path& file, std::string_view content)
 }
 
 // Makes the rename itself survive a crash of the whole system, where the folder allows.
-void syncFolder(const fs::path& file)
+void syncFolder(const TargetFolder& folder)
 {
-    const FileHandle handle(::open(folderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const FileHandle handle(::openat(folder.fd(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (handle.isOpen())
         ::fsync(handle.fd());
 }
@@ -195,101 +207,117 @@ FileError writeTemp(FileHandle& handle, std::string_view content)
     return {};
 }
 
+// The open folder of the file a name leads to, or why there is none.
+FileError openTargetFolder(const fs::path& file, std::optional<TargetFolder>& folder)
+{
+    const FileTarget target = resolveFileTarget(file);
+    if (target.error)
+        return target.error;
+    folder.emplace(target.path);
+    if (!folder->isOpen()) {
+        if (folder->openError() == ENOENT && target.path != file)
+            return {FileError::Cause::LinkIntoMissingFolder, 0, target.path};
+        return systemError(folder->openError());
+    }
+    return systemFileSystemError(folder->fd());
+}
+
 } // namespace
 
 FileError replaceFileContent(const fs::path& file, std::string_view content,
                              const ReplaceObserver& observer)
 {
-    const SaveTarget target = followLinks(file);
-    if (target.error)
-        return target.error;
-    struct stat old = {};
-    const bool exists = ::lstat(target.path.c_str(), &old) == 0;
-    if (!exists && errno != ENOENT)
-        return systemError(errno);
-    const Access access = exists ? accessTo(target.path, old) : Access{};
+    std::optional<TargetFolder> opened;
+    if (FileError error = openTargetFolder(file, opened))
+        return error;
+    const TargetFolder& folder = *opened;
+    const Existing existing = existingFile(folder);
+    if (existing.error)
+        return existing.error;
+    const struct stat& old = existing.status;
+    const Access access = existing.exists ? accessTo(folder, old) : Access{};
     if (access.error)
         return access.error;
     // The file itself may be written where no new one can take its place.
-    const bool writable = exists && !access.foreign;
-    fs::path temp;
-    FileHandle handle(createTempBeside(target.path, temp));
+    const bool writable = existing.exists && !access.foreign;
+    std::string temp;
+    FileHandle handle(createTemp(folder, temp));
     if (!handle.isOpen()) {
         const FileError failure = systemError(errno);
         if (writable &&
             (folderTakesNoNewFile(failure.errorNumber) || fitsInPlace(failure, old, content)))
-            return rewriteInPlace(target.path, content);
-        if (failure.errorNumber == ENOENT && target.path != file)
-            return {FileError::Cause::LinkIntoMissingFolder, 0, target.path};
+            return rewriteInPlace(folder, content);
         return failure;
     }
     notify(observer, ReplaceStep::TempCreated);
-    if (exists && !takeOwnerAndMode(handle.fd(), old, access.foreign)) {
+    if (existing.exists && !takeOwnerAndMode(handle.fd(), old, access.foreign)) {
         handle.close();
-        ::unlink(temp.c_str());
-        return rewriteInPlace(target.path, content);
+        ::unlinkat(folder.fd(), temp.c_str(), 0);
+        return rewriteInPlace(folder, content);
     }
     FileError failure = writeTemp(handle, content);
     if (!failure) {
         notify(observer, ReplaceStep::TempWritten);
-        if (::rename(temp.c_str(), target.path.c_str()) != 0)
+        if (::renameat(folder.fd(), temp.c_str(), folder.fd(), folder.name().c_str()) != 0)
             failure = systemError(errno);
     }
     if (failure) {
-        ::unlink(temp.c_str());
-        return writable && fitsInPlace(failure, old, content) ? rewriteInPlace(target.path, content)
+        ::unlinkat(folder.fd(), temp.c_str(), 0);
+        return writable && fitsInPlace(failure, old, content) ? rewriteInPlace(folder, content)
                                                               : failure;
     }
     notify(observer, ReplaceStep::Renamed);
-    syncFolder(target.path);
+    syncFolder(folder);
     return {};
 }
 
 FileError foreseeReplaceError(const fs::path& file)
 {
-    const SaveTarget target = followLinks(file);
-    if (target.error)
-        return target.error;
-    struct stat old = {};
-    if (::lstat(target.path.c_str(), &old) != 0)
-        return {}; // made anew at the next save, as at start-up
-    const Access access = accessTo(target.path, old);
+    std::optional<TargetFolder> opened;
+    if (FileError error = openTargetFolder(file, opened))
+        return error;
+    const TargetFolder& folder = *opened;
+    const Existing existing = existingFile(folder);
+    if (!existing.exists)
+        return existing.error; // made anew at the next save, as at start-up
+    const Access access = accessTo(folder, existing.status);
     if (access.error || !access.foreign)
         return access.error;
     // Another user's file is replaced by rename: the folder must take a new file, and
     // in a sticky folder the file must be the player's or the folder theirs.
-    struct stat folder = {};
-    const fs::path folderPath = folderOf(target.path);
-    if (::access(folderPath.c_str(), W_OK | X_OK) != 0 || ::stat(folderPath.c_str(), &folder) != 0)
+    struct stat status = {};
+    if (::faccessat(folder.fd(), ".", W_OK | X_OK, 0) != 0 || ::fstat(folder.fd(), &status) != 0)
         return systemError(errno);
-    if ((folder.st_mode & S_ISVTX) && folder.st_uid != ::geteuid())
+    if ((status.st_mode & S_ISVTX) && status.st_uid != ::geteuid())
         return systemError(EACCES);
     return {};
 }
 
 void removeReplaceLeftovers(const fs::path& file)
 {
-    const SaveTarget target = followLinks(file);
-    if (target.error)
+    std::optional<TargetFolder> opened;
+    if (openTargetFolder(file, opened) || opened->name().empty())
         return;
-    const std::string fileName = target.path.filename().string();
-    if (fileName.empty())
+    const TargetFolder& folder = *opened;
+    DIR* listing = ::fdopendir(::openat(folder.fd(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (listing == nullptr)
         return;
-    std::vector<fs::path> leftovers;
-    std::error_code error;
-    for (fs::directory_iterator entry(folderOf(target.path), error), end; !error && entry != end;
-         entry.increment(error)) {
-        const pid_t pid = tempNamePid(entry->path().filename().string(), fileName);
-        std::error_code statusError;
-        if (pid <= 0 || entry->symlink_status(statusError).type() != fs::file_type::regular)
+    std::vector<std::string> leftovers;
+    while (const dirent* entry = ::readdir(listing)) {
+        const pid_t pid = tempNamePid(entry->d_name, folder.name());
+        struct stat status = {};
+        // Only this user's own files, which only its own saves can have left.
+        if (pid <= 0 || ::fstatat(folder.fd(), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(status.st_mode) || status.st_uid != ::geteuid())
             continue;
         // A process that still runs may still rename its file; one that cannot be asked
         // about is taken to run.
         if (::kill(pid, 0) != 0 && errno == ESRCH)
-            leftovers.push_back(entry->path());
+            leftovers.emplace_back(entry->d_name);
     }
-    for (const fs::path& leftover : leftovers)
-        ::unlink(leftover.c_str());
+    ::closedir(listing);
+    for (const std::string& leftover : leftovers)
+        ::unlinkat(folder.fd(), leftover.c_str(), 0);
 }
 
 } // namespace ttt

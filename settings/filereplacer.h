@@ -19,20 +19,26 @@ using ReplaceObserver = std::function<void(ReplaceStep)>;
 
 // Replaces the whole content of a file so that the file always holds either the old or
 // the new content in full, even if the program dies in between: the new content goes
-// into a new file in the same folder, "FILE.PID-N.tmp", is flushed to disk and then
-// renamed over the old file, whose owner, group and permissions it takes.
-// - A symbolic link (or a chain of them) is followed: the file it leads to is replaced
-//   in that file's own folder, or created there, and the link stays a link. A link into
-//   a folder that does not exist is left alone.
-// - Only a regular file is ever replaced or written: a folder, a pipe, a socket or a
-//   device is left alone, and so is a file of one's own without write permission.
+// into a new file in the same folder, "FILE.PID-RANDOM.tmp" (a name no one can foresee,
+// made only if no file has it), is flushed to disk and then renamed over the old file,
+// whose owner, group and permissions it takes.
+// - A symbolic link (or a chain of them) is followed as resolveFileTarget allows: the
+//   file it leads to is replaced in that file's own folder, or created there, and the
+//   link stays a link. A link into a folder that does not exist is left alone, and so is
+//   a link that is not followed: nothing is written through it.
+// - The folder is opened once and everything happens in it, and a link put at the
+//   file's name meanwhile is not followed, so a swap half-way cannot lead elsewhere.
+// - Only a regular file on an ordinary file system is ever replaced or written: a
+//   folder, a pipe, a socket, a device, anything under /proc or /sys is left alone, and
+//   so is a file of one's own without write permission.
 // - Another user's file that this one may not write (one that root made in the player's
 //   folder) is replaced all the same where the folder allows: the new file belongs to
 //   this user, with the old one's permissions, readable and writable by its owner.
 // - When the folder lets no new file be made, the new file could not be given the old
 //   one's owner, or the disk is full and the new content is no longer than the file,
 //   the file itself is rewritten instead: the new content is written over its start,
-//   the rest cut off and the file flushed. It is never emptied first.
+//   the rest cut off and the file flushed. It is never emptied first, and a file that
+//   has other names too is never written this way.
 // Returns why the replacement failed, or no error.
 FileError replaceFileContent(const std::filesystem::path& file, std::string_view content,
                              const ReplaceObserver& observer = {});
@@ -43,8 +49,9 @@ FileError replaceFileContent(const std::filesystem::path& file, std::string_view
 FileError foreseeReplaceError(const std::filesystem::path& file);
 
 // Removes what replacements of the file left behind when they were killed before their
-// rename: files beside it (beside the file its links lead to) named exactly as the new
-// files above, whose process no longer runs. Touches nothing else.
+// rename: this user's own regular files beside it (beside the file the links it follows
+// lead to), named exactly as the new files above, whose process no longer runs.
+// Touches nothing else.
 void removeReplaceLeftovers(const std::filesystem::path& file);
 
 } // namespace ttt

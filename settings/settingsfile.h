@@ -24,6 +24,7 @@ struct SettingsProblem
         None,
         Unreadable,         // at start-up: the file could not be read, the defaults are used
         NotCreated,         // at start-up: the missing file could not be made, defaults used
+        NotUsed,            // at start-up: a link that is not followed; nothing is written to it
         PartlyRead,         // at start-up: some fields could not be read and keep their defaults
         WillNotBeSaved,     // at start-up: the file was read, but saving to it will be refused
         NotSaved,           // the settings could not be saved
@@ -45,11 +46,13 @@ struct LoadedSettings
     SettingsProblem problem;
 };
 
-// Start-up: appends the default line to the file (creating it), then reads the record
-// from its start, past a UTF-8 byte-order mark. A file that cannot be read or created
-// gives the defaults, and fields that cannot be read keep theirs; problem then says so, as it does
-// when the file was read but a save to it would be refused. Never stops the program. Before that,
-// removes what saves of this file and of the picture-set file beside it left behind when killed
+// Start-up: reads the record from the file's start, past a UTF-8 byte-order mark, and
+// appends the default line to it; a missing file is made holding that line alone, as a
+// save makes it (never empty, not even for a moment). A link that is not followed (see
+// resolveFileTarget), a file that cannot be read or created give the defaults, and fields
+// that cannot be read keep theirs; problem then says so, as it does when the file was read
+// but a save to it would be refused. Never stops the program. Before that, removes what
+// saves of this file and of the picture-set file beside it left behind when killed
 // part-way in earlier runs.
 LoadedSettings loadSettings(const std::filesystem::path& file);
 

@@ -37,10 +37,16 @@ QString settingsProblemText(const SettingsProblem& problem)
             "SettingsProblem", "The settings file %1 could not be created (%2), so the default "
                                "settings are used.");
         break;
+    case Kind::NotUsed:
+        sentence = QT_TRANSLATE_NOOP("SettingsProblem",
+                                     "The settings file %1 is not used (%2): the default settings "
+                                     "are used, and nothing will be written to it.");
+        break;
     case Kind::PartlyRead:
         sentence = QT_TRANSLATE_NOOP(
             "SettingsProblem",
-            "Some settings in %1 could not be read, so their default values are used.");
+            "Some settings in %1 could not be read, so their default values are used. At exit "
+            "the whole file will be replaced with the settings then in use.");
         break;
     case Kind::WillNotBeSaved:
         sentence =

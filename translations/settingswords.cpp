@@ -25,6 +25,13 @@ const char* fileErrorSourceText(FileError::Cause cause)
     case Cause::LinkIntoMissingFolder:
         return QT_TRANSLATE_NOOP("SettingsProblem",
                                  "it is a link to %1, in a folder that does not exist");
+    case Cause::RefusedLink:
+        return QT_TRANSLATE_NOOP("SettingsProblem",
+                                 "it is a link made by another user, which the game does not "
+                                 "follow");
+    case Cause::SystemFileSystem:
+        return QT_TRANSLATE_NOOP("SettingsProblem",
+                                 "it lies on a file system of the system itself, such as /proc");
     }
     return nullptr;
 }

@@ -362,10 +362,6 @@ Die Einstellungen stehen in &quot;options.ttt&quot; im Arbeitsordner.
         <translation>Die Einstellungsdatei %1 konnte nicht angelegt werden (%2), daher gelten die Standardeinstellungen.</translation>
     </message>
     <message>
-        <source>Some settings in %1 could not be read, so their default values are used.</source>
-        <translation>Einige Einstellungen in %1 konnten nicht gelesen werden, dafür gelten die Standardwerte.</translation>
-    </message>
-    <message>
         <source>The settings file %1 cannot be written (%2), so the settings will not be saved at exit.</source>
         <translation>Die Einstellungsdatei %1 kann nicht geschrieben werden (%2), daher werden die Einstellungen beim Beenden nicht gespeichert.</translation>
     </message>
@@ -400,6 +396,22 @@ Die Einstellungen stehen in &quot;options.ttt&quot; im Arbeitsordner.
     <message>
         <source>it is a link to %1, in a folder that does not exist</source>
         <translation>es ist ein Verweis auf %1, in einem Ordner, den es nicht gibt</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not used (%2): the default settings are used, and nothing will be written to it.</source>
+        <translation>Die Einstellungsdatei %1 wird nicht benutzt (%2): Es gelten die Standardeinstellungen, und in sie wird nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Some settings in %1 could not be read, so their default values are used. At exit the whole file will be replaced with the settings then in use.</source>
+        <translation>Einige Einstellungen in %1 konnten nicht gelesen werden, dafür gelten die Standardwerte. Beim Beenden wird die ganze Datei durch die dann geltenden Einstellungen ersetzt.</translation>
+    </message>
+    <message>
+        <source>it is a link made by another user, which the game does not follow</source>
+        <translation>es ist ein Verweis eines anderen Benutzers, dem das Spiel nicht folgt</translation>
+    </message>
+    <message>
+        <source>it lies on a file system of the system itself, such as /proc</source>
+        <translation>es liegt auf einem Dateisystem des Systems selbst, etwa /proc</translation>
     </message>
 </context>
 <context>

@@ -362,10 +362,6 @@ Los ajustes se guardan en &quot;options.ttt&quot; en la carpeta de trabajo.
         <translation>No se pudo crear el archivo de ajustes %1 (%2); se usan los ajustes por defecto.</translation>
     </message>
     <message>
-        <source>Some settings in %1 could not be read, so their default values are used.</source>
-        <translation>Algunos ajustes de %1 no se pudieron leer; se usan sus valores por defecto.</translation>
-    </message>
-    <message>
         <source>The settings file %1 cannot be written (%2), so the settings will not be saved at exit.</source>
         <translation>No se puede escribir el archivo de ajustes %1 (%2); los ajustes no se guardarán al salir.</translation>
     </message>
@@ -400,6 +396,22 @@ Los ajustes se guardan en &quot;options.ttt&quot; en la carpeta de trabajo.
     <message>
         <source>it is a link to %1, in a folder that does not exist</source>
         <translation>es un enlace a %1, en una carpeta que no existe</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not used (%2): the default settings are used, and nothing will be written to it.</source>
+        <translation>El archivo de ajustes %1 no se usa (%2): se usan los ajustes predeterminados y no se escribirá nada en él.</translation>
+    </message>
+    <message>
+        <source>Some settings in %1 could not be read, so their default values are used. At exit the whole file will be replaced with the settings then in use.</source>
+        <translation>Algunos ajustes de %1 no se pudieron leer, así que se usan sus valores predeterminados. Al salir, todo el archivo se sustituirá por los ajustes que estén en uso.</translation>
+    </message>
+    <message>
+        <source>it is a link made by another user, which the game does not follow</source>
+        <translation>es un enlace creado por otro usuario, que el juego no sigue</translation>
+    </message>
+    <message>
+        <source>it lies on a file system of the system itself, such as /proc</source>
+        <translation>está en un sistema de archivos del propio sistema, como /proc</translation>
     </message>
 </context>
 <context>

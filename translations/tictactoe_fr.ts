@@ -362,10 +362,6 @@ Les réglages sont gardés dans &quot;options.ttt&quot; dans le dossier de trava
         <translation>Le fichier de réglages %1 n&apos;a pas pu être créé (%2) : les réglages par défaut sont utilisés.</translation>
     </message>
     <message>
-        <source>Some settings in %1 could not be read, so their default values are used.</source>
-        <translation>Certains réglages de %1 n&apos;ont pas pu être lus : leurs valeurs par défaut sont utilisées.</translation>
-    </message>
-    <message>
         <source>The settings file %1 cannot be written (%2), so the settings will not be saved at exit.</source>
         <translation>Le fichier de réglages %1 ne peut pas être écrit (%2) : les réglages ne seront pas enregistrés en quittant.</translation>
     </message>
@@ -400,6 +396,22 @@ Les réglages sont gardés dans &quot;options.ttt&quot; dans le dossier de trava
     <message>
         <source>it is a link to %1, in a folder that does not exist</source>
         <translation>c&apos;est un lien vers %1, dans un dossier qui n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not used (%2): the default settings are used, and nothing will be written to it.</source>
+        <translation>Le fichier de réglages %1 n&apos;est pas utilisé (%2) : les réglages par défaut sont utilisés, et rien n&apos;y sera écrit.</translation>
+    </message>
+    <message>
+        <source>Some settings in %1 could not be read, so their default values are used. At exit the whole file will be replaced with the settings then in use.</source>
+        <translation>Certains réglages de %1 n&apos;ont pas pu être lus, leurs valeurs par défaut sont donc utilisées. À la sortie, le fichier entier sera remplacé par les réglages alors en vigueur.</translation>
+    </message>
+    <message>
+        <source>it is a link made by another user, which the game does not follow</source>
+        <translation>c&apos;est un lien créé par un autre utilisateur, que le jeu ne suit pas</translation>
+    </message>
+    <message>
+        <source>it lies on a file system of the system itself, such as /proc</source>
+        <translation>il se trouve sur un système de fichiers du système lui-même, comme /proc</translation>
     </message>
 </context>
 <context>

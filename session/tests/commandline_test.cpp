@@ -28,7 +28,8 @@ TEST_P(CommandLine, IsReadAsThePlayerMeantIt)
     EXPECT_EQ(request.action, GetParam().action);
     if (request.action == Action::Refuse) {
         EXPECT_TRUE(request.text.startsWith(QStringLiteral("tictactoe: ")));
-        EXPECT_FALSE(request.text.contains(QLatin1Char('\n'))) << request.text.toStdString();
+        for (const QChar c : request.text)
+            EXPECT_GE(c.unicode(), 0x20) << "a control character: " << request.text.toStdString();
     }
 }
 
@@ -43,7 +44,13 @@ INSTANTIATE_TEST_SUITE_P(
                     Case{"version", {"--version"}, Action::ShowVersion},
                     Case{"unknownOption", {"--bogus"}, Action::Refuse},
                     Case{"optionWithLineBreak", {"--a\nb"}, Action::Refuse},
-                    Case{"strayArgument", {"options.ttt"}, Action::Refuse}),
+                    Case{"strayArgument", {"options.ttt"}, Action::Refuse},
+                    Case{"terminalColour", {"\x1b[31mX"}, Action::Refuse},
+                    Case{"optionWithEscape", {"--\x1b[2J"}, Action::Refuse},
+                    Case{"styleSheetDevice", {"-stylesheet", "/dev/zero"}, Action::Refuse},
+                    Case{"styleSheetFolder", {"-stylesheet=/"}, Action::Refuse},
+                    Case{"iconDevice", {"-qwindowicon", "/dev/zero"}, Action::Refuse},
+                    Case{"styleSheetMissing", {"-stylesheet", "/nonexistent.qss"}, Action::Play}),
     [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 TEST(CommandLine, VersionIsTheBuildsOwn)

@@ -3,6 +3,7 @@
 // than a plain file in a writable folder: special files, links, a file of another
 // owner, a read-only folder, the leftovers of killed saves and a byte-order mark.
 #include "settings/filereplacer.h"
+#include "settings/filetarget.h"
 #include "settings/settingsfile.h"
 #include "settings/settingstext.h"
 
@@ -11,9 +12,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <functional>
+#include <iterator>
 #include <sched.h>
 #include <string>
 #include <sys/mount.h>
@@ -184,9 +187,10 @@ TEST(SettingsLinks, LinkIntoAMissingFolderIsLeftAloneWithAWarning)
 
     const ttt::LoadedSettings loaded = ttt::loadSettings(options);
     EXPECT_EQ(loaded.record, SettingsRecord{});
-    EXPECT_EQ(loaded.problem.kind, ttt::SettingsProblem::Kind::NotCreated);
-    EXPECT_EQ(loaded.problem.error, ttt::systemError(ENOENT));
     using Cause = ttt::FileError::Cause;
+    EXPECT_EQ(loaded.problem.kind, ttt::SettingsProblem::Kind::NotCreated);
+    EXPECT_EQ(loaded.problem.error,
+              (ttt::FileError{Cause::LinkIntoMissingFolder, 0, folder / "gone/options.ttt"}));
     EXPECT_EQ(ttt::saveSettings(options, savedRecord).error,
               (ttt::FileError{Cause::LinkIntoMissingFolder, 0, folder / "gone/options.ttt"}));
     EXPECT_EQ(ttt::savePictureSet(cardset, 34).error,
@@ -195,6 +199,87 @@ TEST(SettingsLinks, LinkIntoAMissingFolderIsLeftAloneWithAWarning)
     EXPECT_EQ(fs::read_symlink(options), "gone/options.ttt");
     EXPECT_EQ(fs::read_symlink(cardset), "gone/cardset.ttt");
     EXPECT_EQ(entryCount(folder.path()), 2);
+}
+
+TEST(SettingsLinks, AreFollowedOnlyWhereNoOtherUserCanLeadThePlayerAstray)
+{
+    constexpr uid_t root = 0, player = 1000, other = 1001;
+    constexpr mode_t sharedSticky = S_IFDIR | 01777, shared = S_IFDIR | 0777,
+                     sticky = S_IFDIR | 01755, own = S_IFDIR | 0755;
+    struct Rule
+    {
+        const char* name;
+        ttt::LinkFacts facts; // follower, link owner, folder owner, folder mode
+        bool followed;
+    };
+    const Rule rules[] = {
+        {"player's own link in their folder", {player, player, player, own}, true},
+        {"another's link in the player's folder", {player, other, player, own}, true},
+        {"player's own link in /tmp", {player, player, root, sharedSticky}, true},
+        {"another's link in /tmp", {player, other, root, sharedSticky}, false},
+        {"the folder owner's link in a shared sticky folder",
+         {player, other, other, sharedSticky},
+         true},
+        {"another's link in a sticky folder only its owner writes",
+         {player, other, root, sticky},
+         true},
+        {"another's link in a shared folder without the sticky bit",
+         {player, other, root, shared},
+         true},
+        {"root's own link in /tmp", {root, root, root, sharedSticky}, true},
+        {"root's own link in another's folder", {root, root, other, own}, true},
+        {"another's link in their own folder, as root", {root, other, other, own}, false},
+        {"another's link in root's folder, as root", {root, other, root, own}, false},
+        {"another's link in /tmp, as root", {root, other, root, sharedSticky}, false},
+    };
+    for (const Rule& rule : rules)
+        EXPECT_EQ(ttt::mayFollowLink(rule.facts), rule.followed) << rule.name;
+}
+
+TEST(SettingsLinks, ARefusedLinkIsNeitherReadNorWrittenThrough)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs links of another user, made as root";
+    const ttt::test::ScratchFolder folder;
+    fs::create_directory(folder / "play");
+    const fs::path options = folder / "play" / ttt::settingsFileName;
+    const fs::path cardset = folder / "play" / ttt::pictureSetFileName;
+    writeFile(folder / "victim", savedLine);
+    fs::create_symlink(folder / "victim", options);
+    fs::create_symlink(folder / "missing", cardset);
+    for (const fs::path& made : {folder / "play", options, cardset})
+        ASSERT_EQ(::lchown(made.c_str(), 65534, 65534), 0);
+
+    using Cause = ttt::FileError::Cause;
+    const ttt::LoadedSettings loaded = ttt::loadSettings(options);
+    EXPECT_EQ(loaded.record, SettingsRecord{});
+    EXPECT_EQ(loaded.problem.kind, ttt::SettingsProblem::Kind::NotUsed);
+    EXPECT_EQ(loaded.problem.error, (ttt::FileError{Cause::RefusedLink, 0, options}));
+    EXPECT_EQ(ttt::saveSettings(options, savedRecord).error.cause, Cause::RefusedLink);
+    EXPECT_EQ(ttt::savePictureSet(cardset, 34).error.cause, Cause::RefusedLink);
+
+    EXPECT_EQ(fileContent(folder / "victim"), savedLine);
+    EXPECT_FALSE(fs::exists(folder / "missing"));
+    EXPECT_EQ(entryCount(folder / "play"), 2);
+}
+
+TEST(SettingsLinks, FilesOfTheSystemsOwnFileSystemsAreNeverWritten)
+{
+    // The player's own links to a file under /proc that looks like a regular one: this
+    // process's name, which a write would change.
+    const ttt::test::ScratchFolder folder;
+    const fs::path options = folder / ttt::settingsFileName;
+    const fs::path cardset = folder / ttt::pictureSetFileName;
+    const fs::path name = "/proc/" + std::to_string(::getpid()) + "/comm";
+    fs::create_symlink(name, options);
+    fs::create_symlink(name, cardset);
+    const std::string before = fileContent(name);
+
+    const ttt::FileError refused{ttt::FileError::Cause::SystemFileSystem, 0, {}};
+    EXPECT_EQ(ttt::loadSettings(options).problem.error, refused);
+    EXPECT_EQ(ttt::saveSettings(options, savedRecord).error, refused);
+    EXPECT_EQ(ttt::savePictureSet(cardset, 34).error, refused);
+    EXPECT_EQ(fileContent(name), before);
 }
 
 // --- Owner, group and permissions ---
@@ -343,9 +428,22 @@ pid_t killedWhileReplacing(const fs::path& file, ttt::ReplaceStep killedAt)
     return killed ? child : -1;
 }
 
-std::string tempName(const std::string& file, pid_t pid, const std::string& attempt = "0")
+const std::string someRandom = "0123456789abcdef";
+
+std::string tempName(const std::string& file, pid_t pid, const std::string& random = someRandom)
 {
-    return file + "." + std::to_string(pid) + "-" + attempt + ".tmp";
+    return file + "." + std::to_string(pid) + "-" + random + ".tmp";
+}
+
+// The names in folder that a save by process pid of file may have made.
+std::vector<fs::path> tempFilesOf(const fs::path& folder, const std::string& file, pid_t pid)
+{
+    std::vector<fs::path> found;
+    const std::string prefix = file + "." + std::to_string(pid) + "-";
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.path().filename().string().starts_with(prefix))
+            found.push_back(entry.path());
+    return found;
 }
 
 TEST(SettingsLeftovers, StartUpRemovesTheNewFilesOfDeadSavesAndNothingElse)
@@ -363,28 +461,38 @@ TEST(SettingsLeftovers, StartUpRemovesTheNewFilesOfDeadSavesAndNothingElse)
     ASSERT_GT(empty, 0);
     ASSERT_GT(written, 0);
     ASSERT_GT(picture, 0);
-    const std::vector<fs::path> leftovers = {folder / tempName("options.ttt", empty),
-                                             folder / tempName("options.ttt", written),
-                                             folder / "sub" / tempName("picture.ttt", picture)};
+    std::vector<fs::path> leftovers = tempFilesOf(folder.path(), "options.ttt", empty);
+    std::ranges::copy(tempFilesOf(folder.path(), "options.ttt", written),
+                      std::back_inserter(leftovers));
+    std::ranges::copy(tempFilesOf(folder / "sub", "picture.ttt", picture),
+                      std::back_inserter(leftovers));
+    ASSERT_EQ(leftovers.size(), 3u);
     for (const fs::path& leftover : leftovers)
         ASSERT_TRUE(fs::is_regular_file(leftover)) << leftover;
 
     const pid_t dead = empty;
-    const std::vector<fs::path> others = {
+    std::vector<fs::path> others = {
         folder / tempName("options.ttt", ::getpid()), // this process runs
         folder / (tempName("options.ttt", dead) + ".bak"),
-        folder / tempName("options.ttt", dead, "100"),
-        folder / tempName("options.ttt", dead, "00"),
-        folder / ("options.ttt.0" + std::to_string(dead) + "-0.tmp"),
+        folder / tempName("options.ttt", dead, someRandom + "0"),
+        folder / tempName("options.ttt", dead, someRandom.substr(1)),
+        folder / tempName("options.ttt", dead, "0123456789ABCDEF"),
+        folder / ("options.ttt.0" + std::to_string(dead) + "-" + someRandom + ".tmp"),
         folder / ("options.ttt." + std::to_string(dead) + ".tmp"),
         folder / tempName("xoptions.ttt", dead),
         folder / tempName("other.ttt", dead),
         folder / tempName("picture.ttt", dead), // not beside the file the link leads to
     };
+    const fs::path foreign = folder / tempName("options.ttt", dead, "fedcba9876543210");
+    if (::geteuid() == 0)
+        others.push_back(foreign); // another user's: not this user's to remove
     for (const fs::path& other : others)
         writeFile(other, savedLine);
-    fs::create_directory(folder / tempName("options.ttt", dead, "1"));
-    fs::create_symlink(others.front(), folder / tempName("options.ttt", dead, "2"));
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(foreign.c_str(), 65534, 65534), 0);
+    }
+    fs::create_directory(folder / tempName("options.ttt", dead, "1111111111111111"));
+    fs::create_symlink(others.front(), folder / tempName("options.ttt", dead, "2222222222222222"));
 
     EXPECT_EQ(ttt::loadSettings(options).record, (SettingsRecord{1, 1, 1, 0, 0, 0, 1}));
 
@@ -392,9 +500,25 @@ TEST(SettingsLeftovers, StartUpRemovesTheNewFilesOfDeadSavesAndNothingElse)
         EXPECT_FALSE(fs::exists(leftover)) << leftover;
     for (const fs::path& other : others)
         EXPECT_EQ(fileContent(other), savedLine) << other;
-    EXPECT_TRUE(fs::is_directory(folder / tempName("options.ttt", dead, "1")));
-    EXPECT_TRUE(fs::is_symlink(folder / tempName("options.ttt", dead, "2")));
+    EXPECT_TRUE(fs::is_directory(folder / tempName("options.ttt", dead, "1111111111111111")));
+    EXPECT_TRUE(fs::is_symlink(folder / tempName("options.ttt", dead, "2222222222222222")));
     EXPECT_EQ(fileContent(folder / "sub" / "picture.ttt"), "1\r\n");
+}
+
+TEST(SettingsLeftovers, NamesPlantedAheadOfASaveCannotBlockIt)
+{
+    // Every name the old scheme would have tried, for this process and the next ones.
+    const ttt::test::ScratchFolder folder;
+    const fs::path options = folder / ttt::settingsFileName;
+    writeFile(options, savedLine);
+    for (pid_t pid = ::getpid(); pid < ::getpid() + 3; ++pid)
+        for (int attempt = 0; attempt < 100; ++attempt)
+            writeFile(folder / ("options.ttt." + std::to_string(pid) + "-" +
+                                std::to_string(attempt) + ".tmp"),
+                      "");
+    EXPECT_FALSE(ttt::saveSettings(options, SettingsRecord{}));
+    EXPECT_EQ(fileContent(options), defaultLine);
+    EXPECT_EQ(entryCount(folder.path()), 301);
 }
 
 // --- A byte-order mark ---

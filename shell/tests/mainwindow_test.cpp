@@ -302,8 +302,12 @@ void MainWindowTest::fileProblemsAreToldInOneSentence_data()
     row("not created", Kind::NotCreated,
         "The settings file f.ttt could not be created (it is a socket, not a regular file), so "
         "the default settings are used.");
+    row("not used", Kind::NotUsed,
+        "The settings file f.ttt is not used (it is a socket, not a regular file): the default "
+        "settings are used, and nothing will be written to it.");
     row("partly read", Kind::PartlyRead,
-        "Some settings in f.ttt could not be read, so their default values are used.");
+        "Some settings in f.ttt could not be read, so their default values are used. At exit the "
+        "whole file will be replaced with the settings then in use.");
     row("will not be saved", Kind::WillNotBeSaved,
         "The settings file f.ttt cannot be written (it is a socket, not a regular file), so the "
         "settings will not be saved at exit.");

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdio>
 
-namespace ttt::lab {
+namespace ttt {
 
 namespace {
 
@@ -34,14 +34,12 @@ std::size_t printableSequence(std::string_view text)
     return malformed || invisible ? 0 : length;
 }
 
-} // namespace
-
-std::string quotedForMessage(std::string_view text)
+std::string escaped(std::string_view text, bool quote)
 {
-    std::string out = "'";
+    std::string out;
     for (std::size_t i = 0; i < text.size();) {
         const char c = text[i];
-        if (c == '\'' || c == '\\') {
+        if ((c == '\'' && quote) || c == '\\') {
             out += {'\\', c};
         } else if (c == '\n' || c == '\r' || c == '\t') {
             out += c == '\n' ? "\\n" : c == '\r' ? "\\r" : "\\t";
@@ -58,7 +56,19 @@ std::string quotedForMessage(std::string_view text)
         }
         ++i;
     }
-    return out + "'";
+    return out;
 }
 
-} // namespace ttt::lab
+} // namespace
+
+std::string quotedForMessage(std::string_view text)
+{
+    return "'" + escaped(text, true) + "'";
+}
+
+std::string escapedForMessage(std::string_view text)
+{
+    return escaped(text, false);
+}
+
+} // namespace ttt
