@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session.h"
 
+#include "firstframe.h"
 #include "game/game.h"
 #include "settingsstore.h"
 #include "shell/mainwindow.h"
@@ -39,8 +40,9 @@ void Session::start()
     m_displayLoss.emplace([this] { saveWithoutDisplay(); });
     m_window.show();
     m_window.greet();
-    // A settings file that could not be used is told once, without holding up the game.
-    QTimer::singleShot(0, &m_window, [this, problem = start.problem] { m_window.warn(problem); });
+    // A settings file that could not be used is told once, without holding up the game,
+    // over the window where the desktop has put it.
+    afterFirstFrame(&m_window, [this, problem = start.problem] { m_window.warn(problem); });
 }
 
 void Session::exit()

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gamemenus.h"
 
+#include "game/options.h"
 #include "levelwords.h"
 #include "shell/layout/windowlayout.h"
 
 #include <QCoreApplication>
 
+#include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -73,6 +75,29 @@ GameMenus GameMenus::build(QMenuBar* bar)
     m.tips = addItem(help, layout::tipsAction, QObject::tr("&Tips"));
     m.about = addItem(help, layout::aboutAction, QObject::tr("&About Tic Tac Toe"));
     return m;
+}
+
+void GameMenus::show(const Options& options, bool onTopAvailable) const
+{
+    clearScore->setEnabled(options.scoring);
+    // The switch names the action it offers.
+    turnScore->setText(options.scoring ? QObject::tr("&Turn Scoring Off")
+                                       : QObject::tr("&Turn Scoring On"));
+    allOnTop->setChecked(onTopAvailable && options.onTop);
+    for (std::size_t i = 0; i < allLevels.size(); ++i)
+        levels[i]->setChecked(options.level == allLevels[i]);
+    xFirst->setChecked(options.firstMover == Mark::X);
+    oFirst->setChecked(options.firstMover == Mark::O);
+    onePlayer->setChecked(options.players == Players::One);
+    twoPlayer->setChecked(options.players == Players::Two);
+    sounds->setChecked(options.sounds.isOn());
+}
+
+void GameMenus::disableOnTop(const QString& reason) const
+{
+    allOnTop->setEnabled(false);
+    allOnTop->setToolTip(reason);
+    allOnTop->setStatusTip(reason);
 }
 
 } // namespace ttt

@@ -145,4 +145,14 @@ int GameStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
     }
 }
 
+void GameStyle::paintAsPanel(QWidget* panel)
+{
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::ButtonText, Qt::white);
+    panel->setPalette(palette);
+    panel->setAutoFillBackground(true);
+}
+
 } // namespace ttt

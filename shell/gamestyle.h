@@ -18,6 +18,9 @@ class GameStyle : public QProxyStyle
 public:
     GameStyle();
 
+    // The window's panels: white on black, the frames with their options and totals.
+    static void paintAsPanel(QWidget* panel);
+
     QIcon standardIcon(StandardPixmap which, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,

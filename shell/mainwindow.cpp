@@ -31,6 +31,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace ttt {
 
@@ -38,27 +39,10 @@ namespace {
 
 const QColor windowColour(63, 63, 224);
 
-void paintWhiteOnBlack(QWidget* widget)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    palette.setColor(QPalette::WindowText, Qt::white);
-    palette.setColor(QPalette::ButtonText, Qt::white);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 void place(QWidget* widget, const layout::Control& control)
 {
     widget->setObjectName(QLatin1String(control.name));
     widget->setGeometry(control.rect());
-}
-
-template <std::size_t N>
-void nameButtons(const OptionGroup* group, const std::array<layout::Control, N>& options)
-{
-    for (std::size_t i = 0; i < N; ++i)
-        group->button(static_cast<int>(i))->setObjectName(QLatin1String(options[i].name));
 }
 
 QString markName(Mark mark)
@@ -103,13 +87,8 @@ MainWindow::MainWindow(Game& game, const Artwork& artwork, QWidget* parent)
     m_canvas->takeDesign();
     connect(m_canvas, &ScaledCanvas::settled, this, &Artwork::returnFreedMemory);
     FocusRing::follow(this);
-    if (!m_onTopAvailable) {
-        // The item keeps its place and caption, shown unavailable with the reason.
-        const QString reason = tr("This desktop does not let programs keep their window on top");
-        m_menus.allOnTop->setEnabled(false);
-        m_menus.allOnTop->setToolTip(reason);
-        m_menus.allOnTop->setStatusTip(reason);
-    }
+    if (!m_onTopAvailable)
+        m_menus.disableOnTop(tr("This desktop does not let programs keep their window on top"));
 }
 
 MainWindow::~MainWindow() = default;
@@ -123,6 +102,7 @@ void MainWindow::buildWindow()
     palette.setColor(QPalette::Window, windowColour);
     m_canvas->setPalette(palette);
     m_canvas->setAutoFillBackground(true);
+    m_canvas->setBackdrop(&m_artwork, Artwork::Picture::Background);
     QFont font = m_canvas->font();
     font.setPointSizeF(8.25);
     font.setBold(true);
@@ -166,27 +146,15 @@ void MainWindow::buildControls(QWidget* canvas)
     m_result = new PictureLabel(m_artwork, Artwork::Picture::BlankResult, canvas);
     place(m_result, layout::resultPicture);
 
-    // Quieter than the outcome pictures: plain weight, a pale blue on their dark ground;
-    // as large as the menus' text, on two lines where one is too short.
-    m_status = new QLabel(canvas);
+    m_status = new StatusLine(qMax(8.25, menuBar()->font().pointSizeF()), canvas);
     place(m_status, layout::statusLine);
-    m_status->setAlignment(Qt::AlignCenter);
-    m_status->setWordWrap(true);
-    QFont statusFont = m_status->font();
-    statusFont.setBold(false);
-    statusFont.setPointSizeF(qMax(8.25, menuBar()->font().pointSizeF()));
-    m_status->setFont(statusFont);
-    QPalette pale = m_status->palette();
-    pale.setColor(QPalette::WindowText, QColor(196, 204, 255));
-    m_status->setPalette(pale);
 }
 
 void MainWindow::buildOptionFrames(QWidget* canvas)
 {
     const auto& players = layout::playersOptions;
     m_players = new OptionGroup(
-        tr("Players"),
-        {{QStringLiteral("1"), players[0].rect()}, {QStringLiteral("2"), players[1].rect()}},
+        tr("Players"), {{QStringLiteral("1"), players[0]}, {QStringLiteral("2"), players[1]}},
         canvas);
     place(m_players, layout::playersPanel);
 
@@ -196,13 +164,11 @@ void MainWindow::buildOptionFrames(QWidget* canvas)
     const auto& firstMove = layout::firstMoveOptions;
     m_firstMove = new OptionGroup(
         tr("First Move"),
-        {{QStringLiteral("X"), firstMove[0].rect()}, {QStringLiteral("O"), firstMove[1].rect()}},
-        canvas);
+        {{QStringLiteral("X"), firstMove[0]}, {QStringLiteral("O"), firstMove[1]}}, canvas);
     place(m_firstMove, layout::firstMovePanel);
 
-    const auto& levels = layout::difficultyOptions;
-    const auto level = [&levels](std::size_t i) {
-        return OptionGroup::Option{tr(levelWords[i].button), levels[i].rect()};
+    const auto level = [](std::size_t i) {
+        return OptionGroup::Option{tr(levelWords[i].button), layout::difficultyOptions[i]};
     };
     m_difficulty =
         new OptionGroup(tr("Difficulty"), {level(0), level(1), level(2), level(3)}, canvas);
@@ -212,13 +178,6 @@ void MainWindow::buildOptionFrames(QWidget* canvas)
         if (std::string_view(levelWords[i].name) != levelWords[i].button)
             m_difficulty->button(int(i))->setAccessibleName(tr(levelWords[i].name));
     }
-
-    nameButtons(m_players, players);
-    nameButtons(m_firstMove, firstMove);
-    nameButtons(m_difficulty, levels);
-    for (QWidget* panel : {static_cast<QWidget*>(m_players), static_cast<QWidget*>(m_firstMove),
-                           static_cast<QWidget*>(m_difficulty), static_cast<QWidget*>(m_scores)})
-        paintWhiteOnBlack(panel);
 }
 
 void MainWindow::connectMenus()
@@ -277,17 +236,22 @@ void MainWindow::connectControls()
     });
     installEventFilter(this);
     centralWidget()->installEventFilter(this);
-    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
         menu->installEventFilter(this);
+        // Once the menus are closed the keys are the game's again, even after Escape.
+        connect(menu, &QMenu::aboutToHide, this, [this] {
+            QTimer::singleShot(0, this, [this] {
+                if (!QApplication::activePopupWidget() &&
+                    (!focusWidget() || focusWidget() == menuBar()))
+                    m_board->setFocus(Qt::OtherFocusReason);
+            });
+        });
+    }
     // Keys reach the game from every control: Space starts a new game on the
     // buttons too, instead of pressing them.
     m_board->installEventFilter(this);
-    m_newGameButton->installEventFilter(this);
-    m_quitButton->installEventFilter(this);
-    for (OptionGroup* group : {m_players, m_firstMove, m_difficulty}) {
-        for (QAbstractButton* button : group->buttons())
-            button->installEventFilter(this);
-    }
+    for (QAbstractButton* button : m_canvas->findChildren<QAbstractButton*>())
+        button->installEventFilter(this);
 }
 
 void MainWindow::startUp(const Options& options)
@@ -311,10 +275,7 @@ void MainWindow::applyAndRender(const std::function<void()>& operation)
 void MainWindow::newGame()
 {
     m_game.newGame();
-    // From the menu the keys go back to the board; a control of the window keeps
-    // them, as every one of them passes the game's keys on.
-    if (!centralWidget()->isAncestorOf(focusWidget()))
-        m_board->setFocus(Qt::OtherFocusReason);
+    focusBoard(m_board, Qt::OtherFocusReason);
     render();
 }
 
@@ -379,13 +340,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         return handleKey(static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::MouseButtonPress && watched == centralWidget())
         m_board->setFocus(Qt::MouseFocusReason);
-    if (event->type() == QEvent::Paint && watched == centralWidget())
-        paintBackdrop();
     return QMainWindow::eventFilter(watched, event);
 }
 
 bool MainWindow::handleKey(QKeyEvent* event)
 {
+    // F10 opens the menu bar, as everywhere on the desktop.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::NoModifier) {
+        menuBar()->setActiveAction(menuBar()->actions().value(0));
+        return true;
+    }
     if (event->text().isEmpty() || (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier)))
         return false;
     const Game::KeyResult result = m_game.pressKey(event->text().toUcs4().value(0));
@@ -394,7 +358,8 @@ bool MainWindow::handleKey(QKeyEvent* event)
         emit quitNowRequested();
         return true;
     case Game::KeyResult::Kind::Handled:
-        // The focus stays where the player put it: every control passes the keys on.
+        // A new game or a move goes on on the board: the arrows walk its squares.
+        focusBoard(m_board, Qt::OtherFocusReason);
         showRefusal(result.move);
         render();
         return true;
@@ -423,35 +388,12 @@ void MainWindow::leaveScreen()
     hide();
 }
 
-// The window's picture, laid side by side outwards from where the drawing sits: any
-// band the window's shape leaves round the drawing continues it without a seam.
-void MainWindow::paintBackdrop()
-{
-    const QSize tile = (QSizeF(layout::clientSize) * m_canvas->scale()).toSize();
-    const QPixmap picture =
-        m_artwork.picture(Artwork::Picture::Background, tile, m_canvas->devicePixelRatioF(),
-                          ScaledCanvas::pictureFit(m_canvas));
-    if (picture.isNull())
-        return;
-    const QPoint drawing((m_canvas->width() - tile.width()) / 2,
-                         (m_canvas->height() - tile.height()) / 2);
-    const QPointF offset((tile.width() - drawing.x() % tile.width()) % tile.width(),
-                         (tile.height() - drawing.y() % tile.height()) % tile.height());
-    QPainter painter(m_canvas);
-    // During a drag the picture may be of a size drawn before, to be scaled to the tile.
-    const QSizeF drawn = picture.deviceIndependentSize();
-    if (drawn.toSize() != tile)
-        painter.scale(tile.width() / drawn.width(), tile.height() / drawn.height());
-    const QTransform back = painter.transform().inverted();
-    painter.drawTiledPixmap(back.mapRect(QRectF(m_canvas->rect())), picture, back.map(offset));
-}
-
 void MainWindow::render()
 {
     renderCells();
     renderResult();
     m_scores->showScores(m_game.scoreboard(), m_game.options().scoring);
-    renderMenus();
+    m_menus.show(m_game.options(), m_onTopAvailable);
     m_players->setSelected(buttonIndex(m_game.options().players));
     m_firstMove->setSelected(buttonIndex(m_game.firstMoveButton()));
     m_difficulty->setSelected(levelNumber(m_game.options().level) - 1);
@@ -481,50 +423,16 @@ void MainWindow::renderCells()
 
 void MainWindow::renderResult()
 {
-    struct Shown
-    {
-        Artwork::Picture picture;
-        const char* name;
-        const char* caption; // written on the banner
-    };
-    // Indexed by Outcome: Open, XWins, OWins, Draw.
-    static const Shown results[] = {
-        {Artwork::Picture::BlankResult, QT_TR_NOOP("No result yet"), ""},
-        {Artwork::Picture::XWins, QT_TR_NOOP("X wins"), QT_TR_NOOP("X wins!")},
-        {Artwork::Picture::OWins, QT_TR_NOOP("O wins"), QT_TR_NOOP("O wins!")},
-        {Artwork::Picture::NoWin, QT_TR_NOOP("No winner"), QT_TR_NOOP("No winner")},
-    };
-    const Shown& shown = results[static_cast<int>(m_game.match().outcome())];
+    const OutcomeShown shown = outcomeShown(m_game.match().outcome());
     m_result->setPicture(shown.picture);
-    m_result->setCaption(*shown.caption ? tr(shown.caption) : QString());
-    setSpokenName(m_result, tr(shown.name));
-    const QString status = statusText(m_game.match(), m_game.options().players);
-    m_status->setText(status);
-    m_status->setVisible(!status.isEmpty());
+    m_result->setCaption(shown.caption);
+    setSpokenName(m_result, shown.name);
+    m_status->showFor(m_game.match(), m_game.options().players);
     // A screen reader that asks where the player is hears the whole position.
     m_board->describe(spokenPosition(m_game));
     const bool idle = !m_game.match().isPlaying();
     m_newGamePointer->setText(idle ? QStringLiteral("^") : QString());
     setSpokenName(m_newGamePointer, idle ? tr("Start a new game") : QString());
-}
-
-void MainWindow::renderMenus()
-{
-    const Options& options = m_game.options();
-    m_menus.clearScore->setEnabled(options.scoring);
-    // The switch names the action it offers.
-    m_menus.turnScore->setText(options.scoring ? QObject::tr("&Turn Scoring Off")
-                                               : QObject::tr("&Turn Scoring On"));
-    // Where windows cannot be kept on top the item shows what happens, unchecked,
-    // while the game keeps the saved choice for the next start on a desktop that can.
-    m_menus.allOnTop->setChecked(m_onTopAvailable && options.onTop);
-    for (std::size_t i = 0; i < allLevels.size(); ++i)
-        m_menus.levels[i]->setChecked(options.level == allLevels[i]);
-    m_menus.xFirst->setChecked(options.firstMover == Mark::X);
-    m_menus.oFirst->setChecked(options.firstMover == Mark::O);
-    m_menus.onePlayer->setChecked(options.players == Players::One);
-    m_menus.twoPlayer->setChecked(options.players == Players::Two);
-    m_menus.sounds->setChecked(options.sounds.isOn());
 }
 
 void MainWindow::applyStayOnTop()

@@ -21,6 +21,7 @@ class PictureButton;
 class PictureLabel;
 class ScaledCanvas;
 class ScorePanel;
+class StatusLine;
 class SecondaryWindows;
 class TrayIcon;
 
@@ -76,11 +77,9 @@ private:
     void shareOnTopWithSecondaryWindows();
     void acceptPictureSet(int firstPicture);
 
-    void paintBackdrop();
     void render();
     void renderCells();
     void renderResult();
-    void renderMenus();
     void applyStayOnTop();
 
     Game& m_game;
@@ -93,7 +92,7 @@ private:
     PictureButton* m_quitButton = nullptr;
     QLabel* m_newGamePointer = nullptr;
     PictureLabel* m_result = nullptr;
-    QLabel* m_status = nullptr;
+    StatusLine* m_status = nullptr;
     Announcer* m_announcer = nullptr;
     ScaledCanvas* m_canvas = nullptr;
     ScorePanel* m_scores = nullptr;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "optiongroup.h"
 
+#include "gamestyle.h"
+
 #include <QButtonGroup>
 #include <QRadioButton>
 
@@ -10,10 +12,12 @@ OptionGroup::OptionGroup(const QString& title, std::initializer_list<Option> opt
                          QWidget* parent)
     : QGroupBox(title, parent), m_group(new QButtonGroup(this))
 {
+    GameStyle::paintAsPanel(this);
     int index = 0;
     for (const auto& [caption, place] : options) {
         auto* button = new QRadioButton(caption, this);
-        button->setGeometry(place);
+        button->setObjectName(QLatin1String(place.name));
+        button->setGeometry(place.rect());
         m_group->addButton(button, index++);
     }
     connect(m_group, &QButtonGroup::idClicked, this, &OptionGroup::optionClicked);

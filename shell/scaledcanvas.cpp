@@ -3,6 +3,7 @@
 
 #include "drawablewindows.h"
 
+#include <QPainter>
 #include <QResizeEvent>
 
 #include <algorithm>
@@ -136,6 +137,34 @@ void ScaledCanvas::applyScale()
             placed.widget->setFont(font);
         }
     }
+}
+
+void ScaledCanvas::setBackdrop(const Artwork* artwork, Artwork::Picture picture)
+{
+    m_artwork = artwork;
+    m_backdrop = picture;
+    update();
+}
+
+void ScaledCanvas::paintEvent(QPaintEvent*)
+{
+    if (!m_artwork)
+        return;
+    const QSize tile = (QSizeF(m_designSize) * m_scale).toSize();
+    const QPixmap picture =
+        m_artwork->picture(m_backdrop, tile, devicePixelRatioF(), pictureFit(this));
+    if (picture.isNull())
+        return;
+    const QPoint drawing((width() - tile.width()) / 2, (height() - tile.height()) / 2);
+    const QPointF offset((tile.width() - drawing.x() % tile.width()) % tile.width(),
+                         (tile.height() - drawing.y() % tile.height()) % tile.height());
+    QPainter painter(this);
+    // During a drag the picture may be of a size drawn before, to be scaled to the tile.
+    const QSizeF drawn = picture.deviceIndependentSize();
+    if (drawn.toSize() != tile)
+        painter.scale(tile.width() / drawn.width(), tile.height() / drawn.height());
+    const QTransform back = painter.transform().inverted();
+    painter.drawTiledPixmap(back.mapRect(QRectF(rect())), picture, back.map(offset));
 }
 
 } // namespace ttt

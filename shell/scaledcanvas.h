@@ -38,6 +38,10 @@ public:
     // How closely the pictures of `widget` are to fit its size just now.
     static Artwork::Fit pictureFit(const QWidget* widget);
     bool isResizing() const { return m_resizing; }
+    // The picture drawn at the first size under the controls, laid side by side outwards
+    // from where the drawing sits: any band the window's shape leaves round the drawing
+    // continues it without a seam. `artwork` must outlive the canvas.
+    void setBackdrop(const Artwork* artwork, Artwork::Picture picture);
 
     QSize sizeHint() const override { return m_firstSize; }
 
@@ -50,6 +54,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     struct Placed
@@ -72,6 +77,8 @@ private:
     QPoint m_origin;
     QTimer m_settling;
     bool m_resizing = false;
+    const Artwork* m_artwork = nullptr;
+    Artwork::Picture m_backdrop = Artwork::Picture::Background;
 };
 
 } // namespace ttt

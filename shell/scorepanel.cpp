@@ -2,6 +2,7 @@
 #include "scorepanel.h"
 
 #include "accessibility/gameaccessibility.h"
+#include "gamestyle.h"
 #include "results/scoreboard.h"
 #include "shell/layout/windowlayout.h"
 
@@ -11,6 +12,7 @@ namespace ttt {
 
 ScorePanel::ScorePanel(QWidget* parent) : QGroupBox(tr("Score"), parent)
 {
+    GameStyle::paintAsPanel(this);
     addTitle(QStringLiteral(" X"), layout::xTitle);
     addTitle(QStringLiteral(" O"), layout::oTitle);
     // The drawn games' title, in the player's language where a word as short fits.

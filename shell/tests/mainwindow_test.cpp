@@ -52,6 +52,7 @@ private slots:
     void keysOnTheFocusedPictureButton();
     void doubleClickOnAFreeSquareIsOneMove();
     void menuShowsTheNewGameKeyWithoutTakingIt();
+    void f10OpensTheMenusAndTheirEndGivesTheBoardItsKeys();
 
 private:
     QAction* action(const char* name) const
@@ -263,26 +264,45 @@ void MainWindowTest::anyButtonPressesAPictureButtonOnlyLeftClicks()
 void MainWindowTest::keysOnTheFocusedPictureButton_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("New Game") << QString::fromLatin1(layout::newGameButton.name);
-    QTest::newRow("Quit") << QString::fromLatin1(layout::quitButton.name);
+    QTest::addColumn<int>("key");
+    for (const char* name :
+         {layout::newGameButton.name, layout::quitButton.name, layout::playersOptions[0].name,
+          layout::firstMoveOptions[0].name, layout::difficultyOptions[3].name}) {
+        QTest::newRow(qPrintable(QStringLiteral("%1, Space").arg(QLatin1String(name))))
+            << QString::fromLatin1(name) << int(Qt::Key_Space);
+        QTest::newRow(qPrintable(QStringLiteral("%1, P").arg(QLatin1String(name))))
+            << QString::fromLatin1(name) << int(Qt::Key_P);
+    }
 }
 
-// Space starts a new game there as everywhere on the window; Enter presses it.
+// Space and P start a new game from any control, and the game goes on on the board:
+// the arrows then walk its squares and change no option. Enter presses a picture.
 void MainWindowTest::keysOnTheFocusedPictureButton()
 {
     QFETCH(QString, name);
-    startWith(SettingsRecord{});
+    QFETCH(int, key);
+    startWith({4, 1, 1, 0, 1, 0, 16});
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
-    auto* picture = m_window->findChild<QAbstractButton*>(name);
-    picture->setFocus(Qt::TabFocusReason);
-    QVERIFY(picture->hasFocus());
-    QSignalSpy clicked(picture, &QAbstractButton::clicked);
-    QTest::keyClick(picture, Qt::Key_Space);
+    auto* control = m_window->findChild<QAbstractButton*>(name);
+    control->setFocus(Qt::TabFocusReason);
+    QVERIFY(control->hasFocus());
+    QSignalSpy clicked(control, &QAbstractButton::clicked);
+    QTest::keyClick(control, Qt::Key(key));
     QCOMPARE(clicked.count(), 0);
     QVERIFY(m_bench->game().match().isPlaying());
-    QVERIFY(picture->hasFocus());
-    QTest::keyClick(picture, Qt::Key_Return);
+    auto* board = m_window->findChild<BoardWidget*>();
+    QVERIFY(board->hasFocus());
+    for (Qt::Key arrow : {Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left})
+        QTest::keyClick(QApplication::focusWidget(), arrow);
+    QVERIFY(board->isAncestorOf(QApplication::focusWidget()));
+    QCOMPARE(m_bench->game().options().level, Level::Unbeatable);
+    QCOMPARE(m_bench->game().options().firstMover, Mark::X);
+    QVERIFY(m_bench->game().match().isPlaying());
+    if (qobject_cast<QRadioButton*>(control))
+        return;
+    control->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(control, Qt::Key_Return);
     QTRY_COMPARE(clicked.count(), 1);
 }
 
@@ -403,6 +423,28 @@ void MainWindowTest::menuShowsTheNewGameKeyWithoutTakingIt()
         QVERIFY(m_bench->game().match().isPlaying());
     }
     QCOMPARE(triggered.count(), 0); // the game heard the key, not the menu
+}
+
+void MainWindowTest::f10OpensTheMenusAndTheirEndGivesTheBoardItsKeys()
+{
+    startWith(SettingsRecord{});
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    auto* board = m_window->findChild<BoardWidget*>();
+    QTest::keyClick(board, Qt::Key_F10);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QCOMPARE(QApplication::activePopupWidget()->objectName(), QLatin1String(layout::fileMenu));
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    // Opened by its letter, a menu leaves the menu bar holding the keys when it closes:
+    // they go back to the board, where the game hears them.
+    QTest::keyClick(m_window, Qt::Key_D, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QTRY_COMPARE(m_window->focusWidget(), board);
+    QTest::keyClick(board, Qt::Key_P);
+    QVERIFY(m_bench->game().match().isPlaying());
 }
 
 QTEST_MAIN(MainWindowTest)
