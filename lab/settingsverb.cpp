@@ -33,9 +33,11 @@ int runSettings(const Args& args)
     std::string line = settingsLine(parsed.record);
     line.resize(line.size() - 2); // the line's own CR LF
     std::cout << line << '\n';
-    if (parsed.unreadFields > 0)
-        std::cerr << "tictactoe-lab: settings: Some settings in " << quotedForMessage(name)
-                  << " could not be read, so their default values are used.\n";
+    if (parsed.unreadFields > 0) {
+        std::string sentence = partlyReadSourceText();
+        sentence.replace(sentence.find("%1"), 2, quotedForMessage(name));
+        std::cerr << "tictactoe-lab: settings: " << sentence << '\n';
+    }
     return 0;
 }
 

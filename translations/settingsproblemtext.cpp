@@ -43,11 +43,13 @@ QString settingsProblemText(const SettingsProblem& problem)
                                      "are used, and nothing will be written to it.");
         break;
     case Kind::PartlyRead:
-        sentence = QT_TRANSLATE_NOOP(
-            "SettingsProblem",
-            "Some settings in %1 could not be read, so their default values are used. At exit "
-            "the whole file will be replaced with the settings then in use.");
-        break;
+        // The game goes on to say what becomes of the file; the lab only reads it.
+        return QCoreApplication::translate("SettingsProblem", partlyReadSourceText())
+                   .arg(QString::fromStdString(problem.file.string())) +
+               QLatin1Char(' ') +
+               QCoreApplication::translate("SettingsProblem",
+                                           "At exit the whole file will be replaced with the "
+                                           "settings then in use.");
     case Kind::WillNotBeSaved:
         sentence =
             QT_TRANSLATE_NOOP("SettingsProblem", "The settings file %1 cannot be written (%2), "
@@ -69,9 +71,7 @@ QString settingsProblemText(const SettingsProblem& problem)
     }
     QString text = QCoreApplication::translate("SettingsProblem", sentence)
                        .arg(QString::fromStdString(problem.file.string()));
-    if (problem.kind != Kind::PartlyRead)
-        text = text.arg(fileErrorText(problem.error));
-    return text;
+    return text.arg(fileErrorText(problem.error));
 }
 
 } // namespace ttt

@@ -36,6 +36,13 @@ const char* fileErrorSourceText(FileError::Cause cause)
     return nullptr;
 }
 
+const char* partlyReadSourceText()
+{
+    return QT_TRANSLATE_NOOP("SettingsProblem",
+                             "Some settings in %1 could not be read, so their default values "
+                             "are used.");
+}
+
 std::string englishFileErrorText(const FileError& error)
 {
     if (!error)

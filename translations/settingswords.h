@@ -12,6 +12,10 @@ namespace ttt {
 // None and SystemError.
 const char* fileErrorSourceText(FileError::Cause cause);
 
+// "Some settings in %1 could not be read, so their default values are used.", as the
+// source text the game translates in the "SettingsProblem" context and the lab prints.
+const char* partlyReadSourceText();
+
 // The error in English, as tictactoe-lab prints it: the system's own words for its error,
 // else the sentence above with the link's target put in; empty for no error.
 std::string englishFileErrorText(const FileError& error);

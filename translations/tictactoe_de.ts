@@ -402,8 +402,12 @@ Die Einstellungen stehen in &quot;options.ttt&quot; im Arbeitsordner.
         <translation>Die Einstellungsdatei %1 wird nicht benutzt (%2): Es gelten die Standardeinstellungen, und in sie wird nichts geschrieben.</translation>
     </message>
     <message>
-        <source>Some settings in %1 could not be read, so their default values are used. At exit the whole file will be replaced with the settings then in use.</source>
-        <translation>Einige Einstellungen in %1 konnten nicht gelesen werden, dafür gelten die Standardwerte. Beim Beenden wird die ganze Datei durch die dann geltenden Einstellungen ersetzt.</translation>
+        <source>Some settings in %1 could not be read, so their default values are used.</source>
+        <translation>Einige Einstellungen in %1 konnten nicht gelesen werden, dafür gelten die Standardwerte.</translation>
+    </message>
+    <message>
+        <source>At exit the whole file will be replaced with the settings then in use.</source>
+        <translation>Beim Beenden wird die ganze Datei durch die dann geltenden Einstellungen ersetzt.</translation>
     </message>
     <message>
         <source>it is a link made by another user, which the game does not follow</source>

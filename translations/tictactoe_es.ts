@@ -402,8 +402,12 @@ Los ajustes se guardan en &quot;options.ttt&quot; en la carpeta de trabajo.
         <translation>El archivo de ajustes %1 no se usa (%2): se usan los ajustes predeterminados y no se escribirá nada en él.</translation>
     </message>
     <message>
-        <source>Some settings in %1 could not be read, so their default values are used. At exit the whole file will be replaced with the settings then in use.</source>
-        <translation>Algunos ajustes de %1 no se pudieron leer, así que se usan sus valores predeterminados. Al salir, todo el archivo se sustituirá por los ajustes que estén en uso.</translation>
+        <source>Some settings in %1 could not be read, so their default values are used.</source>
+        <translation>Algunos ajustes de %1 no se pudieron leer, así que se usan sus valores predeterminados.</translation>
+    </message>
+    <message>
+        <source>At exit the whole file will be replaced with the settings then in use.</source>
+        <translation>Al salir, todo el archivo se sustituirá por los ajustes que estén en uso.</translation>
     </message>
     <message>
         <source>it is a link made by another user, which the game does not follow</source>

@@ -402,8 +402,12 @@ Les réglages sont gardés dans &quot;options.ttt&quot; dans le dossier de trava
         <translation>Le fichier de réglages %1 n&apos;est pas utilisé (%2) : les réglages par défaut sont utilisés, et rien n&apos;y sera écrit.</translation>
     </message>
     <message>
-        <source>Some settings in %1 could not be read, so their default values are used. At exit the whole file will be replaced with the settings then in use.</source>
-        <translation>Certains réglages de %1 n&apos;ont pas pu être lus, leurs valeurs par défaut sont donc utilisées. À la sortie, le fichier entier sera remplacé par les réglages alors en vigueur.</translation>
+        <source>Some settings in %1 could not be read, so their default values are used.</source>
+        <translation>Certains réglages de %1 n&apos;ont pas pu être lus, leurs valeurs par défaut sont donc utilisées.</translation>
+    </message>
+    <message>
+        <source>At exit the whole file will be replaced with the settings then in use.</source>
+        <translation>À la sortie, le fichier entier sera remplacé par les réglages alors en vigueur.</translation>
     </message>
     <message>
         <source>it is a link made by another user, which the game does not follow</source>

@@ -15,7 +15,7 @@ import xml.etree.ElementTree as ET
 
 LANGUAGES = ("de", "fr", "es")
 # The same folders scripts/update-translations reads.
-FOLDERS = ("app", "shell", "lab", "translations")
+FOLDERS = ("app", "session", "shell", "lab", "translations")
 SKIPPED_FOLDERS = {"tests", "tools", "bench"}
 
 
