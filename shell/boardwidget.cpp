@@ -104,6 +104,15 @@ void BoardWidget::placeStrokes()
         cell->setWinningStrokes(strokes.translated(-cell->pos()));
 }
 
+bool BoardWidget::takeFocus(Qt::FocusReason reason)
+{
+    QWidget* focus = window()->focusWidget();
+    if (focus == this || isAncestorOf(focus))
+        return false;
+    setFocus(reason);
+    return true;
+}
+
 void BoardWidget::mousePressEvent(QMouseEvent*)
 {
     setFocus(Qt::MouseFocusReason);

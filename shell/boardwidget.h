@@ -37,6 +37,9 @@ public:
     // What a screen reader tells of the board and of each square when asked where the
     // player is: the whole position.
     void describe(const QString& position);
+    // Gives the board the keys, unless it or one of its squares has them already; true
+    // when the focus moved.
+    bool takeFocus(Qt::FocusReason reason);
 
 signals:
     void cellClicked(int square);

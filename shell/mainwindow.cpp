@@ -63,13 +63,6 @@ int buttonIndex(std::optional<Mark> mover)
     return !mover ? -1 : *mover == Mark::O ? 1 : 0;
 }
 
-// Gives the board the keys, unless a square reached by Tab has them already.
-void focusBoard(BoardWidget* board, Qt::FocusReason reason)
-{
-    if (!board->isAncestorOf(board->window()->focusWidget()))
-        board->setFocus(reason);
-}
-
 } // namespace
 
 MainWindow::MainWindow(Game& game, const Artwork& artwork, QWidget* parent)
@@ -275,8 +268,7 @@ void MainWindow::applyAndRender(const std::function<void()>& operation)
 void MainWindow::newGame()
 {
     m_game.newGame();
-    focusBoard(m_board, Qt::OtherFocusReason);
-    render();
+    render(m_board->takeFocus(Qt::OtherFocusReason));
 }
 
 void MainWindow::openSecondary(void (SecondaryWindows::*open)())
@@ -311,7 +303,7 @@ void MainWindow::warn(const QString& problem)
 
 void MainWindow::playSquare(int square)
 {
-    focusBoard(m_board, Qt::MouseFocusReason);
+    m_board->takeFocus(Qt::MouseFocusReason);
     showRefusal(m_game.clickSquare(square));
     render();
 }
@@ -359,9 +351,8 @@ bool MainWindow::handleKey(QKeyEvent* event)
         return true;
     case Game::KeyResult::Kind::Handled:
         // A new game or a move goes on on the board: the arrows walk its squares.
-        focusBoard(m_board, Qt::OtherFocusReason);
         showRefusal(result.move);
-        render();
+        render(m_board->takeFocus(Qt::OtherFocusReason));
         return true;
     case Game::KeyResult::Kind::Ignored:
         break;
@@ -388,7 +379,7 @@ void MainWindow::leaveScreen()
     hide();
 }
 
-void MainWindow::render()
+void MainWindow::render(bool boardJustFocused)
 {
     renderCells();
     renderResult();
@@ -398,7 +389,12 @@ void MainWindow::render()
     m_firstMove->setSelected(buttonIndex(m_game.firstMoveButton()));
     m_difficulty->setSelected(levelNumber(m_game.options().level) - 1);
     applyStayOnTop();
-    m_announcer->announce(spokenNews(m_game.takeNews(), m_game.options()));
+    News news = m_game.takeNews();
+    // A screen reader reads the whole position, whose turn included, as the focus
+    // arrives on the board: the news does not say the turn a second time.
+    if (boardJustFocused)
+        news.toMove.reset();
+    m_announcer->announce(spokenNews(news, m_game.options()));
 }
 
 void MainWindow::renderCells()

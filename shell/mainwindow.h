@@ -77,7 +77,7 @@ private:
     void shareOnTopWithSecondaryWindows();
     void acceptPictureSet(int firstPicture);
 
-    void render();
+    void render(bool boardJustFocused = false);
     void renderCells();
     void renderResult();
     void applyStayOnTop();

@@ -276,7 +276,7 @@ Die Einstellungen stehen in &quot;options.ttt&quot; im Arbeitsordner.
     </message>
     <message>
         <source>&amp;Difficulty</source>
-        <translation>&amp;Schwierigkeit</translation>
+        <translation>&amp;Stufe</translation>
     </message>
     <message>
         <source>&amp;Easy</source>
@@ -592,7 +592,7 @@ Falsche Argumente: eine Zeile auf der Standardfehlerausgabe, Exit-Status 2.
     </message>
     <message>
         <source>Difficulty</source>
-        <translation>Schwierigkeit</translation>
+        <translation>Stufe</translation>
     </message>
     <message>
         <source>Easy</source>
