@@ -1,0 +1,51 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The installed game's cues as the sound server plays them, on a desktop of its own."""
+
+import os
+import signal
+import sys
+import time
+
+from desktop import (RATE, Desktop, Game, audible_span, check, identify, opening_mismatch,
+                     read_cue, run_cases, scratch_folder)
+
+START_CUES = ["start1.wav", "start2.wav", "start3.wav"]
+STALL_SECONDS = 0.5
+
+
+def cue_whole_through_stalled_game(name):
+    """A game that stalls for half a second just after its greeting starts (stopped
+    outright, as a machine under heavy load may hold it) still has the whole
+    greeting heard, without a hole: the server holds the whole cue."""
+    with Desktop(scratch_folder(name)) as desktop:
+        game = Game(desktop)
+        try:
+            desktop.recorder.wait_heard(game.mark)
+            os.kill(game.process.pid, signal.SIGSTOP)
+            stopped = time.monotonic()
+            time.sleep(STALL_SECONDS)
+            os.kill(game.process.pid, signal.SIGCONT)
+            desktop.recorder.wait_quiet(game.mark)
+            samples = desktop.recorder.samples()
+            heard = audible_span(samples, game.mark)
+            _, cue = identify(samples, heard[0], START_CUES)
+            in_file = read_cue(cue)
+            span = audible_span(in_file)
+            played = (span[1] - span[0] + 1) / RATE
+            length = (heard[1] - heard[0] + 1) / RATE
+            # The whole cue's outline in 10 ms steps: a hole shifts everything after it.
+            mismatch = opening_mismatch(samples, heard[0], in_file,
+                                        length=(span[1] - span[0]) * 100 // RATE)
+            into = stopped - desktop.recorder.time_of(heard[0])
+            print(f"{cue} sounds {played:.3f} s, heard {length:.3f} s with the game stopped "
+                  f"{STALL_SECONDS} s from {into:.3f} s into it; mismatch over the whole cue "
+                  f"{mismatch:.2f}")
+            check(into < played - STALL_SECONDS, "the game was stopped too late to tell")
+            check(abs(length - played) <= 0.05, "the cue was heard cut or with a hole")
+            check(mismatch < 0.25, "what was heard is not the whole cue")
+        finally:
+            game.close()
+
+
+if __name__ == "__main__":
+    sys.exit(run_cases({f.__name__: f for f in (cue_whole_through_stalled_game,)}))
