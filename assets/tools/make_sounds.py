@@ -48,7 +48,9 @@ LETTER_GAP = 0.05
 # Small speakers play little under this.
 SMALL_SPEAKER_HZ = 300
 # Every line's words, alone, measure WORDS_LUFS in the finished cue, give or take
-# WORDS_TOLERANCE.
+# WORDS_TOLERANCE. They are mixed at VOICE_LUFS, with room for their peaks, and
+# the music beside them as many LU under them (one of MUSIC_UNDER_WORDS_LU) as
+# brings the words of the finished cue nearest WORDS_LUFS.
 VOICE_LUFS = -24.0
 WORDS_LUFS = -17.6
 WORDS_TOLERANCE = 0.75
@@ -60,7 +62,7 @@ TAIL_SECONDS = 0.2
 # How long the music takes to dip under the words and to come back.
 DUCK_RAMP_SECONDS = 0.06
 
-# The two voices, chosen by how well a speech recogniser understands them.
+# The voices, chosen line by line by how well a speech recogniser understands them.
 FEMALE = "slt"
 MALE = "awb"
 # A second male voice, for a line the other two blur.
@@ -410,16 +412,17 @@ def make_sound(name, recipe, outdir, tmp):
         # window is measured whole.
         padded = os.path.join(tmp, "voice-padded.wav")
         run(*SOX, voice, *FLOAT, padded, "pad", "0", f"{BLOCK_SECONDS}")
-        voice = scaled(voice, VOICE_LUFS - loudness(padded)[0], os.path.join(tmp, "voice-set.wav"))
+        voice = scaled(voice, VOICE_LUFS - loudness(padded)[0],
+                       os.path.join(tmp, "voice-set.wav"))
     if music:
         backing = os.path.join(tmp, "music.wav")
         mix(music, backing)
         if words:
             span = words_span(words)
             backing = duck(backing, span, tmp)
-    # The music sounds at least MUSIC_UNDER_WORDS_LU under the words, as far
-    # under as brings the words of the finished cue nearest WORDS_LUFS: the
-    # cue's gain depends on how loud its music is.
+    # The cue's gain, and with it the words' loudness, depends on how loud its
+    # music is: the music goes as far under the words as brings them nearest
+    # WORDS_LUFS.
     mixed = os.path.join(tmp, "mixed.wav")
     music_db = 0.0
     if voice and backing:
