@@ -118,12 +118,21 @@ bool PulseStream::write(std::span<const unsigned char> samples)
 {
     if (!m_stream)
         return false;
-    // The samples are copied into the server's queue at once, however many the
-    // server asked for: from then on it plays them without the game.
+    // The samples go into the server's queue at once, however many the server
+    // asked for, with the stream paused until the last of them: requests reach
+    // the server in order, so it starts playing only once it holds them all, and
+    // from then on it plays them without the game.
     pa_threaded_mainloop_lock(m_loop);
+    const auto sent = [](pa_operation* operation) {
+        if (operation)
+            pa_operation_unref(operation);
+        return operation != nullptr;
+    };
     const bool written = pa_stream_get_state(m_stream) == PA_STREAM_READY &&
+                         sent(pa_stream_cork(m_stream, 1, nullptr, nullptr)) &&
                          pa_stream_write(m_stream, samples.data(), samples.size(), nullptr, 0,
-                                         PA_SEEK_RELATIVE) >= 0;
+                                         PA_SEEK_RELATIVE) >= 0 &&
+                         sent(pa_stream_cork(m_stream, 0, nullptr, nullptr));
     pa_threaded_mainloop_unlock(m_loop);
     if (!written)
         close();
