@@ -18,12 +18,10 @@ namespace {
 
 // The longest file played; the game's cues are a few hundred kilobytes.
 constexpr std::size_t largestFile = 16 * 1024 * 1024;
-// An idle connection to the server is closed after this, so the server's
+// An idle connection to the server is closed this long after the last cue was
+// handed over (longer than any cue, which would stop with it), so the server's
 // output can go to sleep between games.
 constexpr auto idleClose = std::chrono::seconds(5);
-// Samples are handed over in pieces this long, checking between them whether a
-// newer cue has taken over.
-constexpr int pieceMs = 20;
 // How long the output waits for its thread when it is destroyed, at exit: the
 // thread ends at once unless the sound server has stopped answering.
 constexpr auto threadEndWait = std::chrono::milliseconds(300);
@@ -57,16 +55,10 @@ void playFile(PulseStream& stream, const std::string& file, std::uint64_t genera
     const std::optional<WaveLayout> wave = parseWave(data);
     if (!wave || !wave->format.isPlayable() || !stream.open(wave->format))
         return;
-    const std::size_t frame = std::size_t(wave->format.bytesPerFrame());
-    const std::size_t piece =
-        std::max<std::size_t>(1, std::size_t(wave->format.sampleRate) * pieceMs / 1000) * frame;
-    const auto samples = data.subspan(wave->dataOffset, wave->dataSize);
-    for (std::size_t at = 0; at < samples.size(); at += piece) {
-        if (requests.overtaken(generation))
-            return;
-        if (!stream.write(samples.subspan(at, std::min(piece, samples.size() - at))))
-            return;
-    }
+    // The whole cue goes to the server at once, so that it plays to the end even
+    // when the game stalls: nothing is left to hand over while it sounds.
+    if (!requests.overtaken(generation))
+        stream.write(data.subspan(wave->dataOffset, wave->dataSize));
 }
 
 void serveRequests(PulseOutput::Requests& requests)

@@ -5,12 +5,14 @@
 
 #include <span>
 
-struct pa_simple;
+struct pa_context;
+struct pa_stream;
+struct pa_threaded_mainloop;
 
 namespace ttt {
 
 // One playback stream on the sound server, in the format of the file it plays.
-// Used from one thread only.
+// Used from one thread only; the connection runs a thread of its own.
 class PulseStream
 {
 public:
@@ -23,15 +25,20 @@ public:
     // already. False when the server cannot be reached.
     bool open(const WaveFormat& format);
     bool isOpen() const { return m_stream != nullptr; }
-    // Hands samples over, waiting while the server's buffer is full; on an error
-    // the stream is closed and false returned.
+    // Hands samples over to the server's queue without waiting for room; on an
+    // error the stream is closed and false returned.
     bool write(std::span<const unsigned char> samples);
     // Drops whatever is handed over but not yet played.
     void flush();
     void close();
 
 private:
-    pa_simple* m_stream = nullptr;
+    bool connect();
+    void closeStream();
+
+    pa_threaded_mainloop* m_loop = nullptr;
+    pa_context* m_context = nullptr;
+    pa_stream* m_stream = nullptr;
     WaveFormat m_format;
 };
 
