@@ -211,9 +211,11 @@ def board_by_ear(name):
             press(desktop, "KP_Enter", fr"X on 5, O on {o}; free [\d, and]+\. Your move\. "
                   r"Score: X 0, O 0, no winner 0\.")
             # A square is a cell of the board, read by its place: nothing to press with Space.
+            # The first free square of the top row, which the computer's reply may have taken.
+            cell = "Square 7, top left, empty" if o != 7 else "Square 8, top middle, empty"
             since = len(desktop.phrases())
-            focus(desktop, reader, "table cell", "Square 7, top left, empty")
-            desktop.hear(r"Square 7, top left, empty", since)
+            focus(desktop, reader, "table cell", cell)
+            desktop.hear(re.escape(cell), since)
             check("button" not in desktop.said(since), f"a square is called a button: "
                   f"{desktop.said(since)!r}")
             press(desktop, "Up", r"Board edge\.")
