@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "boardwidget.h"
 
-#include "accessibility/announcer.h"
 #include "accessibility/gameaccessibility.h"
 #include "art/artwork.h"
 #include "cellview.h"
@@ -134,8 +133,7 @@ void BoardWidget::keyPressEvent(QKeyEvent* event)
     const int next = onSquare ? squareBeside(focused->square(), *step) : 5;
     if (onSquare && next == focused->square()) {
         // Nothing moves, so the screen reader would say nothing: the player hears why.
-        if (Announcer* announcer = Announcer::of(this))
-            announcer->announce(tr("Board edge."));
+        emit edgeReached(tr("Board edge."));
         return;
     }
     cell(next)->setFocus(Qt::OtherFocusReason);

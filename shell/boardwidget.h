@@ -43,6 +43,9 @@ public:
 
 signals:
     void cellClicked(int square);
+    // An arrow key pushed the focus against the board's edge, where nothing moves; the
+    // words for a player who cannot see why.
+    void edgeReached(const QString& spoken);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -214,6 +214,7 @@ void MainWindow::connectMenus()
 void MainWindow::connectControls()
 {
     connect(m_board, &BoardWidget::cellClicked, this, &MainWindow::playSquare);
+    connect(m_board, &BoardWidget::edgeReached, m_announcer, &Announcer::announce);
     connect(m_newGameButton, &QAbstractButton::clicked, this, &MainWindow::newGame);
     connect(m_quitButton, &QAbstractButton::clicked, this, &MainWindow::close);
     connect(m_players, &OptionGroup::optionClicked, this, [this](int index) {

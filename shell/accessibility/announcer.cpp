@@ -24,11 +24,6 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent)
     hide();
 }
 
-Announcer* Announcer::of(const QWidget* widget)
-{
-    return widget ? widget->window()->findChild<Announcer*>() : nullptr;
-}
-
 void Announcer::announce(const QString& message)
 {
     if (message.isEmpty())

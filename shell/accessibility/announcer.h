@@ -25,8 +25,6 @@ public:
 
     // An empty message says nothing.
     void announce(const QString& message);
-    // The announcer of the window `widget` is in, if it has one.
-    static Announcer* of(const QWidget* widget);
 
 private:
     bool canBeHeard() const;
