@@ -39,12 +39,6 @@ const char* const qtSwitches[] = {"reverse", "widgetcount", "nograb", "dograb", 
 const char* const qtFileOptions[] = {"stylesheet", "qwindowicon"};
 constexpr off_t largestQtFile = off_t{1} << 20;
 
-// Text from the command line for a one-line message: control characters escaped.
-QString escaped(const QString& text)
-{
-    return QString::fromStdString(escapedForMessage(text.toStdString()));
-}
-
 QString quoted(const QString& text)
 {
     return QString::fromStdString(quotedForMessage(text.toStdString()));
@@ -80,6 +74,11 @@ constexpr char helpText[] = QT_TRANSLATE_NOOP(
 
 } // namespace
 
+QString escapedForLine(const QString& text)
+{
+    return QString::fromStdString(escapedForMessage(text.toStdString()));
+}
+
 CommandLineRequest readCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
@@ -96,7 +95,7 @@ CommandLineRequest readCommandLine(const QStringList& arguments)
 
     if (!parser.parse(arguments))
         return {CommandLineRequest::Action::Refuse,
-                QStringLiteral("tictactoe: %1 (try --help)").arg(escaped(parser.errorText()))};
+                QStringLiteral("tictactoe: %1 (try --help)").arg(escapedForLine(parser.errorText()))};
     if (!parser.positionalArguments().isEmpty())
         return {CommandLineRequest::Action::Refuse,
                 QStringLiteral("tictactoe: unexpected argument %1 (try --help)")

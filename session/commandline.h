@@ -20,4 +20,8 @@ struct CommandLineRequest
 // `arguments` as the program received them, the program's name first.
 CommandLineRequest readCommandLine(const QStringList& arguments);
 
+// Text from the command line or the environment for a one-line message: control
+// characters escaped, so nothing it holds can steer the terminal.
+QString escapedForLine(const QString& text);
+
 } // namespace ttt

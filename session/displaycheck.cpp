@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "displaycheck.h"
 
-#include "core/quoting.h"
+#include "commandline.h"
 
 #include <QByteArray>
 #include <QGuiApplication>
@@ -32,12 +32,6 @@ QList<HeldMessage> heldMessages;
     std::_Exit(1);
 }
 
-// A name from the command line or the environment, fit for the one-line message.
-QString escaped(const QString& text)
-{
-    return QString::fromStdString(escapedForMessage(text.toStdString()));
-}
-
 // The display the X11 platform tried, as it named it itself: -display's, else DISPLAY's.
 QString triedX11Display()
 {
@@ -51,7 +45,7 @@ QString triedX11Display()
 QString noX11Display()
 {
     if (const QString display = triedX11Display(); !display.isEmpty())
-        return QStringLiteral("could not open the display \"%1\"").arg(escaped(display));
+        return QStringLiteral("could not open the display \"%1\"").arg(escapedForLine(display));
     if (qgetenv("WAYLAND_DISPLAY").isEmpty())
         return QStringLiteral("no display to open (neither DISPLAY nor WAYLAND_DISPLAY is set)");
     return QStringLiteral("no X display to open (DISPLAY is not set)");
@@ -61,7 +55,7 @@ QString noCompositor()
 {
     if (const QByteArray wayland = qgetenv("WAYLAND_DISPLAY"); !wayland.isEmpty())
         return QStringLiteral("no Wayland compositor answers at \"%1\"")
-            .arg(escaped(QString::fromLocal8Bit(wayland)));
+            .arg(escapedForLine(QString::fromLocal8Bit(wayland)));
     return QStringLiteral("no Wayland compositor to connect to (WAYLAND_DISPLAY is not set)");
 }
 
@@ -78,9 +72,9 @@ QString startFailure(const QString& lastWords)
         const QRegularExpressionMatch match = tried.match(message.text);
         if (!match.hasMatch())
             continue;
-        const QString name = escaped(match.captured(2));
+        const QString name = escapedForLine(match.captured(2));
         if (match.captured(1) == QLatin1String("find")) {
-            const QString known = escaped(available.match(lastWords).captured(1));
+            const QString known = escapedForLine(available.match(lastWords).captured(1));
             return QStringLiteral("unknown platform \"%1\"").arg(name) +
                    (known.isEmpty() ? QString() : QStringLiteral(" (known: %1)").arg(known));
         }
@@ -92,7 +86,7 @@ QString startFailure(const QString& lastWords)
     }
     // A platform that gave up itself, before Qt could say which it was.
     return QStringLiteral("the window system could not start: %1")
-        .arg(escaped(lastWords.section(QLatin1Char('\n'), 0, 0)));
+        .arg(escapedForLine(lastWords.section(QLatin1Char('\n'), 0, 0)));
 }
 
 void holdOrExit(QtMsgType type, const QMessageLogContext& context, const QString& text)
@@ -126,7 +120,7 @@ void DisplayCheck::finish()
         endWith(name == QLatin1String("linuxfb")
                     ? QStringLiteral("no framebuffer to draw on")
                     : QStringLiteral("the \"%1\" platform has no screen to show the window on")
-                          .arg(escaped(name)));
+                          .arg(escapedForLine(name)));
     }
     qInstallMessageHandler(previousHandler);
     for (const HeldMessage& message : std::as_const(heldMessages)) {

@@ -37,9 +37,9 @@ using ttt::test::writeFile;
 
 const std::string savedLine = "4,2,2,1,0,1,34\r\n";
 const SettingsRecord savedRecord{4, 2, 2, 1, 0, 1, 34};
-const std::string defaultLine = ttt::settingsLine(ttt::SettingsRecord{});
+const std::string appendedDefaultLine = ttt::settingsLine(ttt::SettingsRecord{});
 const std::string byteOrderMark = "\xEF\xBB\xBF";
-constexpr const char* skipReason = "permission bits do not stop this user (running as root?)";
+constexpr const char* rootSkipReason = "permission bits do not stop this user (running as root?)";
 
 long entryCount(const fs::path& folder)
 {
@@ -168,7 +168,7 @@ TEST(SettingsLinks, AreFollowedToTheFileTheyLeadToAndStayLinks)
     EXPECT_FALSE(ttt::saveSettings(options, SettingsRecord{}));
     EXPECT_FALSE(ttt::savePictureSet(cardset, 34));
 
-    EXPECT_EQ(fileContent(folder / "sub" / "real.ttt"), defaultLine);
+    EXPECT_EQ(fileContent(folder / "sub" / "real.ttt"), appendedDefaultLine);
     EXPECT_EQ(fileContent(folder / "sub" / "picture.ttt"), "34\r\n");
     EXPECT_EQ(fs::read_symlink(options), "middle.ttt");
     EXPECT_EQ(fs::read_symlink(folder / "middle.ttt"), "sub/real.ttt");
@@ -299,7 +299,7 @@ TEST(SettingsOwner, ReplacingAnotherUsersFileKeepsItsOwnerGroupAndPermissions)
     EXPECT_EQ(after.st_uid, 65534u);
     EXPECT_EQ(after.st_gid, 65534u);
     EXPECT_EQ(after.st_mode & 07777, 0640u);
-    EXPECT_EQ(fileContent(options), defaultLine);
+    EXPECT_EQ(fileContent(options), appendedDefaultLine);
 }
 
 TEST(SettingsOwner, FileWhoseOwnerCannotBeKeptIsRewrittenInPlace)
@@ -308,7 +308,7 @@ TEST(SettingsOwner, FileWhoseOwnerCannotBeKeptIsRewrittenInPlace)
     // "nobody" can write it but could not give a new file root's ownership.
     const ttt::test::ScratchFolder folder;
     const fs::path options = folder / ttt::settingsFileName;
-    writeFile(options, savedLine + defaultLine);
+    writeFile(options, savedLine + appendedDefaultLine);
     ASSERT_EQ(::chmod(options.c_str(), 0666), 0);
     ASSERT_EQ(::chmod(folder.path().c_str(), 0777), 0);
     const struct stat before = statusOf(options);
@@ -358,7 +358,7 @@ int onFullFileSystem(const fs::path& folder, const std::function<bool()>& body)
             ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
             ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") != 0)
             ::_exit(77);
-        writeFile(folder / ttt::settingsFileName, savedLine + defaultLine);
+        writeFile(folder / ttt::settingsFileName, savedLine + appendedDefaultLine);
         writeFile(folder / "filler", std::string(1 << 20, 'x'));
         ::_exit(body() ? 0 : 1);
     }
@@ -388,7 +388,7 @@ TEST(SettingsFullDisk, ARecordThatFitsIsWrittenInPlaceAndALongerOneIsRefused)
 
 TEST(SettingsReadOnlyFolder, WritableFilesAreSavedInPlaceAndKeepOneLine)
 {
-    RUN_AS_NOBODY_WHEN_PERMISSIONS_DO_NOT_APPLY(skipReason);
+    RUN_AS_NOBODY_WHEN_PERMISSIONS_DO_NOT_APPLY(rootSkipReason);
     const ttt::test::ScratchFolder folder;
     const fs::path options = folder / ttt::settingsFileName;
     const fs::path cardset = folder / ttt::pictureSetFileName;
@@ -399,7 +399,7 @@ TEST(SettingsReadOnlyFolder, WritableFilesAreSavedInPlaceAndKeepOneLine)
         const ttt::LoadedSettings loaded = ttt::loadSettings(options);
         EXPECT_EQ(loaded.record, savedRecord);
         EXPECT_FALSE(loaded.problem);
-        EXPECT_EQ(fileContent(options), savedLine + defaultLine);
+        EXPECT_EQ(fileContent(options), savedLine + appendedDefaultLine);
         EXPECT_FALSE(ttt::saveSettings(options, loaded.record));
         EXPECT_EQ(fileContent(options), savedLine) << "after run " << run;
     }
@@ -517,7 +517,7 @@ TEST(SettingsLeftovers, NamesPlantedAheadOfASaveCannotBlockIt)
                                 std::to_string(attempt) + ".tmp"),
                       "");
     EXPECT_FALSE(ttt::saveSettings(options, SettingsRecord{}));
-    EXPECT_EQ(fileContent(options), defaultLine);
+    EXPECT_EQ(fileContent(options), appendedDefaultLine);
     EXPECT_EQ(entryCount(folder.path()), 301);
 }
 
@@ -529,13 +529,13 @@ TEST(SettingsByteOrderMark, IsSkippedAndAFileOfOnlyTheMarkCountsAsEmpty)
     const fs::path options = folder / ttt::settingsFileName;
     writeFile(options, byteOrderMark + savedLine);
     EXPECT_EQ(ttt::loadSettings(options).record, savedRecord);
-    EXPECT_EQ(fileContent(options), byteOrderMark + savedLine + defaultLine);
+    EXPECT_EQ(fileContent(options), byteOrderMark + savedLine + appendedDefaultLine);
 
     writeFile(options, byteOrderMark);
     const ttt::LoadedSettings loaded = ttt::loadSettings(options);
     EXPECT_EQ(loaded.record, SettingsRecord{});
     EXPECT_FALSE(loaded.problem);
-    EXPECT_EQ(fileContent(options), byteOrderMark + defaultLine);
+    EXPECT_EQ(fileContent(options), byteOrderMark + appendedDefaultLine);
 }
 
 } // namespace

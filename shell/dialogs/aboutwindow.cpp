@@ -14,7 +14,7 @@ namespace ttt {
 
 namespace {
 
-constexpr int ButtonPadding = 8; // room for the button's frame around its caption
+constexpr int ThankYouButtonPadding = 8; // room for the button's frame around its caption
 
 QLabel* whiteLabel(const QString& text, QWidget* parent)
 {
@@ -62,7 +62,7 @@ void AboutWindow::addButton()
     button->setObjectName(QLatin1String(layout::okButton));
     button->setGeometry(twipsRect(360, 360, 1095, 495));
     button->setFont(dialogFont(QFont::Serif, 9.75, true));
-    shrinkFontToFit(button, button->text(), button->width() - ButtonPadding);
+    shrinkFontToFit(button, button->text(), button->width() - ThankYouButtonPadding);
     connect(button, &QPushButton::clicked, this, &AboutWindow::thankYou);
 }
 

@@ -30,7 +30,7 @@ const char* const Tips[] = {
 const QRectF HeadingRoom(20, 14, 200, 28);
 const QRectF TipsRoom(34, 50, 252, 120);
 constexpr qreal TipGap = 2;
-constexpr int ButtonPadding = 6; // room for the button's frame around its caption
+constexpr int OkButtonPadding = 6; // room for the button's frame around its caption
 
 } // namespace
 
@@ -64,7 +64,7 @@ void TipsWindow::addButton()
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QLatin1String(layout::okButton));
     ok->setGeometry(twipsRect(3480, 360, 495, 375));
-    shrinkFontToFit(ok, ok->text(), ok->width() - ButtonPadding);
+    shrinkFontToFit(ok, ok->text(), ok->width() - OkButtonPadding);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 }
 
