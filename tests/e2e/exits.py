@@ -154,6 +154,7 @@ def session_end_saves(name):
                 print(f"{sent.name}: ended {game.ended_at - sent_at:.3f} s later, status "
                       f"{game.process.returncode}")
                 check(game.ended_at - sent_at <= 2.0, f"{sent.name}: the game took over 2 s")
+                check(game.process.returncode == 0, f"{sent.name}: status {game.process.returncode}")
                 check(game.options() == b"1,1,1,0,1,0,16\r\n",
                       f"{sent.name}: options.ttt holds {game.options()!r}")
             finally:
