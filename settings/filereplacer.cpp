@@ -168,14 +168,8 @@ FileError rewriteInPlace(const TargetFolder& folder, std::string_view content)
     FileHandle handle(folder.openFile(O_WRONLY | O_NONBLOCK));
     if (!handle.isOpen())
         return systemError(errno);
-    if (FileError error = notRegularError(handle.fd()))
+    if (FileError error = writeInPlaceError(handle.fd()))
         return error;
-    if (FileError error = systemFileSystemError(handle.fd()))
-        return error;
-    // A file with other names too may be another user's file under a name planted here.
-    struct stat status = {};
-    if (::fstat(handle.fd(), &status) != 0 || status.st_nlink > 1)
-        return systemError(EMLINK);
     if (!writeFully(handle.fd(), content) ||
         ::ftruncate(handle.fd(), static_cast<off_t>(content.size())) != 0 ||
         ::fsync(handle.fd()) != 0 || !handle.close())
