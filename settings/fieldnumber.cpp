@@ -13,12 +13,8 @@ namespace {
 
 std::string withoutBlanks(std::string_view field)
 {
-    std::string text;
-    text.reserve(field.size());
-    for (const char c : field) {
-        if (c != ' ' && c != '\t' && c != '\n')
-            text += c;
-    }
+    std::string text(field);
+    std::erase_if(text, [](char c) { return c == ' ' || c == '\t' || c == '\n'; });
     return text;
 }
 
@@ -30,14 +26,11 @@ bool isDigit(char c)
 // Value of c as a digit of the given base, or -1.
 int digitValue(char c, int base)
 {
-    int value = -1;
-    if (c >= '0' && c <= '9')
-        value = c - '0';
-    else if (c >= 'a' && c <= 'f')
-        value = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F')
-        value = c - 'A' + 10;
-    return value < base ? value : -1;
+    constexpr std::string_view digits = "0123456789abcdef0123456789ABCDEF";
+    const std::size_t at = digits.find(c);
+    return at != std::string_view::npos && static_cast<int>(at % 16) < base
+               ? static_cast<int>(at % 16)
+               : -1;
 }
 
 double radixNumber(std::string_view digits, int base)
