@@ -13,12 +13,8 @@ namespace {
 
 std::string withoutBlanks(std::string_view field)
 {
-    std::string text;
-    text.reserve(field.size());
-    for (const char c : field) {
-        if (c != ' ' && c != '\t' && c != '\n')
-            text += c;
-    }
+    std::string text(field);
+    std::erase_if(text, [](char c) { return c == ' ' || c == '\t' || c == '\n'; });
     return text;
 }
 
@@ -30,14 +26,11 @@ bool isDigit(char c)
 // Value of c as a digit of the given base, or -1.
 int digitValue(char c, int base)
 {
-    int value = -1;
-    if (c >= '0' && c <= '9')
-        value = c - '0';
-    else if (c >= 'a' && c <= 'f')
-        value = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F')
-        value = c - 'A' + 10;
-    return value < base ? value : -1;
+    constexpr std::string_view digits = "0123456789abcdef0123456789ABCDEF";
+    const std::size_t at = digits.find(c);
+    return at != std::string_view::npos && static_cast<int>(at % 16) < base
+               ? static_cast<int>(at % 16)
+               : -1;
 }
 
 double radixNumber(std::string_view digits, int base)
@@ -52,36 +45,6 @@ double radixNumber(std::string_view digits, int base)
     return value;
 }
 
-std::size_t skipDigits(std::string_view text, std::size_t pos)
-{
-    while (pos < text.size() && isDigit(text[pos]))
-        ++pos;
-    return pos;
-}
-
-// Length of the decimal number (without sign) at the start of text, 0 if there is none.
-std::size_t decimalLength(std::string_view text)
-{
-    std::size_t pos = skipDigits(text, 0);
-    bool hasDigits = pos > 0;
-    if (pos < text.size() && text[pos] == '.') {
-        const std::size_t fractionEnd = skipDigits(text, pos + 1);
-        hasDigits = hasDigits || fractionEnd > pos + 1;
-        pos = fractionEnd;
-    }
-    if (!hasDigits)
-        return 0;
-    if (pos < text.size() && (text[pos] == 'E' || text[pos] == 'e')) {
-        std::size_t exponent = pos + 1;
-        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-'))
-            ++exponent;
-        const std::size_t exponentEnd = skipDigits(text, exponent);
-        if (exponentEnd > exponent)
-            pos = exponentEnd;
-    }
-    return pos;
-}
-
 bool hasNegativeExponent(std::string_view number)
 {
     const std::size_t e = number.find_first_of("Ee");
@@ -93,13 +56,15 @@ double decimalNumber(std::string_view text)
     const bool negative = !text.empty() && text.front() == '-';
     if (!text.empty() && (text.front() == '-' || text.front() == '+'))
         text.remove_prefix(1);
-    const std::string_view number = text.substr(0, decimalLength(text));
-    if (number.empty())
+    // The longest number at the start, as from_chars reads it; a start it would read
+    // as a word ("inf", "nan") or a sign is none here.
+    if (text.empty() || !(isDigit(text.front()) || text.front() == '.'))
         return 0;
     double value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error == std::errc::result_out_of_range)
-        value = hasNegativeExponent(number) ? 0.0 : std::numeric_limits<double>::infinity();
+        value =
+            hasNegativeExponent({text.data(), end}) ? 0.0 : std::numeric_limits<double>::infinity();
     return negative ? -value : value;
 }
 

@@ -20,7 +20,7 @@ struct FileError
         Device,
         OtherKind,
         LinkIntoMissingFolder, // a link leads into a folder that does not exist: linkTarget
-        RefusedLink,           // a link this program does not follow (see mayFollowLink)
+        RefusedLink,           // another user's link, which this program does not follow
         SystemFileSystem,      // the file lies on one of the system's own file systems (/proc)
     };
 

@@ -45,14 +45,6 @@ std::string tempName(const std::string& fileName, pid_t pid)
     return fileName + "." + std::to_string(pid) + "-" + digits + std::string(tempSuffix);
 }
 
-// Digits as std::to_string writes them: no sign, no leading zero.
-bool isWrittenNumber(std::string_view text)
-{
-    if (text.empty() || (text.size() > 1 && text[0] == '0'))
-        return false;
-    return text.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
 // The process id in a name tempName made for fileName, or 0 for any other name.
 pid_t tempNamePid(std::string_view name, std::string_view fileName)
 {
@@ -67,10 +59,11 @@ pid_t tempNamePid(std::string_view name, std::string_view fileName)
     const std::string_view pid = name.substr(1, dash - 1);
     const std::string_view random = name.substr(dash + 1);
     long value = 0;
-    if (!isWrittenNumber(pid) || random.size() != randomDigits ||
-        random.find_first_not_of("0123456789abcdef") != std::string_view::npos ||
-        std::from_chars(pid.data(), pid.data() + pid.size(), value).ec != std::errc() ||
-        value > INT_MAX)
+    // Digits as std::to_string writes them: no sign, no leading zero.
+    std::from_chars(pid.data(), pid.data() + pid.size(), value);
+    if (value <= 0 || value > INT_MAX || std::to_string(value) != pid ||
+        random.size() != randomDigits ||
+        random.find_first_not_of("0123456789abcdef") != std::string_view::npos)
         return 0;
     return static_cast<pid_t>(value);
 }
@@ -168,14 +161,8 @@ FileError rewriteInPlace(const TargetFolder& folder, std::string_view content)
     FileHandle handle(folder.openFile(O_WRONLY | O_NONBLOCK));
     if (!handle.isOpen())
         return systemError(errno);
-    if (FileError error = notRegularError(handle.fd()))
+    if (FileError error = writeInPlaceError(handle.fd()))
         return error;
-    if (FileError error = systemFileSystemError(handle.fd()))
-        return error;
-    // A file with other names too may be another user's file under a name planted here.
-    struct stat status = {};
-    if (::fstat(handle.fd(), &status) != 0 || status.st_nlink > 1)
-        return systemError(EMLINK);
     if (!writeFully(handle.fd(), content) ||
         ::ftruncate(handle.fd(), static_cast<off_t>(content.size())) != 0 ||
         ::fsync(handle.fd()) != 0 || !handle.close())

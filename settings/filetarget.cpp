@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "filetarget.h"
 
+#include "settings/rawio.h"
+
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
+#include <iterator>
 #include <linux/magic.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
-#include <system_error>
 #include <unistd.h>
 
 namespace ttt {
@@ -22,33 +26,24 @@ fs::path folderOf(const fs::path& file)
 
 } // namespace
 
-bool mayFollowLink(const LinkFacts& facts)
-{
-    if (facts.follower == 0 && facts.linkOwner != 0)
-        return false;
-    constexpr mode_t shared = S_ISVTX | S_IWOTH;
-    if ((facts.folderMode & shared) != shared)
-        return true;
-    return facts.linkOwner == facts.follower || facts.linkOwner == facts.folderOwner;
-}
-
 FileTarget resolveFileTarget(const fs::path& file)
 {
     constexpr int maxLinks = 40; // as many as the system itself follows
     fs::path path = file;
     for (int link = 0; link < maxLinks; ++link) {
+        // The link is held open, so that its owner and its target are read from the
+        // same link even when another is put at its name meanwhile.
+        const FileHandle handle(::open(path.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
         struct stat status = {};
-        if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
+        if (!handle.isOpen() || ::fstat(handle.fd(), &status) != 0 || !S_ISLNK(status.st_mode))
             return {path, {}};
-        struct stat folder = {};
-        if (::stat(folderOf(path).c_str(), &folder) != 0)
-            return {path, systemError(errno)};
-        if (!mayFollowLink({::geteuid(), status.st_uid, folder.st_uid, folder.st_mode}))
+        if (status.st_uid != ::geteuid())
             return {path, {FileError::Cause::RefusedLink, 0, path}};
-        std::error_code error;
-        const fs::path next = fs::read_symlink(path, error);
-        if (error)
-            return {path, systemError(error.value())};
+        char target[PATH_MAX];
+        const ssize_t size = ::readlinkat(handle.fd(), "", target, sizeof target);
+        if (size < 0)
+            return {path, systemError(errno)};
+        const fs::path next(std::string(target, static_cast<std::size_t>(size)));
         path = next.is_absolute() ? next : folderOf(path) / next;
     }
     return {path, systemError(ELOOP)};
@@ -59,30 +54,29 @@ FileError systemFileSystemError(int fd)
     struct statfs info = {};
     if (::fstatfs(fd, &info) != 0)
         return systemError(errno);
-    constexpr unsigned long configFsMagic = 0x62656570;
-    constexpr unsigned long fuseControlMagic = 0x65735543;
-    switch (static_cast<unsigned long>(info.f_type)) {
-    case PROC_SUPER_MAGIC:
-    case SYSFS_MAGIC:
-    case DEBUGFS_MAGIC:
-    case TRACEFS_MAGIC:
-    case SECURITYFS_MAGIC:
-    case SELINUX_MAGIC:
-    case SMACK_MAGIC:
-    case CGROUP_SUPER_MAGIC:
-    case CGROUP2_SUPER_MAGIC:
-    case BPF_FS_MAGIC:
-    case PSTOREFS_MAGIC:
-    case EFIVARFS_MAGIC:
-    case BINFMTFS_MAGIC:
-    case DEVPTS_SUPER_MAGIC:
-    case NSFS_MAGIC:
-    case configFsMagic:
-    case fuseControlMagic:
+    constexpr unsigned long configFsMagic = 0x62656570, fuseControlMagic = 0x65735543;
+    constexpr unsigned long systemMagics[] = {
+        PROC_SUPER_MAGIC,    SYSFS_MAGIC,        DEBUGFS_MAGIC,  TRACEFS_MAGIC,
+        SECURITYFS_MAGIC,    SELINUX_MAGIC,      SMACK_MAGIC,    CGROUP_SUPER_MAGIC,
+        CGROUP2_SUPER_MAGIC, BPF_FS_MAGIC,       PSTOREFS_MAGIC, EFIVARFS_MAGIC,
+        BINFMTFS_MAGIC,      DEVPTS_SUPER_MAGIC, NSFS_MAGIC,     configFsMagic,
+        fuseControlMagic};
+    if (std::ranges::find(systemMagics, static_cast<unsigned long>(info.f_type)) !=
+        std::end(systemMagics))
         return {FileError::Cause::SystemFileSystem, 0, {}};
-    default:
-        return {};
-    }
+    return {};
+}
+
+FileError writeInPlaceError(int fd)
+{
+    if (FileError error = notRegularError(fd))
+        return error;
+    if (FileError error = systemFileSystemError(fd))
+        return error;
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0 || status.st_nlink > 1)
+        return systemError(EMLINK);
+    return {};
 }
 
 TargetFolder::TargetFolder(const fs::path& target)

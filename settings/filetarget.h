@@ -6,25 +6,8 @@
 
 #include <filesystem>
 #include <string>
-#include <sys/types.h>
 
 namespace ttt {
-
-// What decides whether a symbolic link is followed.
-struct LinkFacts
-{
-    uid_t follower = 0;    // the user this program runs as (its effective id)
-    uid_t linkOwner = 0;   // who made the link
-    uid_t folderOwner = 0; // who owns the folder the link is in
-    mode_t folderMode = 0; // that folder's type and permission bits
-};
-
-// Whether the settings files follow such a link. As the system itself does in a folder
-// where everyone may add files but each may remove only their own (sticky and writable
-// by all, like /tmp): only links of the follower or of the folder's owner. And run as
-// root, only root's own links, wherever they are: another user's link could otherwise
-// lead root to any file at all.
-bool mayFollowLink(const LinkFacts& facts);
 
 // Where a settings file really is: the folder and the name in it that a chain of links
 // leads to, or the file's own folder and name. The file itself may not exist yet.
@@ -34,15 +17,21 @@ struct FileTarget
     FileError error;            // why the file cannot be used; none when it can
 };
 
-// Follows the links at file's name, each only when mayFollowLink allows it; a link that
-// is refused gives a RefusedLink error naming it. The folders on the way are left to
-// the system, which follows their links by its own rules.
+// Follows the links at file's name, each only when it is this user's own: another
+// user's link, in whatever folder and for root too, gives a RefusedLink error naming
+// it, so nothing another user plants can lead the player to a file of theirs. The
+// folders on the way are left to the system, which follows their links by its own rules.
 FileTarget resolveFileTarget(const std::filesystem::path& file);
 
 // Why a file on the file system of this open file or folder may not be written: the
 // system's own file systems (/proc, /sys and the like) hold files that look regular but
 // set the system going; no error for an ordinary one.
 FileError systemFileSystemError(int fd);
+
+// Why an open file may not be written where it is: it is no regular file, it lies on
+// one of the system's own file systems, or it has other names too (another user's file
+// under a name planted here, perhaps); no error when it may.
+FileError writeInPlaceError(int fd);
 
 // The folder of a target, held open so that everything a save does happens in that same
 // folder even when its path is changed meanwhile, and the file's name in it.

@@ -3,7 +3,9 @@
 belong, and arguments made to upset a terminal or to hang it.
 python3 hostile.py CASE, where CASE is one of the functions named at the bottom."""
 
+import gzip
 import os
+import shutil
 import subprocess
 import sys
 
@@ -11,6 +13,7 @@ from desktop import (PREFIX, SOUNDS_OFF, Desktop, Game, Skip, check, no_core_dum
                      player_environment, private_folder, run_cases, scratch_folder, wait_for)
 
 NOBODY = 65534
+OTHER = 4242
 VICTIM = b"root:x:0:0:root:/root:/bin/bash\ndaemon:x:1:1:daemon:/usr/sbin:/usr/sbin/nologin\n"
 
 
@@ -115,11 +118,53 @@ def planted_links_lead_nowhere(name):
         check(saved == b"1,1,1,0,0,0,16\r\n", "Exit did not save through the player's link")
 
 
+def other_users_links_refused_for_a_player(name):
+    """A player who is not root ("nobody") in a folder of another user who may write
+    there, sticky or not, where that user has linked options.ttt and cardset.ttt to the
+    player's own file: start-up says once that the file is not used, and neither
+    start-up nor Exit changes it."""
+    if os.geteuid() != 0:
+        raise Skip("only root can plant another user's links and run the game as nobody")
+    with Desktop(scratch_folder(name)) as desktop:
+        cwd, victim = os.path.join(desktop.folder, "cwd"), os.path.join(desktop.folder, "own")
+        with open(victim, "wb") as file:
+            file.write(VICTIM)
+        os.chown(victim, NOBODY, NOBODY)
+        for mode in (0o1777, 0o777):
+            shutil.rmtree(cwd, ignore_errors=True)
+            os.makedirs(cwd)
+            for planted in ("options.ttt", "cardset.ttt"):
+                os.symlink(victim, os.path.join(cwd, planted))
+                os.lchown(os.path.join(cwd, planted), OTHER, OTHER)
+            os.chown(cwd, OTHER, OTHER)
+            os.chmod(cwd, mode)
+            game = GameIn(desktop, NOBODY)
+            try:
+                game.dialog("start-up's warning that options.ttt is not used")
+                game.menu("f", "x")  # File > Exit
+                check(game.wait_end(15), "the game still runs 15 s after Exit")
+            finally:
+                game.close()
+            with open(victim, "rb") as file:
+                held = file.read()
+            print(f"folder {mode:o}: Exit status {game.process.returncode}, the file holds "
+                  f"{len(held)} bytes, the folder {sorted(os.listdir(cwd))}")
+            check(held == VICTIM, f"folder {mode:o}: the player's file was changed")
+            check(all(os.path.islink(os.path.join(cwd, f)) for f in os.listdir(cwd))
+                  and len(os.listdir(cwd)) == 2, f"folder {mode:o}: the links were touched")
+
+
 def arguments_stay_on_their_line(name):
     """Arguments are echoed with their control characters escaped, -display failures
-    name the display asked for, and a style sheet that is a device is refused: one
-    line on standard error each, and the game never waits."""
+    name the display asked for, and files Qt would read without end (a device, a pipe a
+    style sheet names, a compressed icon) are refused: one line on standard error each,
+    and the game never waits."""
     folder = scratch_folder(name)
+    os.mkfifo(os.path.join(folder, "fifo"))
+    with open(os.path.join(folder, "pipe.qss"), "w", encoding="ascii") as sheet:
+        sheet.write("* { background-image: url(fifo) }")
+    with open(os.path.join(folder, "icon.svgz"), "wb") as icon:
+        icon.write(gzip.compress(b"<svg>" + b" " * 10**7 + b"</svg>"))
     home = os.path.join(folder, "home")
     os.makedirs(home)
     runtime = private_folder(os.path.join(folder, "runtime"))
@@ -127,6 +172,9 @@ def arguments_stay_on_their_line(name):
             ("terminal colour", ["\x1b[31mX"], 2, "'\\x1B[31mX'"),
             ("option with a line break", ["--a\nb"], 2, "a\\nb"),
             ("-stylesheet /dev/zero", ["-stylesheet", "/dev/zero"], 2, "'/dev/zero'"),
+            ("a style sheet naming a pipe", ["-stylesheet", "pipe.qss"], 2, "names 'fifo'"),
+            ("a compressed icon", ["-qwindowicon", "icon.svgz"], 2, "is compressed"),
+            ("-display=:0", ["-display=:0"], 2, "'-display=:0'"),
             ("-display :99999", ["-display", ":99999"], 1, '":99999"')):
         try:
             done = subprocess.run([os.path.join(PREFIX, "bin", "tictactoe"), *arguments],
@@ -146,4 +194,5 @@ def arguments_stay_on_their_line(name):
 
 if __name__ == "__main__":
     sys.exit(run_cases({f.__name__: f for f in (
-        planted_links_lead_nowhere, arguments_stay_on_their_line)}))
+        planted_links_lead_nowhere, other_users_links_refused_for_a_player,
+        arguments_stay_on_their_line)}))
