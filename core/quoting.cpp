@@ -63,7 +63,11 @@ std::string escaped(std::string_view text, bool quote)
 
 std::string quotedForMessage(std::string_view text)
 {
-    return "'" + escaped(text, true) + "'";
+    // Built by appending: GCC 12's optimiser warns falsely about "'" + std::string&&.
+    std::string quoted = "'";
+    quoted += escaped(text, true);
+    quoted += '\'';
+    return quoted;
 }
 
 std::string escapedForMessage(std::string_view text)
