@@ -242,6 +242,9 @@ TRIM_SILENCE = ["silence", "1", "0.002", "-50d"]
 VOICE_SHAPE = ["highpass", "120", "bass", "-6", "300", "equalizer", "2500", "1.5o", "5",
                "treble", "2", "5000", "gain", "-n", "-1", "compand", "0.001,0.08",
                "-40,-40,-30,-30,0,-15", "0", "-90", "0.002"]
+# A line starts and ends in a few milliseconds' fade: a voice trimmed to its first
+# sound would otherwise step out of silence with a click.
+FADE_EDGES = ["fade", "h", "0.006", "reverse", "fade", "h", "0.006", "reverse"]
 # The voices are made at 16 kHz and stop at 8 kHz. A little of their own upper
 # presence, made richer and kept above 7 kHz, gives them air beside the bells.
 AIR_SHAPE = ["highpass", "3000", "overdrive", "12", "0", "highpass", "7000", "highpass", "7000"]
@@ -255,7 +258,7 @@ def make_speech(part, path, tmp):
     run("flite", "-voice", part["voice"], "--setf", f"duration_stretch={part['stretch']}",
         "-t", part["say"], "-o", raw)
     run(*SOX, raw, *FLOAT, shaped, "highpass", "90", *TRIM_SILENCE, "reverse", *TRIM_SILENCE,
-        "reverse", "rate", "-v", str(RATE), *VOICE_SHAPE)
+        "reverse", "rate", "-v", str(RATE), *VOICE_SHAPE, *FADE_EDGES)
     run(*SOX, shaped, air, *AIR_SHAPE)
     run(*SOX, "-m", "-v", "1", shaped, "-v", str(AIR_LEVEL), air, *FLOAT, path,
         "vol", f"{part['level']}dB", "pad", f"{part['start']}")

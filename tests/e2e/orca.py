@@ -15,7 +15,8 @@ import subprocess
 import sys
 import time
 
-from accessibility import Atspi, ScreenReader, ScreenReaderDesktop, find, has_state, wait
+from accessibility import (READING_ORDER, Atspi, ScreenReader, ScreenReaderDesktop, find,
+                           has_state, role, wait)
 from desktop import Failure, Game, Skip, check, run_cases, scratch_folder, stop
 
 GENERIC_MODULE = "/usr/lib/speech-dispatcher-modules/sd_generic"
@@ -146,7 +147,7 @@ def focus(desktop, reader, kind, name, key="Tab"):
 
 def reply(desktop, reader, key):
     """Plays key and checks the computer's reply is told as its square shows it."""
-    found = press(desktop, key, r"O (\d), [a-z ]+\.")
+    found = press(desktop, key, r"O (\d)\. [a-z ]+\.")
     square = int(found.group(1))
     check(reader.marks()[square] == "O", f"{found.group(0)!r} is not on the board: "
           f"{reader.marks()}")
@@ -160,7 +161,7 @@ def spoken_by_ear(name):
         game = Game(desktop, SETTINGS)
         try:
             reader = ScreenReader(game)
-            focus(desktop, reader, "table", "Board")
+            focus(desktop, reader, "list", "Board")
             press(desktop, "p", r"New game\.")
             # The reply is told with the focus on the board, then on an option button.
             taken = reply(desktop, reader, "5")
@@ -178,7 +179,7 @@ def spoken_by_ear(name):
             for key, mover, turn in (("7", "X", "O"), ("4", "O", "X"), ("8", "X", "O"),
                                      ("5", "O", "X")):
                 press(desktop, key, fr"{mover} {key}\. {turn} to move\.")
-            press(desktop, "9", r"X wins: 7, 8, 9\. Score: X 1, O 0, no winner 0\.")
+            press(desktop, "9", r"X wins\. X 1, O 0\.")
             said = desktop.said(since)
             for told, times in (("X to move.", 3), ("O to move.", 2), ("X wins", 1)):
                 check(said.count(told) == times, f"{told!r} was not said {times} times: {said!r}")
@@ -203,18 +204,18 @@ def board_by_ear(name):
         game = Game(desktop, SETTINGS)
         try:
             reader = ScreenReader(game)
-            focus(desktop, reader, "table", "Board")
+            focus(desktop, reader, "list", "Board")
             press(desktop, "5", r"Press P to play\.")
             press(desktop, "p", r"New game\.")
             o = reply(desktop, reader, "5")
             # Where am I: the whole position, with the score, in one sentence.
             press(desktop, "KP_Enter", fr"X on 5, O on {o}; free [\d, and]+\. Your move\. "
                   r"Score: X 0, O 0, no winner 0\.")
-            # A square is a cell of the board, read by its place: nothing to press with Space.
+            # A square is an item of the board, read by its place: nothing to press with Space.
             # The first free square of the top row, which the computer's reply may have taken.
-            cell = "Square 7, top left, empty" if o != 7 else "Square 8, top middle, empty"
+            cell = "7, top left, empty" if o != 7 else "8, top middle, empty"
             since = len(desktop.phrases())
-            focus(desktop, reader, "table cell", cell)
+            focus(desktop, reader, "list item", cell)
             desktop.hear(re.escape(cell), since)
             check("button" not in desktop.said(since), f"a square is called a button: "
                   f"{desktop.said(since)!r}")
@@ -233,27 +234,122 @@ def board_by_ear(name):
             game.close()
 
 
+PACE = 0.35
+# A square's name as the screen reader says it: "6, middle right, empty".
+SQUARE = r"(?:Square )?(\d), (?:top|middle|bottom|centre)"
+
+
+def begun(desktop):
+    """(time, phrase) of each phrase the voice has begun to say."""
+    try:
+        with open(desktop.spoken + ".begun") as lines:
+            return [(float(t), p) for t, _, p in (line.rstrip("\n").partition(" ") for line in lines)]
+    except FileNotFoundError:
+        return []
+
+
+def quiet(desktop):
+    """Waits until the voice has said all it began and nothing follows for a second."""
+    while True:
+        said = begun(desktop)
+        end = max((t + len(p.split()) * PACE for t, p in said), default=0)
+        if time.time() > end + 1.0 and len(begun(desktop)) == len(said):
+            return
+        time.sleep(0.1)
+
+
+def after_key(desktop, key):
+    """Everything the screen reader says, heard whole, between key and quiet."""
+    quiet(desktop)
+    since, sent = len(desktop.phrases()), time.time()
+    desktop.key(key)
+    try:
+        first_begun(desktop, sent, timeout=5.0)
+    except Failure:  # nothing said
+        pass
+    quiet(desktop)
+    return desktop.said(since)
+
+
+def first_begun(desktop, after, skip=(), timeout=PATIENCE):
+    """(time, phrase) of the first phrase begun after a time that is not in skip."""
+    return wait("the screen reader to speak", lambda: next(
+        ((t, p) for t, p in begun(desktop) if t > after and p.strip() not in skip), None),
+        timeout)
+
+
 def played_at_pace(name):
-    """A whole game played briskly under a voice that takes time to speak, the keys
-    echoed: the player presses the next key 0.6 s after the news's first sentence has
-    been said, and every reply and the outcome with its score are still heard whole."""
-    with OrcaDesktop(scratch_folder(name), pace=0.35) as desktop:
+    """Played by ear at a quick pace, the voice taking 0.35 s a word and the keys
+    echoed: a square in a few words on each arrow or Tab, the focused square named
+    first on entering a row, the menus' changes said within a second, each reply's
+    square heard when the next key comes 1.2 s after its news began, and the outcome
+    with its score heard when the next key comes 2 s after the last move."""
+    with OrcaDesktop(scratch_folder(name), pace=PACE) as desktop:
         game = Game(desktop, SETTINGS)
         try:
             reader = ScreenReader(game)
-            focus(desktop, reader, "table", "Board")
+            focus(desktop, reader, role(reader.board), "Board")
             press(desktop, "p", r"New game\.")
-            time.sleep(0.6)
-            while not reader.outcome().endswith(("wins", "winner")):
-                free = [s for s, mark in reader.marks().items() if not mark]
+            moves = []
+            for key, square in (("Up", 5), ("Up", 8), ("Right", 9), ("Down", 6), ("Down", 3),
+                                ("Left", 2), ("Up", 5), ("Up", 8), ("Tab", 9), ("Tab", 4)):
+                said = after_key(desktop, key)
+                named = re.search(SQUARE, said)
+                moves.append((key, square, len(said.split()), named and int(named.group(1))))
+                print(f"{key} to {square}: {len(said.split())} words: {said!r}")
+            delays = []
+            for menu, item, told in (("alt+d", "h", "Level Hard."), ("alt+d", "e", "Level Easy."),
+                                     ("alt+o", "s", "Sounds on."), ("alt+o", "s", "Sounds off.")):
+                quiet(desktop)
+                # The modifier held apart from the letter, so that its echo cannot part them.
                 since = len(desktop.phrases())
-                desktop.key(str(free[0]))
-                # The voice writes only what it said to the end: a reply cut short is
-                # never heard, and the wait fails.
-                desktop.hear(r"O \d, [a-z ]+\.|wins: [\d, ]+\.|No winner\.", since)
-                time.sleep(0.6)
-            desktop.hear(r"(wins: [\d, ]+|No winner)\. Score: X \d, O \d, no winner \d\.")
+                desktop.x("xdotool", "keydown", "alt", "sleep", "0.3", "key", menu[-1], "sleep",
+                          "0.3", "keyup", "alt")
+                desktop.hear(r"Easy|Sounds", since)
+                since = time.time()
+                desktop.key(item)
+                delays.append((told, wait(told, lambda: next((t for t, p in begun(desktop)
+                                                              if t > since and told in p), None),
+                                          PATIENCE) - since))
+            replies, outcomes = [], []
+            while len(outcomes) < 2:
+                quiet(desktop)
+                press(desktop, "p", r"New game\.")
+                while not reader.outcome().endswith(("wins", "winner")):
+                    square = next(s for s in READING_ORDER if not reader.marks()[s])
+                    before = reader.marks()
+                    since, heard = time.time(), len(desktop.phrases())
+                    desktop.key(str(square))
+                    wait("the move", lambda: reader.marks() != before)
+                    time.sleep(0.3)
+                    ended = reader.outcome().endswith(("wins", "winner"))
+                    o = [s for s, mark in reader.marks().items() if mark == "O" and not before[s]]
+                    if ended:
+                        time.sleep(max(0.0, since + 2.0 - time.time()))
+                    else:
+                        start = first_begun(desktop, since, (str(square),))[0]
+                        time.sleep(max(0.0, start + 1.2 - time.time()))
+                    said = " ".join(desktop.phrases()[heard:])
+                    desktop.key("Escape")
+                    if ended:
+                        outcomes.append((reader.outcome(), said))
+                    elif o:
+                        replies.append((o[0], said))
             print("heard:", " | ".join(desktop.phrases()))
+            print("begun:", " | ".join(f"{t:.2f} {p}" for t, p in begun(desktop)))
+            for key, square, words, named in moves:
+                print(f"MEASURE arrow {key} to {square}: {words} words, first named {named}")
+            for told, delay in delays:
+                print(f"MEASURE confirmation {told!r} begun {delay:.2f} s after the key")
+            replies = [(s, said, re.search(r"\bO %d\." % s, said)) for s, said in replies]
+            outcomes = [(o, said, re.search(re.escape(o) + r"\. X \d, O \d\.", said))
+                        for o, said in outcomes]
+            for told, said, heard in replies + outcomes:
+                print(f"MEASURE {told} heard {heard is not None}: {said!r}")
+            check(all(words <= 7 and named == square for _, square, words, named in moves),
+                  "a square was said in more than 7 words, or another first")
+            check(all(delay <= 1.0 for _, delay in delays), "a change was said over 1 s late")
+            check(all(heard for *_, heard in replies + outcomes), "news was cut before its end")
         finally:
             game.close()
 
