@@ -220,8 +220,8 @@ Die Einstellungen stehen in &quot;options.ttt&quot; im Arbeitsordner.
         <translation>P drücken zum Spielen.</translation>
     </message>
     <message>
-        <source>X %1, O %2.</source>
-        <translation>X %1, O %2.</translation>
+        <source>%1 to %2.</source>
+        <translation>%1 zu %2.</translation>
     </message>
     <message>
         <source>O %1. %2.</source>

@@ -220,8 +220,8 @@ Los ajustes se guardan en &quot;options.ttt&quot; en la carpeta de trabajo.
         <translation>Pulsa P para jugar.</translation>
     </message>
     <message>
-        <source>X %1, O %2.</source>
-        <translation>X %1, O %2.</translation>
+        <source>%1 to %2.</source>
+        <translation>%1 a %2.</translation>
     </message>
     <message>
         <source>O %1. %2.</source>

@@ -220,8 +220,8 @@ Les réglages sont gardés dans &quot;options.ttt&quot; dans le dossier de trava
         <translation>P pour jouer.</translation>
     </message>
     <message>
-        <source>X %1, O %2.</source>
-        <translation>X %1, O %2.</translation>
+        <source>%1 to %2.</source>
+        <translation>%1 à %2.</translation>
     </message>
     <message>
         <source>O %1. %2.</source>

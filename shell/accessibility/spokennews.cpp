@@ -73,10 +73,14 @@ QString scoreText(const Scoreboard& score)
         .arg(score.draws());
 }
 
-// The score as the end of a game tells it, short enough to be heard before the next key.
-QString shortScoreText(const Scoreboard& score)
+// The score as the end of a game tells it, short enough to be heard before the next
+// key: the winner's wins first, X's when no one won ("O wins. 2 to 1.").
+QString shortScoreText(const Scoreboard& score, Outcome outcome)
 {
-    return QCoreApplication::translate("News", "X %1, O %2.").arg(score.xWins()).arg(score.oWins());
+    const bool oFirst = outcome == Outcome::OWins;
+    return QCoreApplication::translate("News", "%1 to %2.")
+        .arg(oFirst ? score.oWins() : score.xWins())
+        .arg(oFirst ? score.xWins() : score.oWins());
 }
 
 QString turnText(Mark mark, Players players)
@@ -147,7 +151,7 @@ QString spokenNews(const News& news, const Options& options)
         // draws are the position's to tell.
         told << outcomeShown(news.outcome).name + QLatin1Char('.');
         if (news.score)
-            told << shortScoreText(*news.score);
+            told << shortScoreText(*news.score, news.outcome);
         return told.join(QLatin1Char(' '));
     }
     if (news.computerMove)

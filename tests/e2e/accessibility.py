@@ -323,7 +323,7 @@ class ScreenReader:
         notices = self.listener.notices(since)
         expected = told(before_marks, self.marks())
         # An outcome goes on with the score, which the frame reads too.
-        check(len(notices) == 1 and re.fullmatch(re.escape(expected) + r"( X \d, O \d\.)?",
+        check(len(notices) == 1 and re.fullmatch(re.escape(expected) + r"( \d to \d\.)?",
                                                    notices[0]),
               f"after square {square} the notifications told {notices}, not {expected!r}")
         return changed

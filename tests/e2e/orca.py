@@ -179,7 +179,7 @@ def spoken_by_ear(name):
             for key, mover, turn in (("7", "X", "O"), ("4", "O", "X"), ("8", "X", "O"),
                                      ("5", "O", "X")):
                 press(desktop, key, fr"{mover} {key}\. {turn} to move\.")
-            press(desktop, "9", r"X wins\. X 1, O 0\.")
+            press(desktop, "9", r"X wins\. 1 to 0\.")
             said = desktop.said(since)
             for told, times in (("X to move.", 3), ("O to move.", 2), ("X wins", 1)):
                 check(said.count(told) == times, f"{told!r} was not said {times} times: {said!r}")
