@@ -455,6 +455,11 @@ def play_whole_games(name):
                 check(times == 1, f"the outcome {outcome!r} was announced {times} times")
                 print(f"two players {moves}: {outcome}")
                 totals[outcome] += 1
+                # The end of a game says the wins of each side, the winner's first.
+                x, o = totals["X wins"], totals["O wins"]
+                wins = f"{o} to {x}." if outcome == "O wins" else f"{x} to {o}."
+                told = reader.listener.notices(since)[-1]
+                check(told == f"{outcome}. {wins}", f"the end told {told!r}, not {wins!r}")
             # The score frame reads as one sentence.
             score = "Score: X {}, O {}, no winner {}".format(*(totals[o] for o in OUTCOMES))
             wait(f"the score to read {score!r}", lambda: find(reader.main, "panel", score))
