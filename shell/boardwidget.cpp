@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "boardwidget.h"
 
-#include "accessibility/gameaccessibility.h"
 #include "art/artwork.h"
 #include "cellview.h"
 #include "focusring.h"
@@ -141,9 +140,9 @@ void BoardWidget::keyPressEvent(QKeyEvent* event)
 
 void BoardWidget::describe(const QString& position)
 {
-    setSpokenDescription(this, position);
-    for (CellView* cell : m_cells)
-        setSpokenDescription(cell, position);
+    // Set only when it changes: a screen reader hears of every new description.
+    if (accessibleDescription() != position)
+        setAccessibleDescription(position);
 }
 
 // The squares' numbers help while the keys reach the board during a game: the board

@@ -34,8 +34,8 @@ public:
     // Whether a game is running, so that the squares take moves.
     void setPlaying(bool playing);
     void setWinningLines(const std::vector<Line>& lines);
-    // What a screen reader tells of the board and of each square when asked where the
-    // player is: the whole position.
+    // What a screen reader tells of the board when asked where the player is: the
+    // whole position. A square tells only itself, so that it is heard in a few words.
     void describe(const QString& position);
     // Gives the board the keys, unless it or one of its squares has them already; true
     // when the focus moved.

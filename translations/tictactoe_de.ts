@@ -117,8 +117,8 @@ Die Einstellungen stehen in &quot;options.ttt&quot; im Arbeitsordner.
         <translation>oben rechts</translation>
     </message>
     <message>
-        <source>Square %1, %2</source>
-        <translation>Feld %1, %2</translation>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -220,8 +220,12 @@ Die Einstellungen stehen in &quot;options.ttt&quot; im Arbeitsordner.
         <translation>P drücken zum Spielen.</translation>
     </message>
     <message>
-        <source>O %1, %2.</source>
-        <translation>O %1, %2.</translation>
+        <source>%1 to %2.</source>
+        <translation>%1 zu %2.</translation>
+    </message>
+    <message>
+        <source>O %1. %2.</source>
+        <translation>O %1. %2.</translation>
     </message>
     <message>
         <source>O %1.</source>

@@ -117,8 +117,8 @@ Los ajustes se guardan en &quot;options.ttt&quot; en la carpeta de trabajo.
         <translation>arriba a la derecha</translation>
     </message>
     <message>
-        <source>Square %1, %2</source>
-        <translation>Casilla %1, %2</translation>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -220,8 +220,12 @@ Los ajustes se guardan en &quot;options.ttt&quot; en la carpeta de trabajo.
         <translation>Pulsa P para jugar.</translation>
     </message>
     <message>
-        <source>O %1, %2.</source>
-        <translation>O %1, %2.</translation>
+        <source>%1 to %2.</source>
+        <translation>%1 a %2.</translation>
+    </message>
+    <message>
+        <source>O %1. %2.</source>
+        <translation>O %1. %2.</translation>
     </message>
     <message>
         <source>O %1.</source>

@@ -117,8 +117,8 @@ Les réglages sont gardés dans &quot;options.ttt&quot; dans le dossier de trava
         <translation>en haut à droite</translation>
     </message>
     <message>
-        <source>Square %1, %2</source>
-        <translation>Case %1, %2</translation>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -220,8 +220,12 @@ Les réglages sont gardés dans &quot;options.ttt&quot; dans le dossier de trava
         <translation>P pour jouer.</translation>
     </message>
     <message>
-        <source>O %1, %2.</source>
-        <translation>O %1, %2.</translation>
+        <source>%1 to %2.</source>
+        <translation>%1 à %2.</translation>
+    </message>
+    <message>
+        <source>O %1. %2.</source>
+        <translation>O %1. %2.</translation>
     </message>
     <message>
         <source>O %1.</source>

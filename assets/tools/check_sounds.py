@@ -16,18 +16,24 @@ shipped one does. From its parts come the least lead of the words over the
 music in any 400 ms window over the words, also high-passed, and the loudness
 of every line's words alone.
 
+Every cue, worded or not, must start and end without a click: no step between
+digital silence and the sample beside it louder than CLICK_DBFS.
+
 Usage: check_sounds.py [SOUNDS_DIR]
-Exits 1 when the accuracy is under GOAL (SMALL_SPEAKER_GOAL high-passed), the
+Exits 1 when a cue clicks, the accuracy is under GOAL (SMALL_SPEAKER_GOAL high-passed), the
 music comes within WORDS_OVER_MUSIC_MIN_LU of the words, a line's words stray
 more than WORDS_SPREAD_LU from the others' mean, or a shipped cue is not what
 the generator makes; 77 when pocketsphinx, sox, flite or ffmpeg is missing.
 """
+import math
 import os
 import re
 import shutil
 import subprocess
 import sys
 import tempfile
+import wave
+from array import array
 
 from make_sounds import (SMALL_SPEAKER_HZ, SOUNDS, WORDS_OVER_MUSIC_MIN_LU, loudness,
                          make_sound, spoken_lines)
@@ -41,6 +47,31 @@ SMALL_SPEAKER_GOAL = 60.0
 WORDS_SPREAD_LU = 1.5
 # A remade cue is the shipped one when their difference is this quiet or quieter.
 SHIPPED_DIFFERENCE_LUFS = -50.0
+
+
+# No cue steps out of digital silence, or into it, by more than this: a click.
+CLICK_DBFS = -40.0
+# A run of zero samples this long is digital silence.
+SILENT_RUN = 16
+
+
+def largest_step(path):
+    """The largest step in dBFS between digital silence and a sample beside it, at
+    the start or end of every stretch of sound in a 16-bit wave file."""
+    with wave.open(path) as sound:
+        samples = array("h", sound.readframes(sound.getnframes()))
+    edges = [0]
+    zeros = SILENT_RUN  # the file begins after silence and ends before it
+    for i, sample in enumerate(list(samples) + [0] * SILENT_RUN):
+        if sample and zeros >= SILENT_RUN:
+            edges.append(abs(sample))
+        if not sample and zeros == 0 and i > 0:
+            after = samples[i - 1]
+        zeros = zeros + 1 if not sample else 0
+        if zeros == SILENT_RUN and i >= SILENT_RUN:
+            edges.append(abs(after))
+    step = max(edges)
+    return 20 * math.log10(step / 32768) if step else -math.inf
 
 
 # A hum and a sigh are sounds rather than words: they are not counted.
@@ -148,6 +179,11 @@ def main():
         print("skipped: needs pocketsphinx, pocketsphinx-en-us, sox, flite and ffmpeg")
         return 77
     failures = []
+    steps = {name: largest_step(os.path.join(folder, name)) for name in SOUNDS}
+    loudest = max(steps, key=steps.get)
+    print(f"largest step from or into digital silence: {steps[loudest]:.1f} dBFS in {loudest}")
+    if steps[loudest] > CLICK_DBFS:
+        failures.append(f"{loudest} clicks: a step of {steps[loudest]:.1f} dBFS from silence")
     lines = spoken_lines()
     for high_pass, goal in ((False, GOAL), (True, SMALL_SPEAKER_GOAL)):
         where = f"through a {SMALL_SPEAKER_HZ} Hz high-pass" if high_pass else "as shipped"

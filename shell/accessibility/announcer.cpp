@@ -16,12 +16,12 @@ constexpr int SettleMilliseconds = 400;
 
 } // namespace
 
-Announcer::Announcer(QWidget* parent) : QWidget(parent)
+Announcer::Announcer(QWidget* parent) : QWidget(parent), m_notice(new QWidget(this))
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, 1, 1);
-    hide();
+    m_notice->hide();
 }
 
 void Announcer::announce(const QString& message)
@@ -66,9 +66,9 @@ void Announcer::sayWhenHeard()
 void Announcer::say(const QString& message)
 {
     // Hidden and shown again, so that a message equal to the last is heard too.
-    hide();
-    setAccessibleName(message);
-    show();
+    m_notice->hide();
+    m_notice->setAccessibleName(message);
+    m_notice->show();
     lower();
 }
 

@@ -10,7 +10,9 @@ namespace ttt {
 
 // Says something to the player's screen reader at once, whatever has the focus.
 // Screen readers speak a notification when it appears, so each message is shown
-// as a fresh notification that bears it as its name. Nothing of it is drawn.
+// as a fresh notification that bears it as its name. The announcer is a status bar
+// that holds it: there a screen reader says the message alone, without first
+// calling it a notification. Nothing of it is drawn.
 //
 // A screen reader speaks the window and the control that take the focus when a
 // dialog or a menu closes, and that speech cuts off whatever was said just before.
@@ -31,6 +33,7 @@ private:
     void sayWhenHeard();
     void say(const QString& message);
 
+    QWidget* m_notice = nullptr;
     QString m_waiting;
     QTimer* m_settle = nullptr;
 };

@@ -14,91 +14,38 @@ namespace ttt {
 
 namespace {
 
-// The board as a screen reader's table of three rows and three columns, the top row
-// first, so that the reader tells a square's row and column as it would a cell's.
-// Nothing of it is selected: a square is played, not chosen.
-class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface
+// The board as a screen reader's list of its nine squares, numbered as the list
+// counts them: the reader names the square the focus comes to, and no other, also
+// when an arrow goes up or down a row. Nothing of it is selected: a square is
+// played, not chosen.
+class BoardAccessible : public QAccessibleWidget
 {
 public:
-    explicit BoardAccessible(BoardWidget* board) : QAccessibleWidget(board, QAccessible::Table) {}
+    explicit BoardAccessible(BoardWidget* board) : QAccessibleWidget(board, QAccessible::List) {}
 
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::TableInterface)
-            return static_cast<QAccessibleTableInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    // The squares alone, in reading order: the child at row r, column c is 3r + c.
     int childCount() const override { return Board::squareCount; }
     QAccessibleInterface* child(int index) const override
     {
-        return index >= 0 && index < childCount() ? cellAt(index / 3, index % 3) : nullptr;
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(
+            static_cast<BoardWidget*>(widget())->cell(index + 1));
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
         const auto* cell = qobject_cast<const CellView*>(child ? child->object() : nullptr);
-        if (!cell || cell->parentWidget() != widget())
-            return -1;
-        return rowOf(cell->square()) * 3 + columnOf(cell->square());
+        return cell && cell->parentWidget() == widget() ? cell->square() - 1 : -1;
     }
-
-    QAccessibleInterface* cellAt(int row, int column) const override
-    {
-        if (row < 0 || row > 2 || column < 0 || column > 2)
-            return nullptr;
-        return QAccessible::queryAccessibleInterface(board()->cell((2 - row) * 3 + column + 1));
-    }
-    int rowCount() const override { return 3; }
-    int columnCount() const override { return 3; }
-    QAccessibleInterface* caption() const override { return nullptr; }
-    QAccessibleInterface* summary() const override { return nullptr; }
-    QString columnDescription(int) const override { return {}; }
-    QString rowDescription(int) const override { return {}; }
-    int selectedCellCount() const override { return 0; }
-    int selectedColumnCount() const override { return 0; }
-    int selectedRowCount() const override { return 0; }
-    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
-    QList<int> selectedColumns() const override { return {}; }
-    QList<int> selectedRows() const override { return {}; }
-    bool isColumnSelected(int) const override { return false; }
-    bool isRowSelected(int) const override { return false; }
-    bool selectRow(int) override { return false; }
-    bool selectColumn(int) override { return false; }
-    bool unselectRow(int) override { return false; }
-    bool unselectColumn(int) override { return false; }
-    void modelChange(QAccessibleTableModelChangeEvent*) override {}
-
-    static int rowOf(Square square) { return 2 - (square - 1) / 3; }
-    static int columnOf(Square square) { return (square - 1) % 3; }
-
-private:
-    BoardWidget* board() const { return static_cast<BoardWidget*>(widget()); }
 };
 
-// A square as a cell of the board: its name says its place and mark, and pressing it
-// plays it just as a click does. Its digit key plays it from anywhere on the window.
-// A cell is not something Space presses: Space keeps its meaning, a new game.
-class SquareAccessible : public QAccessibleWidget, public QAccessibleTableCellInterface
+// A square as an item of the board: its name says its number, place and mark, and
+// pressing it plays it just as a click does. Its digit key plays it from anywhere on
+// the window. An item is not something Space presses: Space keeps its meaning, a new
+// game.
+class SquareAccessible : public QAccessibleWidget
 {
 public:
-    explicit SquareAccessible(CellView* cell) : QAccessibleWidget(cell, QAccessible::Cell) {}
-
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::TableCellInterface)
-            return static_cast<QAccessibleTableCellInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    int rowIndex() const override { return BoardAccessible::rowOf(cell()->square()); }
-    int columnIndex() const override { return BoardAccessible::columnOf(cell()->square()); }
-    int rowExtent() const override { return 1; }
-    int columnExtent() const override { return 1; }
-    bool isSelected() const override { return false; }
-    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
-    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    QAccessibleInterface* table() const override { return parent(); }
+    explicit SquareAccessible(CellView* cell) : QAccessibleWidget(cell, QAccessible::ListItem) {}
 
     QStringList actionNames() const override
     {
@@ -139,8 +86,11 @@ QAccessibleInterface* gameAccessible(const QString& className, QObject* object)
     // The title and the outcome: pictures, read by their names.
     if (isClass(className, PictureLabel::staticMetaObject))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
-    // News for the player, spoken as it appears.
+    // News for the player, spoken as it appears: a notice of the status bar, which
+    // screen readers speak without calling it a notification first.
     if (isClass(className, Announcer::staticMetaObject))
+        return new QAccessibleWidget(widget, QAccessible::StatusBar);
+    if (qobject_cast<Announcer*>(widget->parentWidget()))
         return new QAccessibleWidget(widget, QAccessible::Notification);
     // About and Tips are both picture windows.
     if (isClass(className, PictureWindow::staticMetaObject) ||
@@ -160,12 +110,6 @@ void setSpokenName(QWidget* widget, const QString& name)
 {
     if (widget->accessibleName() != name)
         widget->setAccessibleName(name);
-}
-
-void setSpokenDescription(QWidget* widget, const QString& description)
-{
-    if (widget->accessibleDescription() != description)
-        widget->setAccessibleDescription(description);
 }
 
 } // namespace ttt

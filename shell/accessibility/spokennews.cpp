@@ -4,6 +4,7 @@
 #include "game/game.h"
 #include "game/news.h"
 #include "shell/levelwords.h"
+#include "shell/statustext.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -72,6 +73,16 @@ QString scoreText(const Scoreboard& score)
         .arg(score.draws());
 }
 
+// The score as the end of a game tells it, short enough to be heard before the next
+// key: the winner's wins first, X's when no one won ("O wins. 2 to 1.").
+QString shortScoreText(const Scoreboard& score, Outcome outcome)
+{
+    const bool oFirst = outcome == Outcome::OWins;
+    return QCoreApplication::translate("News", "%1 to %2.")
+        .arg(oFirst ? score.oWins() : score.xWins())
+        .arg(oFirst ? score.xWins() : score.oWins());
+}
+
 QString turnText(Mark mark, Players players)
 {
     if (players == Players::One)
@@ -118,9 +129,7 @@ QString changedText(News::Setting setting, const Options& options)
 
 QString squareName(Square square)
 {
-    return QCoreApplication::translate("MainWindow", "Square %1, %2")
-        .arg(square)
-        .arg(placeName(square));
+    return QCoreApplication::translate("MainWindow", "%1, %2").arg(square).arg(placeName(square));
 }
 
 QString spokenNews(const News& news, const Options& options)
@@ -137,15 +146,16 @@ QString spokenNews(const News& news, const Options& options)
     if (news.refused)
         told << QCoreApplication::translate("News", "Square %1 is taken.").arg(*news.refused);
     if (news.outcome != Outcome::Open) {
-        // The end says it all: a winning line holds the last mark, a drawn board has no
-        // square left.
-        told << outcomeText(news.outcome, news.winningLines);
+        // The end says it all, in as few words as the player needs to play on: a winning
+        // line holds the last mark, a drawn board has no square left. The line and the
+        // draws are the position's to tell.
+        told << outcomeShown(news.outcome).name + QLatin1Char('.');
         if (news.score)
-            told << scoreText(*news.score);
+            told << shortScoreText(*news.score, news.outcome);
         return told.join(QLatin1Char(' '));
     }
     if (news.computerMove)
-        told << QCoreApplication::translate("News", "O %1, %2.")
+        told << QCoreApplication::translate("News", "O %1. %2.")
                     .arg(*news.computerMove)
                     .arg(placeName(*news.computerMove));
     else if (news.playerMove)

@@ -33,7 +33,7 @@ private slots:
     void roles();
     void squaresArePressedByActionAndKeys();
     void tabWalksTheSquaresAsTheyAreRead();
-    void theBoardIsReadAsATable();
+    void theBoardIsReadAsAList();
 
 private:
     CellView* cell(int square) const
@@ -72,8 +72,8 @@ void AccessibilityTest::roles_data()
 {
     QTest::addColumn<QString>("widget");
     QTest::addColumn<QAccessible::Role>("role");
-    QTest::newRow("square") << "square" << QAccessible::Cell;
-    QTest::newRow("board") << "board" << QAccessible::Table;
+    QTest::newRow("square") << "square" << QAccessible::ListItem;
+    QTest::newRow("board") << "board" << QAccessible::List;
     QTest::newRow("outcome") << layout::resultPicture.name << QAccessible::Graphic;
     QTest::newRow("About") << layout::aboutWindow << QAccessible::Dialog;
     QTest::newRow("Tips") << layout::tipsWindow << QAccessible::Dialog;
@@ -116,7 +116,7 @@ void AccessibilityTest::squaresArePressedByActionAndKeys()
              QStringList{QStringLiteral("5")});
     square5->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(boardText(), QStringLiteral("....X...."));
-    QCOMPARE(cell(5)->accessibleName(), QStringLiteral("Square 5, centre, X"));
+    QCOMPARE(cell(5)->accessibleName(), QStringLiteral("5, centre, X"));
 
     // Enter on a square reached by Tab plays it, the digits still play theirs,
     // the arrows walk the board, and Space starts a new game; the focus stays.
@@ -149,28 +149,23 @@ void AccessibilityTest::tabWalksTheSquaresAsTheyAreRead()
     }
 }
 
-void AccessibilityTest::theBoardIsReadAsATable()
+void AccessibilityTest::theBoardIsReadAsAList()
 {
     auto* board = m_bench->window->findChild<BoardWidget*>();
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(board);
-    QAccessibleTableInterface* table = face->tableInterface();
-    QVERIFY(table);
     QCOMPARE(face->childCount(), 9);
-    // Row by row from the top, as the squares are drawn and read.
-    for (int index = 0; index < 9; ++index) {
-        const int square = std::array{7, 8, 9, 4, 5, 6, 1, 2, 3}[index];
-        QAccessibleInterface* cell = table->cellAt(index / 3, index % 3);
-        QCOMPARE(cell->object(), this->cell(square));
-        QCOMPARE(face->indexOfChild(cell), index);
-        QCOMPARE(cell->tableCellInterface()->rowIndex(), index / 3);
-        QCOMPARE(cell->tableCellInterface()->columnIndex(), index % 3);
+    // Counted as the squares are numbered.
+    for (int square = 1; square <= 9; ++square) {
+        QAccessibleInterface* item = face->child(square - 1);
+        QCOMPARE(item->object(), cell(square));
+        QCOMPARE(face->indexOfChild(item), square - 1);
     }
-    // Each square tells the whole position too, as the board does.
+    // The board tells the whole position; a square only itself.
     for (auto key : {Qt::Key_P, Qt::Key_5, Qt::Key_1})
         QTest::keyClick(board, key);
     QVERIFY(face->text(QAccessible::Description).startsWith(QLatin1String("X on 5, O on 1;")));
-    QCOMPARE(QAccessible::queryAccessibleInterface(cell(2))->text(QAccessible::Description),
-             face->text(QAccessible::Description));
+    QVERIFY(
+        QAccessible::queryAccessibleInterface(cell(2))->text(QAccessible::Description).isEmpty());
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -223,9 +223,9 @@ void MainWindowTest::cellsTellScreenReadersWhatTheyHold()
     QTest::keyClick(m_window->findChild<BoardWidget*>(), Qt::Key_P);
     QTest::keyClick(m_window->findChild<BoardWidget*>(), Qt::Key_7);
     QCOMPARE(m_window->findChild<BoardWidget*>()->cell(7)->accessibleName(),
-             QStringLiteral("Square 7, top left, X"));
+             QStringLiteral("7, top left, X"));
     QCOMPARE(m_window->findChild<BoardWidget*>()->cell(3)->accessibleName(),
-             QStringLiteral("Square 3, bottom right, empty"));
+             QStringLiteral("3, bottom right, empty"));
     QCOMPARE(m_window->findChild<BoardWidget*>()->cell(7)->cursor().shape(), Qt::BitmapCursor);
 }
 

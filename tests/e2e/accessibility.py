@@ -235,12 +235,12 @@ class ScreenReader:
         self.app.set_cache_mask(Atspi.Cache.NONE)
         self.main = wait("the main window", lambda: next(
             (w for w in children(self.app) if role(w) == "frame"), None))
-        # The board is a table whose cells are the squares.
-        self.board = wait("the board", lambda: find(self.main, "table", "Board"))
+        # The board is a list whose items are the squares.
+        self.board = wait("the board", lambda: find(self.main, "list", "Board"))
         self.squares = {}
         for node in children(self.board):
-            check(role(node) == "table cell", f"{node.get_name()!r} on the board is a "
-                  f"{role(node)}, not a table cell")
+            check(role(node) == "list item", f"{node.get_name()!r} on the board is a "
+                  f"{role(node)}, not a list item")
             self.squares[int(node.get_name().split(",")[0].split()[-1])] = node
         check(sorted(self.squares) == list(range(1, 10)), "the board does not hold squares 1-9: "
               f"{sorted(self.squares)}")
@@ -267,7 +267,7 @@ class ScreenReader:
         marks = {}
         for square, name in self.board_names().items():
             number, place, mark = (part.strip() for part in name.split(","))
-            check(number == f"Square {square}" and place, f"a square is named {name!r}")
+            check(number == str(square) and place, f"a square is named {name!r}")
             check(mark in ("X", "O", "empty"), f"{name!r} names no mark")
             marks[square] = "" if mark == "empty" else mark
         return marks
@@ -323,7 +323,7 @@ class ScreenReader:
         notices = self.listener.notices(since)
         expected = told(before_marks, self.marks())
         # An outcome goes on with the score, which the frame reads too.
-        check(len(notices) == 1 and re.fullmatch(re.escape(expected) + r"( Score: .*)?",
+        check(len(notices) == 1 and re.fullmatch(re.escape(expected) + r"( \d to \d\.)?",
                                                    notices[0]),
               f"after square {square} the notifications told {notices}, not {expected!r}")
         return changed
@@ -348,7 +348,7 @@ class ScreenReader:
 def told_one_player(before, marks):
     """The notification after a move against the computer: its reply, and the
     outcome once the game is over."""
-    reply = [f"O {s}, {PLACES[s]}." for s in marks if marks[s] == "O" and not before[s]]
+    reply = [f"O {s}. {PLACES[s]}." for s in marks if marks[s] == "O" and not before[s]]
     return told_outcome(marks) or " ".join(reply)
 
 
@@ -374,12 +374,7 @@ def told_position(marks):
 
 def told_outcome(marks):
     outcome = outcome_of(marks)
-    if outcome == NO_RESULT:
-        return ""
-    if outcome == "No winner":
-        return "No winner."
-    lines = [line for line in LINES if all(marks[s] == outcome[0] for s in line)]
-    return f"{outcome}: " + " and ".join(", ".join(map(str, line)) for line in lines) + "."
+    return "" if outcome == NO_RESULT else f"{outcome}."
 
 
 def outcome_of(marks):
@@ -460,6 +455,11 @@ def play_whole_games(name):
                 check(times == 1, f"the outcome {outcome!r} was announced {times} times")
                 print(f"two players {moves}: {outcome}")
                 totals[outcome] += 1
+                # The end of a game says the wins of each side, the winner's first.
+                x, o = totals["X wins"], totals["O wins"]
+                wins = f"{o} to {x}." if outcome == "O wins" else f"{x} to {o}."
+                told = reader.listener.notices(since)[-1]
+                check(told == f"{outcome}. {wins}", f"the end told {told!r}, not {wins!r}")
             # The score frame reads as one sentence.
             score = "Score: X {}, O {}, no winner {}".format(*(totals[o] for o in OUTCOMES))
             wait(f"the score to read {score!r}", lambda: find(reader.main, "panel", score))

@@ -15,7 +15,8 @@ import subprocess
 import sys
 import time
 
-from accessibility import Atspi, ScreenReader, ScreenReaderDesktop, find, has_state, wait
+from accessibility import (READING_ORDER, Atspi, ScreenReader, ScreenReaderDesktop, find,
+                           has_state, role, wait)
 from desktop import Failure, Game, Skip, check, run_cases, scratch_folder, stop
 
 GENERIC_MODULE = "/usr/lib/speech-dispatcher-modules/sd_generic"
@@ -146,7 +147,7 @@ def focus(desktop, reader, kind, name, key="Tab"):
 
 def reply(desktop, reader, key):
     """Plays key and checks the computer's reply is told as its square shows it."""
-    found = press(desktop, key, r"O (\d), [a-z ]+\.")
+    found = press(desktop, key, r"O (\d)\. [a-z ]+\.")
     square = int(found.group(1))
     check(reader.marks()[square] == "O", f"{found.group(0)!r} is not on the board: "
           f"{reader.marks()}")
@@ -160,7 +161,7 @@ def spoken_by_ear(name):
         game = Game(desktop, SETTINGS)
         try:
             reader = ScreenReader(game)
-            focus(desktop, reader, "table", "Board")
+            focus(desktop, reader, "list", "Board")
             press(desktop, "p", r"New game\.")
             # The reply is told with the focus on the board, then on an option button.
             taken = reply(desktop, reader, "5")
@@ -178,7 +179,7 @@ def spoken_by_ear(name):
             for key, mover, turn in (("7", "X", "O"), ("4", "O", "X"), ("8", "X", "O"),
                                      ("5", "O", "X")):
                 press(desktop, key, fr"{mover} {key}\. {turn} to move\.")
-            press(desktop, "9", r"X wins: 7, 8, 9\. Score: X 1, O 0, no winner 0\.")
+            press(desktop, "9", r"X wins\. 1 to 0\.")
             said = desktop.said(since)
             for told, times in (("X to move.", 3), ("O to move.", 2), ("X wins", 1)):
                 check(said.count(told) == times, f"{told!r} was not said {times} times: {said!r}")
@@ -203,18 +204,18 @@ def board_by_ear(name):
         game = Game(desktop, SETTINGS)
         try:
             reader = ScreenReader(game)
-            focus(desktop, reader, "table", "Board")
+            focus(desktop, reader, "list", "Board")
             press(desktop, "5", r"Press P to play\.")
             press(desktop, "p", r"New game\.")
             o = reply(desktop, reader, "5")
             # Where am I: the whole position, with the score, in one sentence.
             press(desktop, "KP_Enter", fr"X on 5, O on {o}; free [\d, and]+\. Your move\. "
                   r"Score: X 0, O 0, no winner 0\.")
-            # A square is a cell of the board, read by its place: nothing to press with Space.
+            # A square is an item of the board, read by its place: nothing to press with Space.
             # The first free square of the top row, which the computer's reply may have taken.
-            cell = "Square 7, top left, empty" if o != 7 else "Square 8, top middle, empty"
+            cell = "7, top left, empty" if o != 7 else "8, top middle, empty"
             since = len(desktop.phrases())
-            focus(desktop, reader, "table cell", cell)
+            focus(desktop, reader, "list item", cell)
             desktop.hear(re.escape(cell), since)
             check("button" not in desktop.said(since), f"a square is called a button: "
                   f"{desktop.said(since)!r}")
@@ -233,27 +234,75 @@ def board_by_ear(name):
             game.close()
 
 
+PACE = 0.35
+
+
+def begun(desktop):
+    """(time, phrase) of each phrase the voice has begun to say."""
+    if not os.path.exists(desktop.spoken + ".begun"):
+        return []
+    with open(desktop.spoken + ".begun") as lines:
+        return [(float(t), p.strip()) for t, _, p in (line.partition(" ") for line in lines)]
+
+
+def quiet(desktop):
+    """Waits until the voice has said all it began and nothing follows for a second."""
+    while True:
+        said = begun(desktop)
+        end = max((t + len(p.split()) * PACE for t, p in said), default=0)
+        if time.time() > end + 1.0 and len(begun(desktop)) == len(said):
+            return
+        time.sleep(0.1)
+
+
 def played_at_pace(name):
-    """A whole game played briskly under a voice that takes time to speak, the keys
-    echoed: the player presses the next key 0.6 s after the news's first sentence has
-    been said, and every reply and the outcome with its score are still heard whole."""
-    with OrcaDesktop(scratch_folder(name), pace=0.35) as desktop:
+    """Played by ear at a quick pace, the voice taking 0.35 s a word and the keys
+    echoed: each arrow or Tab names the square it comes to first, also on entering a
+    row, in at most six words; each reply's square is heard when the next key comes
+    1.2 s after its news began, and the outcome when the next key comes 2 s after the
+    last move (whether its score is heard by then is printed, not checked)."""
+    with OrcaDesktop(scratch_folder(name), pace=PACE) as desktop:
         game = Game(desktop, SETTINGS)
         try:
             reader = ScreenReader(game)
-            focus(desktop, reader, "table", "Board")
+            focus(desktop, reader, role(reader.board), "Board")
             press(desktop, "p", r"New game\.")
-            time.sleep(0.6)
-            while not reader.outcome().endswith(("wins", "winner")):
-                free = [s for s, mark in reader.marks().items() if not mark]
+            for key, square in (("Up", 5), ("Up", 8), ("Right", 9), ("Down", 6), ("Down", 3),
+                                ("Left", 2), ("Up", 5), ("Up", 8), ("Tab", 9), ("Tab", 4)):
+                quiet(desktop)
                 since = len(desktop.phrases())
-                desktop.key(str(free[0]))
-                # The voice writes only what it said to the end: a reply cut short is
-                # never heard, and the wait fails.
-                desktop.hear(r"O \d, [a-z ]+\.|wins: [\d, ]+\.|No winner\.", since)
-                time.sleep(0.6)
-            desktop.hear(r"(wins: [\d, ]+|No winner)\. Score: X \d, O \d, no winner \d\.")
-            print("heard:", " | ".join(desktop.phrases()))
+                desktop.key(key)
+                desktop.hear(fr"\b{square}, (top|middle|bottom|centre)", since)
+                quiet(desktop)
+                said = desktop.said(since)
+                print(f"MEASURE {key} to {square}: {len(said.split())} words: {said!r}")
+                first = re.search(r"(\d), (top|middle|bottom|centre)", said).group(1)
+                check(len(said.split()) <= 6 and first == str(square),
+                      f"{key} to square {square} said {said!r}")
+            for _ in range(2):
+                quiet(desktop)
+                press(desktop, "p", r"New game\.")
+                while not reader.outcome().endswith(("wins", "winner")):
+                    square = next(s for s in READING_ORDER if not reader.marks()[s])
+                    before, since, heard = reader.marks(), time.time(), len(desktop.phrases())
+                    desktop.key(str(square))
+                    wait("the move", lambda: reader.marks() != before)
+                    time.sleep(0.3)
+                    if reader.outcome().endswith(("wins", "winner")):
+                        time.sleep(max(0.0, since + 2.0 - time.time()))
+                        told = re.escape(reader.outcome()) + r"\."
+                        whole = told + r" \d to \d\."
+                    else:
+                        o = next(s for s, m in reader.marks().items() if m == "O" and not before[s])
+                        start = wait("the reply", lambda: next(
+                            (t for t, p in begun(desktop) if t > since and p.startswith("O ")), None))
+                        time.sleep(max(0.0, start + 1.2 - time.time()))
+                        told = whole = fr"\bO {o}\."
+                    said = desktop.said(heard)
+                    desktop.key("Escape")
+                    print(f"MEASURE heard {said!r}, {whole!r} whole: {bool(re.search(whole, said))}")
+                    check(re.search(told, said), f"{told!r} was cut before its end: {said!r}")
+            print("begun:", " | ".join(f"{t:.2f} {p}" for t, p in begun(desktop)))
         finally:
             game.close()
 
