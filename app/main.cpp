@@ -16,7 +16,6 @@
 #include <QLocale>
 
 #include <csignal>
-#include <memory>
 
 int main(int argc, char* argv[])
 {
@@ -31,10 +30,9 @@ int main(int argc, char* argv[])
     // Always on Top works. The fonts are read while Qt sets itself up.
     ttt::preferPlatform(arguments);
     ttt::FontWarmUp fonts;
-    auto displayCheck = std::make_unique<ttt::DisplayCheck>();
+    ttt::DisplayCheck displayCheck;
     QApplication app(argc, argv);
-    displayCheck->finish();
-    displayCheck.reset();
+    displayCheck.finish();
     ttt::setUpApplication();
     // The desktop's language, before any text is made; in English nothing is loaded.
     const ttt::i18n::Translation translation(QLocale::system().uiLanguages());

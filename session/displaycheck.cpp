@@ -98,6 +98,11 @@ void holdOrExit(QtMsgType type, const QMessageLogContext& context, const QString
     endWith(startFailure(text));
 }
 
+void passEscaped(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    previousHandler(type, context, escapedForLine(text));
+}
+
 } // namespace
 
 DisplayCheck::DisplayCheck()
@@ -122,7 +127,7 @@ void DisplayCheck::finish()
                     : QStringLiteral("the \"%1\" platform has no screen to show the window on")
                           .arg(escapedForLine(name)));
     }
-    qInstallMessageHandler(previousHandler);
+    qInstallMessageHandler(passEscaped);
     for (const HeldMessage& message : std::as_const(heldMessages)) {
         const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
         qt_message_output(message.type, context, message.text);

@@ -9,7 +9,9 @@ namespace ttt {
 // not know, or a platform that starts without a screen (linuxfb with no framebuffer).
 // Qt reports them in several lines ending in advice to reinstall, then aborts; the
 // game names the cause in one line and ends with status 1. Whatever else Qt says
-// while starting is passed on as usual once start-up is over.
+// while starting is passed on once start-up is over; from then on, and until the
+// instance is gone, every message of Qt's or the game's has its control characters
+// escaped, so that no text a message quotes can steer the terminal.
 class DisplayCheck
 {
 public:
@@ -19,7 +21,7 @@ public:
     DisplayCheck& operator=(const DisplayCheck&) = delete;
 
     // Once the application object is made: ends the program when there is no screen,
-    // else passes on what Qt said and stops watching.
+    // else passes on what Qt said.
     void finish();
 };
 

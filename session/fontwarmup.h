@@ -14,8 +14,6 @@ class FontWarmUp
 public:
     FontWarmUp();
     ~FontWarmUp();
-    FontWarmUp(const FontWarmUp&) = delete;
-    FontWarmUp& operator=(const FontWarmUp&) = delete;
 
     void finish();
 

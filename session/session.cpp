@@ -31,11 +31,10 @@ Session::Session(Game& game, MainWindow& window, QObject* parent)
             [this](QSessionManager&) { endSession(); });
 }
 
-Session::~Session() = default;
-
 void Session::start()
 {
     const StartingOptions start = loadOptionsFile();
+    m_fileRefusedAtStart = start.fileRefused;
     m_window.startUp(start.options);
     m_displayLoss.emplace([this] { saveWithoutDisplay(); });
     m_window.show();
@@ -49,7 +48,6 @@ void Session::exit()
 {
     if (m_stage != Stage::Running)
         return;
-    m_stage = Stage::Saving;
     const bool farewellSounds = m_game.sayFarewell();
     m_exitProblem = save();
     if (!m_exitProblem.isEmpty()) {
@@ -78,9 +76,9 @@ void Session::endSession()
 {
     switch (m_stage) {
     case Stage::Running:
-        // Nobody may be there to answer a message box while the desktop closes.
-        if (const QString problem = save(); !problem.isEmpty())
-            qWarning("%s", qPrintable(problem));
+        // Saved as when the display goes: nobody may be there to answer a message box
+        // while the desktop closes.
+        saveWithoutDisplay();
         m_window.leaveScreen();
         break;
     case Stage::Farewell:
@@ -90,7 +88,6 @@ void Session::endSession()
         // Exit's warning is still waiting for an answer nobody may be there to give.
         qWarning("%s", qPrintable(m_exitProblem));
         break;
-    case Stage::Saving:
     case Stage::Ended:
         return;
     }
@@ -102,14 +99,14 @@ void Session::saveWithoutDisplay()
     if (m_stage != Stage::Running)
         return; // an exit or the session's end has saved already
     m_stage = Stage::Ended;
-    // No window may be shown or touched now.
+    // No window may be shown or touched now: a problem goes to standard error.
     if (const QString problem = save(); !problem.isEmpty())
         qWarning("%s", qPrintable(problem));
 }
 
 QString Session::save()
 {
-    return saveOptionsFile(m_game.options());
+    return saveOptionsFile(m_game.options(), m_fileRefusedAtStart);
 }
 
 void Session::finish()

@@ -16,27 +16,33 @@ class Game;
 class MainWindow;
 
 // The program's life around its window: start-up reads the settings and shows the
-// window, and every way the program ends goes through here, which decides what is
-// saved, when, and with which exit status.
+// window, and every way the program ends once it has started goes through here, which
+// decides what is saved, when, and that the program ends with status 0. What each
+// request does in each stage (Exit is also the close box and the Quit picture):
 //
-//   Running ──Exit──► Saving ──► (WarningShown) ──► Farewell ──► Ended
-//      │                                 ▲ the settings could not be saved
-//      ├──S: nothing saved, no farewell ─────────────────────────► Ended
-//      ├──session end (signal or session manager): saved ────────► Ended
-//      └──display gone: saved, Qt itself ends with status 1 ─────► Ended
+//                 Exit                 S               session end         display gone
+//   Running       save; Farewell, or   Ended, nothing  save, Ended         save, Ended
+//                 Ended with sounds    saved
+//                 off (WarningShown
+//                 first if not saved)
+//   WarningShown  ignored              ignored         warning repeated    ignored
+//                                                      on stderr, Ended
+//   Farewell      ignored              ignored         Ended at once       ignored
+//   Ended         ignored              ignored         ignored             ignored
 //
-// A session end cuts a farewell short, and ends the program while Exit's warning still
-// waits for an answer. Once the program has ended, every further request is ignored.
+// Farewell ends by itself once heard; once the warning is answered, Exit goes on.
+// The other statuses are not the session's: answerCommandLine() gives 0, 1 or 2 before
+// the window system starts, DisplayCheck 1 when it cannot start, and when the display
+// goes Qt itself ends the program with 1, after the save above.
 class Session : public QObject
 {
     Q_OBJECT
 
 public:
-    enum class Stage { Running, Saving, WarningShown, Farewell, Ended };
+    enum class Stage { Running, WarningShown, Farewell, Ended };
 
     // `game` and `window` must outlive the session.
     Session(Game& game, MainWindow& window, QObject* parent = nullptr);
-    ~Session() override;
 
     // Reads "options.ttt", shows the window and greets; a settings file that could not
     // be used is told once the window is up.
@@ -69,6 +75,8 @@ private:
     QTimer* m_farewell = nullptr;
     // Why Exit's save failed, repeated if the session ends while the warning is open.
     QString m_exitProblem;
+    // Start-up told the player the settings file is not used: nothing is said at the end.
+    bool m_fileRefusedAtStart = false;
     EndSignals m_endSignals;
     std::optional<AbruptExitSave> m_displayLoss;
 };

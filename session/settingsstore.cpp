@@ -7,25 +7,17 @@
 
 namespace ttt {
 
-namespace {
-
-// Start-up told the player that the settings file is a link the game does not follow.
-bool linkRefusedAtStart = false;
-
-} // namespace
-
 StartingOptions loadOptionsFile()
 {
     const LoadedSettings loaded = loadSettings(settingsFileName);
-    linkRefusedAtStart = loaded.problem.kind == SettingsProblem::Kind::NotUsed;
-    return {optionsFromRecord(loaded.record), settingsProblemText(loaded.problem)};
+    return {optionsFromRecord(loaded.record), settingsProblemText(loaded.problem),
+            loaded.problem.kind == SettingsProblem::Kind::NotUsed};
 }
 
-QString saveOptionsFile(const Options& options)
+QString saveOptionsFile(const Options& options, bool refusedAtStart)
 {
     const SettingsProblem problem = saveSettings(settingsFileName, recordFromOptions(options));
-    // Nothing is written through such a link, and the player has heard so once.
-    if (linkRefusedAtStart && problem.error.cause == FileError::Cause::RefusedLink)
+    if (refusedAtStart && problem.error.cause == FileError::Cause::RefusedLink)
         return {};
     return settingsProblemText(problem);
 }

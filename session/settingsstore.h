@@ -14,10 +14,13 @@ struct StartingOptions
 {
     Options options;
     QString problem;
+    // The player has been told that the file is not used (a link the game does not follow).
+    bool fileRefused = false;
 };
 
 StartingOptions loadOptionsFile();
-QString saveOptionsFile(const Options& options);
+// Nothing is written through a link refused at start-up, and the player is not told again.
+QString saveOptionsFile(const Options& options, bool refusedAtStart);
 QString savePictureSetFile(int firstPicture);
 
 } // namespace ttt

@@ -19,6 +19,8 @@
 #include <algorithm>
 #include <csignal>
 #include <functional>
+#include <unistd.h>
+#include <utility>
 
 using namespace ttt;
 
@@ -49,7 +51,10 @@ private slots:
     void everyEnding();
     void sessionEndCutsTheFarewellShort();
     void sessionEndWhileExitsWarningWaits();
+    void whileEndingOnlyASessionEndCounts_data();
+    void whileEndingOnlyASessionEndCounts();
     void nothingEndsTwice();
+    void aRefusedLinkIsToldOnlyAtStart();
 
 private:
     void start()
@@ -94,6 +99,7 @@ void EndingsTest::init()
 void EndingsTest::cleanup()
 {
     m_bench.reset();
+    qDeleteAll(findChildren<QTimer*>()); // answerWarnings()'s, whose text is gone
 }
 
 void EndingsTest::end(Ending ending)
@@ -208,6 +214,58 @@ void EndingsTest::sessionEndWhileExitsWarningWaits()
     QCOMPARE(m_bench->session->stage(), Session::Stage::Ended);
 }
 
+void EndingsTest::whileEndingOnlyASessionEndCounts_data()
+{
+    QTest::addColumn<bool>("warning"); // Exit's warning waits, else the farewell sounds
+    QTest::addColumn<Ending>("ending");
+    const std::pair<Ending, const char*> endings[] = {
+        {Ending::MenuExit, "Exit"}, {Ending::KeyS, "S"}, {Ending::DisplayGone, "display gone"}};
+    for (const bool warning : {false, true})
+        for (const auto& [ending, name] : endings)
+            QTest::addRow("%s during the %s", name, warning ? "warning" : "farewell")
+                << warning << ending;
+}
+
+void EndingsTest::whileEndingOnlyASessionEndCounts()
+{
+    QFETCH(bool, warning);
+    QFETCH(Ending, ending);
+    if (warning)
+        QVERIFY(QDir::current().mkdir(QStringLiteral("options.ttt")));
+    start();
+    m_bench->session->findChild<QTimer*>(QLatin1String("farewell"))->setInterval(60000);
+    QSignalSpy finished(m_bench->session.get(), &Session::finished);
+    const Session::Stage stage = warning ? Session::Stage::WarningShown : Session::Stage::Farewell;
+    int requests = 0;
+    const auto request = [&] { // each in the stage the close box left the session in
+        QCOMPARE(m_bench->session->stage(), stage);
+        QFile::remove(QStringLiteral("options.ttt")); // a second save would be seen
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+        // A hidden or blocked window sends no Exit of its own; the key still comes.
+        QSignalSpy quit(m_bench->window.get(), &MainWindow::quitNowRequested);
+        if (ending == Ending::MenuExit)
+            emit m_bench->window->exitRequested();
+        else
+            end(ending);
+        QCOMPARE(quit.count(), ending == Ending::KeyS ? 1 : 0);
+        QCOMPARE(m_bench->session->stage(), stage);
+        QCOMPARE(finished.count(), 0);
+        QCOMPARE(optionsFile(), QByteArray(warning ? "<folder>" : "<none>"));
+        ++requests;
+    };
+    QObject answering;
+    QTimer::singleShot(0, &answering, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            request();
+            box->close();
+        }
+    });
+    m_bench->window->close();
+    if (!warning)
+        request();
+    QCOMPARE(requests, 1);
+}
+
 void EndingsTest::nothingEndsTwice()
 {
     start();
@@ -224,6 +282,19 @@ void EndingsTest::nothingEndsTwice()
     m_bench->session->exit();
     QCOMPARE(finished.count(), 1);
     QCOMPARE(optionsFile(), QByteArray("<none>"));
+}
+
+void EndingsTest::aRefusedLinkIsToldOnlyAtStart()
+{
+    if (::geteuid() != 0)
+        QSKIP("only root can plant another user's link");
+    QVERIFY(QFile::link(QStringLiteral("elsewhere.ttt"), QStringLiteral("options.ttt")));
+    QCOMPARE(::lchown("options.ttt", 65534, 65534), 0);
+    QString warning;
+    answerWarnings(&warning);
+    m_bench->session->start(); // told once the window is up
+    m_bench->window->close();
+    QCOMPARE(warning, QString()); // and not again at the exit
 }
 
 QTEST_MAIN(EndingsTest)

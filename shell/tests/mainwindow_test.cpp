@@ -8,8 +8,6 @@
 #include "shell/cellview.h"
 #include "shell/layout/windowlayout.h"
 #include "shell/mainwindow.h"
-#include "translations/settingsproblemtext.h"
-#include "translations/settingswords.h"
 #include "windowtestbench.h"
 
 #include <QAction>
@@ -20,9 +18,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
-
-#include <cerrno>
-#include <cstring>
 
 using namespace ttt;
 
@@ -45,10 +40,6 @@ private slots:
     void anyButtonPressesAPictureButtonOnlyLeftClicks_data();
     void anyButtonPressesAPictureButtonOnlyLeftClicks();
     void keysOnTheFocusedPictureButton_data();
-    void fileProblemsAreToldInOneSentence_data();
-    void fileProblemsAreToldInOneSentence();
-    void fileErrorsAreWordedAsTheLabWordsThem_data();
-    void fileErrorsAreWordedAsTheLabWordsThem();
     void keysOnTheFocusedPictureButton();
     void doubleClickOnAFreeSquareIsOneMove();
     void menuShowsTheNewGameKeyWithoutTakingIt();
@@ -304,85 +295,6 @@ void MainWindowTest::keysOnTheFocusedPictureButton()
     control->setFocus(Qt::TabFocusReason);
     QTest::keyClick(control, Qt::Key_Return);
     QTRY_COMPARE(clicked.count(), 1);
-}
-
-void MainWindowTest::fileProblemsAreToldInOneSentence_data()
-{
-    using Kind = SettingsProblem::Kind;
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("text");
-    const auto row = [](const char* name, Kind kind, const char* text) {
-        QTest::newRow(name) << static_cast<int>(kind) << QString::fromUtf8(text);
-    };
-    // The reason in brackets is a socket's, "it is a socket, not a regular file".
-    row("none", Kind::None, "");
-    row("unreadable", Kind::Unreadable,
-        "The settings file f.ttt could not be read (it is a socket, not a regular file), so the "
-        "default settings are used.");
-    row("not created", Kind::NotCreated,
-        "The settings file f.ttt could not be created (it is a socket, not a regular file), so "
-        "the default settings are used.");
-    row("not used", Kind::NotUsed,
-        "The settings file f.ttt is not used (it is a socket, not a regular file): the default "
-        "settings are used, and nothing will be written to it.");
-    row("partly read", Kind::PartlyRead,
-        "Some settings in f.ttt could not be read, so their default values are used. At exit the "
-        "whole file will be replaced with the settings then in use.");
-    row("will not be saved", Kind::WillNotBeSaved,
-        "The settings file f.ttt cannot be written (it is a socket, not a regular file), so the "
-        "settings will not be saved at exit.");
-    row("not saved", Kind::NotSaved,
-        "The settings could not be saved to f.ttt (it is a socket, not a regular file).");
-    row("unreadable, not saved", Kind::UnreadableNotSaved,
-        "The settings could not be saved to f.ttt (it is a socket, not a regular file): the file "
-        "could not be read at start-up.");
-    row("picture set not saved", Kind::PictureSetNotSaved,
-        "The picture set could not be saved to f.ttt (it is a socket, not a regular file).");
-}
-
-void MainWindowTest::fileProblemsAreToldInOneSentence()
-{
-    QFETCH(int, kind);
-    QFETCH(QString, text);
-    const bool hasReason = kind != static_cast<int>(SettingsProblem::Kind::PartlyRead);
-    const SettingsProblem problem{static_cast<SettingsProblem::Kind>(kind), "f.ttt",
-                                  hasReason ? FileError{FileError::Cause::Socket, 0, {}}
-                                            : FileError{}};
-    QCOMPARE(settingsProblemText(problem), text);
-}
-
-void MainWindowTest::fileErrorsAreWordedAsTheLabWordsThem_data()
-{
-    using Cause = FileError::Cause;
-    QTest::addColumn<int>("cause");
-    QTest::addColumn<int>("errorNumber");
-    QTest::addColumn<QString>("linkTarget");
-    QTest::addColumn<QString>("text");
-    const auto row = [](const char* name, Cause cause, int error, const char* target,
-                        const QString& text) {
-        QTest::newRow(name) << static_cast<int>(cause) << error << QString::fromUtf8(target)
-                            << text;
-    };
-    // The system words its own errors, in whatever language the C library speaks.
-    row("system error", Cause::SystemError, EACCES, "", QString::fromLocal8Bit(strerror(EACCES)));
-    row("named pipe", Cause::NamedPipe, 0, "", "it is a named pipe, not a regular file");
-    row("socket", Cause::Socket, 0, "", "it is a socket, not a regular file");
-    row("device", Cause::Device, 0, "", "it is a device, not a regular file");
-    row("other kind", Cause::OtherKind, 0, "", "it is something else, not a regular file");
-    row("link into a missing folder", Cause::LinkIntoMissingFolder, 0, "/g%1/\u00E9.ttt",
-        QString::fromUtf8("it is a link to /g%1/\u00E9.ttt, in a folder that does not exist"));
-}
-
-void MainWindowTest::fileErrorsAreWordedAsTheLabWordsThem()
-{
-    QFETCH(int, cause);
-    QFETCH(int, errorNumber);
-    QFETCH(QString, linkTarget);
-    QFETCH(QString, text);
-    const FileError error{static_cast<FileError::Cause>(cause), errorNumber,
-                          linkTarget.toStdString()};
-    QCOMPARE(fileErrorText(error), text);
-    QCOMPARE(QString::fromStdString(englishFileErrorText(error)), text);
 }
 
 void MainWindowTest::doubleClickOnAFreeSquareIsOneMove()
