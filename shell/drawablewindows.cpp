@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QScreen>
+#include <QStyle>
 #include <QWidget>
 
 namespace ttt {
@@ -11,6 +13,23 @@ QSize drawableSize(const QWidget* window)
 {
     const int most = qMax(1, int(DrawableEdge / window->devicePixelRatioF()));
     return {most, most};
+}
+
+QRect roomOnScreen(const QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return QRect(QPoint(), drawableSize(window));
+    constexpr int Border = 4;
+    QMargins frame(Border, Border, Border, Border);
+    const QRect inside = window->geometry();
+    const QRect outside = window->frameGeometry();
+    if (outside != inside)
+        frame += QMargins(inside.left() - outside.left(), inside.top() - outside.top(),
+                          outside.right() - inside.right(), outside.bottom() - inside.bottom());
+    else
+        frame.setTop(Border + window->style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    return screen->availableGeometry().marginsRemoved(frame);
 }
 
 DrawableWindows::DrawableWindows(QObject* parent) : QObject(parent)

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "secondarywindows.h"
 
+#include "drawablewindows.h"
 #include "focusring.h"
 #include "scaledcanvas.h"
 #include "stayontop.h"
 
 #include <QBackingStore>
-#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -89,38 +89,24 @@ void SecondaryWindows::scaleLikeMainWindow(QWidget* window)
     }
     const qreal scale = qMin(ScaledCanvas::scaleOf(m_main->findChild<ScaledCanvas*>()),
                              fittingScale(canvas->sizeHint()));
+    // Smaller than drawn, too, where the screen is small: every control stays in view.
     const QSize size = (QSizeF(canvas->sizeHint()) * scale).toSize();
-    canvas->setGeometry(QRect(QPoint(), size));
+    canvas->setFixedSize(size);
     if (auto* picture = qobject_cast<PictureWindow*>(window))
         picture->setScale(scale);
     else
         window->setFixedSize(size);
 }
 
-// The largest factor at which a window drawn at `design` fits, frame and all, the free
-// area of the screen the main window is on: a maximised main window must not send its
-// dialogs off the screen.
+// The largest factor at which a window drawn at `design` fits, framed as the main window
+// is, the free area of the screen: a maximised main window must not send its dialogs off
+// the screen.
 qreal SecondaryWindows::fittingScale(QSize design) const
 {
-    const QScreen* screen = m_main->screen();
-    if (!screen || design.isEmpty())
+    const QSize room = roomOnScreen(m_main).size();
+    if (design.isEmpty())
         return 1.0;
-    const QSize room = screen->availableGeometry().marginsRemoved(frameMargins()).size();
     return qMin(qreal(room.width()) / design.width(), qreal(room.height()) / design.height());
-}
-
-// What the window manager's frame adds round a window, as it frames the main window,
-// with a few pixels more on each side: a maximised main window loses the borders that
-// frame a dialog.
-QMargins SecondaryWindows::frameMargins() const
-{
-    constexpr int Borders = 4;
-    const QRect inner = m_main->geometry();
-    const QRect outer = m_main->frameGeometry();
-    return QMargins(qMax(0, inner.left() - outer.left()), qMax(0, inner.top() - outer.top()),
-                    qMax(0, outer.right() - inner.right()),
-                    qMax(0, outer.bottom() - inner.bottom())) +
-           QMargins(Borders, Borders, Borders, Borders);
 }
 
 void SecondaryWindows::open(QWidget* window)
@@ -150,11 +136,9 @@ void SecondaryWindows::belongToMainWindow(QWidget* window)
     QRect placed(QPoint(), window->size());
     placed.moveCenter(m_main->geometry().center());
     // Wholly on the screen, frame included, so that every control can be reached.
-    if (const QScreen* screen = m_main->screen()) {
-        const QRect room = screen->availableGeometry().marginsRemoved(frameMargins());
-        placed.moveLeft(qMax(room.left(), qMin(placed.left(), room.right() - placed.width() + 1)));
-        placed.moveTop(qMax(room.top(), qMin(placed.top(), room.bottom() - placed.height() + 1)));
-    }
+    const QRect room = roomOnScreen(m_main);
+    placed.moveLeft(qMax(room.left(), qMin(placed.left(), room.right() - placed.width() + 1)));
+    placed.moveTop(qMax(room.top(), qMin(placed.top(), room.bottom() - placed.height() + 1)));
     window->setGeometry(placed);
 }
 

@@ -33,6 +33,7 @@ private:
     void addLabels();
     void addHotspot();
     void slide();
+    void riseToGrow(int growth);
     int shutHeight() const;
     int openHeight() const;
 
