@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
+#include <QWindow>
 
 namespace ttt {
 
@@ -20,16 +21,12 @@ QRect roomOnScreen(const QWidget* window)
     const QScreen* screen = window->screen();
     if (!screen)
         return QRect(QPoint(), drawableSize(window));
-    constexpr int Border = 4;
-    QMargins frame(Border, Border, Border, Border);
-    const QRect inside = window->geometry();
-    const QRect outside = window->frameGeometry();
-    if (outside != inside)
-        frame += QMargins(inside.left() - outside.left(), inside.top() - outside.top(),
-                          outside.right() - inside.right(), outside.bottom() - inside.bottom());
-    else
-        frame.setTop(Border + window->style()->pixelMetric(QStyle::PM_TitleBarHeight));
-    return screen->availableGeometry().marginsRemoved(frame);
+    const QWindow* handle = window->windowHandle();
+    QMargins frame = handle ? handle->frameMargins() : QMargins();
+    if (frame.isNull())
+        frame.setTop(window->style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    constexpr int Spare = 4;
+    return screen->availableGeometry().marginsRemoved(frame + Spare);
 }
 
 DrawableWindows::DrawableWindows(QObject* parent) : QObject(parent)

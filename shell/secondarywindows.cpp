@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace ttt {
 
 SecondaryWindows::SecondaryWindows(QWidget* mainWindow, const Artwork& artwork)
@@ -87,26 +89,19 @@ void SecondaryWindows::scaleLikeMainWindow(QWidget* window)
         if (focus)
             focus->setFocus();
     }
-    const qreal scale = qMin(ScaledCanvas::scaleOf(m_main->findChild<ScaledCanvas*>()),
-                             fittingScale(canvas->sizeHint()));
-    // Smaller than drawn, too, where the screen is small: every control stays in view.
-    const QSize size = (QSizeF(canvas->sizeHint()) * scale).toSize();
+    // As large as the main window's drawing, yet whole on the screen, framed as the main
+    // window is: smaller than drawn where the screen is small.
+    const QSize room = roomOnScreen(m_main).size();
+    const QSize design = canvas->sizeHint();
+    const qreal scale =
+        std::min({ScaledCanvas::scaleOf(m_main->findChild<ScaledCanvas*>()),
+                  qreal(room.width()) / design.width(), qreal(room.height()) / design.height()});
+    const QSize size = (QSizeF(design) * scale).toSize();
     canvas->setFixedSize(size);
     if (auto* picture = qobject_cast<PictureWindow*>(window))
         picture->setScale(scale);
     else
         window->setFixedSize(size);
-}
-
-// The largest factor at which a window drawn at `design` fits, framed as the main window
-// is, the free area of the screen: a maximised main window must not send its dialogs off
-// the screen.
-qreal SecondaryWindows::fittingScale(QSize design) const
-{
-    const QSize room = roomOnScreen(m_main).size();
-    if (design.isEmpty())
-        return 1.0;
-    return qMin(qreal(room.width()) / design.width(), qreal(room.height()) / design.height());
 }
 
 void SecondaryWindows::open(QWidget* window)
@@ -135,11 +130,13 @@ void SecondaryWindows::belongToMainWindow(QWidget* window)
         window->windowHandle()->setTransientParent(owner);
     QRect placed(QPoint(), window->size());
     placed.moveCenter(m_main->geometry().center());
-    // Wholly on the screen, frame included, so that every control can be reached.
+    // Wholly on the screen, frame included, so that every control can be reached: at its
+    // largest too, as About grows downwards when it slides open.
+    placed.setSize(placed.size().expandedTo(window->childrenRect().size()));
     const QRect room = roomOnScreen(m_main);
     placed.moveLeft(qMax(room.left(), qMin(placed.left(), room.right() - placed.width() + 1)));
     placed.moveTop(qMax(room.top(), qMin(placed.top(), room.bottom() - placed.height() + 1)));
-    window->setGeometry(placed);
+    window->setGeometry(QRect(placed.topLeft(), window->size()));
 }
 
 void SecondaryWindows::close()

@@ -45,7 +45,6 @@ signals:
 private:
     void open(QWidget* window);
     void scaleLikeMainWindow(QWidget* window);
-    qreal fittingScale(QSize design) const;
     void belongToMainWindow(QWidget* window);
     void close();
 

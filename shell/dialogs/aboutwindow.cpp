@@ -8,7 +8,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVariantAnimation>
 
 namespace ttt {
@@ -115,24 +114,9 @@ void AboutWindow::slide()
     if (m_slide->state() == QAbstractAnimation::Running ||
         (height() != shutHeight() && height() != openHeight()))
         return;
-    const int target = height() == shutHeight() ? openHeight() : shutHeight();
-    riseToGrow(target - height());
     m_slide->setStartValue(height());
-    m_slide->setEndValue(target);
+    m_slide->setEndValue(height() == shutHeight() ? openHeight() : shutHeight());
     m_slide->start();
-}
-
-// The window grows downwards: near the foot of the screen it first rises by as much as
-// it would overrun, so that the address comes into view on the screen.
-void AboutWindow::riseToGrow(int growth)
-{
-    const QScreen* here = screen();
-    if (!here || growth <= 0)
-        return;
-    const QRect room = here->availableGeometry();
-    const int overrun = frameGeometry().bottom() + growth - room.bottom();
-    if (overrun > 0)
-        move(x(), qMax(room.top(), y() - overrun));
 }
 
 } // namespace ttt

@@ -33,7 +33,6 @@ private:
     void addLabels();
     void addHotspot();
     void slide();
-    void riseToGrow(int growth);
     int shutHeight() const;
     int openHeight() const;
 
