@@ -152,8 +152,8 @@ void Game::stopMatch()
 // Counts and sounds the end of a move, and notes what the player is told of it.
 void Game::finish(const Match::Move& move)
 {
-    if (move.kind == Match::Move::Kind::Played)
-        m_news.computerMove = m_match.computerSquare();
+    if (move.kind == Match::Move::Kind::Played && m_options.players == Players::One)
+        m_news.computerMove = m_match.latestSquare();
     if (move.outcome != Outcome::Open) {
         m_news.outcome = move.outcome;
         m_news.winningLines = shownWinningLines();

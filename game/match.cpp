@@ -57,7 +57,7 @@ Match::Move Match::computerTurn(const Options& options, RandomSource& random)
     const auto draw = [&random] { return drawOneOf(random, Board::squareCount); };
     const auto rules = [&](Square drawn) { return selectMove(options.level, m_board, drawn); };
     const Move reply = place(replySquare(m_board, draw, rules), options.players);
-    m_computerSquare = reply.square;
+    m_latestSquare = reply.square;
     return reply;
 }
 
@@ -65,7 +65,8 @@ Match::Move Match::place(Square square, Players players)
 {
     m_board.place(square, m_next);
     m_next = otherMark(m_next);
-    m_computerSquare.reset();
+    // A human's mark is pointed out only to the other human.
+    m_latestSquare = players == Players::Two ? std::optional(square) : std::nullopt;
     m_outcome = outcomeOf(m_board);
     if (m_outcome != Outcome::Open)
         m_status = Status::Idle;

@@ -38,11 +38,11 @@ public:
     // computer, it opens with computerTurn().
     void start(Mark firstMover) { *this = Match(Board(), firstMover); }
     // Stops the game where it stands: the marks stay and clicks are ignored. A game cut
-    // short no longer points at the computer's latest mark; one that had ended keeps it.
+    // short no longer points at its latest mark; one that had ended keeps it.
     void stop()
     {
         if (isPlaying())
-            m_computerSquare.reset();
+            m_latestSquare.reset();
         m_status = Status::Idle;
     }
 
@@ -59,8 +59,9 @@ public:
     Mark nextMark() const { return m_next; }
     // How the last finished game ended; Open from New Game until the game ends.
     Outcome outcome() const { return m_outcome; }
-    // The square of the computer's latest mark, until the next mark or New Game.
-    std::optional<Square> computerSquare() const { return m_computerSquare; }
+    // The square of the latest mark the board points out, until the next mark or New
+    // Game: the computer's reply, or with two players either player's mark.
+    std::optional<Square> latestSquare() const { return m_latestSquare; }
 
 private:
     enum class Status { Idle, Playing };
@@ -71,7 +72,7 @@ private:
     Status m_status = Status::Idle;
     Mark m_next = Mark::X;
     Outcome m_outcome = Outcome::Open;
-    std::optional<Square> m_computerSquare;
+    std::optional<Square> m_latestSquare;
 };
 
 } // namespace ttt

@@ -12,7 +12,7 @@ class QTimer;
 namespace ttt {
 
 // One square of the board: shows a picture of the current set and reports clicks.
-// Over the picture it can show a soft ring (the computer's latest mark), a brief
+// Over the picture it can show a soft ring (the latest mark pointed out), a brief
 // flash (a refused move), the square's number (a hint for the digit keys) and the
 // focus ring. Tab reaches it, and Enter plays it like a click; other keys go on to
 // the board, Space among them: it starts a new game there, as everywhere on the window.
@@ -33,7 +33,7 @@ public:
     void setMarkedAsLatest(bool marked);
     // The strokes through a won game's lines, in this square's coordinates.
     void setWinningStrokes(const WinningStrokes& strokes);
-    // The colour of the band that marks the computer's latest mark.
+    // The colour of the band that marks the latest mark.
     static constexpr QColor latestGlowColour{255, 100, 50};
     // The square's number in a corner, shown while `shown` on empty squares only.
     void setNumberShown(bool shown);

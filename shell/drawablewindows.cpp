@@ -3,7 +3,10 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QScreen>
+#include <QStyle>
 #include <QWidget>
+#include <QWindow>
 
 namespace ttt {
 
@@ -11,6 +14,19 @@ QSize drawableSize(const QWidget* window)
 {
     const int most = qMax(1, int(DrawableEdge / window->devicePixelRatioF()));
     return {most, most};
+}
+
+QRect roomOnScreen(const QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return QRect(QPoint(), drawableSize(window));
+    const QWindow* handle = window->windowHandle();
+    QMargins frame = handle ? handle->frameMargins() : QMargins();
+    if (frame.isNull())
+        frame.setTop(window->style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    constexpr int Spare = 4;
+    return screen->availableGeometry().marginsRemoved(frame + Spare);
 }
 
 DrawableWindows::DrawableWindows(QObject* parent) : QObject(parent)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 #include <QSize>
 
 class QWidget;
@@ -16,6 +17,11 @@ inline constexpr int DrawableEdge = 8192;
 
 // The largest size of `window`, in its logical pixels, that stays within DrawableEdge.
 QSize drawableSize(const QWidget* window);
+
+// Where the inside of a window framed as `window` is can go, in logical pixels, for its
+// frame to stay in the free area of its screen, with a few pixels to spare: before
+// the window manager frames it, a frame of the style's title bar is reckoned with.
+QRect roomOnScreen(const QWidget* window);
 
 // Holds every window of the application, as it is shown, to the size that can be
 // drawn; a window made larger than that loses what does not fit. Windows that fit

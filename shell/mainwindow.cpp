@@ -405,7 +405,7 @@ void MainWindow::renderCells()
     const QCursor cursor = !match.isPlaying()            ? QCursor(Qt::ArrowCursor)
                            : match.nextMark() == Mark::O ? m_artwork.oCursor()
                                                          : m_artwork.xCursor();
-    const std::optional<Square> latest = match.computerSquare();
+    const std::optional<Square> latest = match.latestSquare();
     for (Square square : Board::squares) {
         CellView* cell = m_board->cell(square);
         const Mark shown = m_game.shownMark(square);

@@ -97,7 +97,7 @@ void ScaledCanvas::settle()
 void ScaledCanvas::fitDrawableWindow()
 {
     QWidget* top = window();
-    const QSize most = drawableSize(top);
+    const QSize most = drawableSize(top).boundedTo(roomOnScreen(top).size());
     const int menuHeight = top->sizeHint().height() - sizeHint().height();
     const qreal fit = std::min({1.0, qreal(most.width()) / m_designSize.width(),
                                 qreal(most.height() - menuHeight) / m_designSize.height()});

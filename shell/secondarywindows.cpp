@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "secondarywindows.h"
 
+#include "drawablewindows.h"
 #include "focusring.h"
 #include "scaledcanvas.h"
 #include "stayontop.h"
 
 #include <QBackingStore>
-#include <QScreen>
 #include <QTimer>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace ttt {
 
@@ -87,40 +89,19 @@ void SecondaryWindows::scaleLikeMainWindow(QWidget* window)
         if (focus)
             focus->setFocus();
     }
-    const qreal scale = qMin(ScaledCanvas::scaleOf(m_main->findChild<ScaledCanvas*>()),
-                             fittingScale(canvas->sizeHint()));
-    const QSize size = (QSizeF(canvas->sizeHint()) * scale).toSize();
-    canvas->setGeometry(QRect(QPoint(), size));
+    // As large as the main window's drawing, yet whole on the screen, framed as the main
+    // window is: smaller than drawn where the screen is small.
+    const QSize room = roomOnScreen(m_main).size();
+    const QSize design = canvas->sizeHint();
+    const qreal scale =
+        std::min({ScaledCanvas::scaleOf(m_main->findChild<ScaledCanvas*>()),
+                  qreal(room.width()) / design.width(), qreal(room.height()) / design.height()});
+    const QSize size = (QSizeF(design) * scale).toSize();
+    canvas->setFixedSize(size);
     if (auto* picture = qobject_cast<PictureWindow*>(window))
         picture->setScale(scale);
     else
         window->setFixedSize(size);
-}
-
-// The largest factor at which a window drawn at `design` fits, frame and all, the free
-// area of the screen the main window is on: a maximised main window must not send its
-// dialogs off the screen.
-qreal SecondaryWindows::fittingScale(QSize design) const
-{
-    const QScreen* screen = m_main->screen();
-    if (!screen || design.isEmpty())
-        return 1.0;
-    const QSize room = screen->availableGeometry().marginsRemoved(frameMargins()).size();
-    return qMin(qreal(room.width()) / design.width(), qreal(room.height()) / design.height());
-}
-
-// What the window manager's frame adds round a window, as it frames the main window,
-// with a few pixels more on each side: a maximised main window loses the borders that
-// frame a dialog.
-QMargins SecondaryWindows::frameMargins() const
-{
-    constexpr int Borders = 4;
-    const QRect inner = m_main->geometry();
-    const QRect outer = m_main->frameGeometry();
-    return QMargins(qMax(0, inner.left() - outer.left()), qMax(0, inner.top() - outer.top()),
-                    qMax(0, outer.right() - inner.right()),
-                    qMax(0, outer.bottom() - inner.bottom())) +
-           QMargins(Borders, Borders, Borders, Borders);
 }
 
 void SecondaryWindows::open(QWidget* window)
@@ -149,13 +130,13 @@ void SecondaryWindows::belongToMainWindow(QWidget* window)
         window->windowHandle()->setTransientParent(owner);
     QRect placed(QPoint(), window->size());
     placed.moveCenter(m_main->geometry().center());
-    // Wholly on the screen, frame included, so that every control can be reached.
-    if (const QScreen* screen = m_main->screen()) {
-        const QRect room = screen->availableGeometry().marginsRemoved(frameMargins());
-        placed.moveLeft(qMax(room.left(), qMin(placed.left(), room.right() - placed.width() + 1)));
-        placed.moveTop(qMax(room.top(), qMin(placed.top(), room.bottom() - placed.height() + 1)));
-    }
-    window->setGeometry(placed);
+    // Wholly on the screen, frame included, so that every control can be reached: at its
+    // largest too, as About grows downwards when it slides open.
+    placed.setSize(placed.size().expandedTo(window->childrenRect().size()));
+    const QRect room = roomOnScreen(m_main);
+    placed.moveLeft(qMax(room.left(), qMin(placed.left(), room.right() - placed.width() + 1)));
+    placed.moveTop(qMax(room.top(), qMin(placed.top(), room.bottom() - placed.height() + 1)));
+    window->setGeometry(QRect(placed.topLeft(), window->size()));
 }
 
 void SecondaryWindows::close()

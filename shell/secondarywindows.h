@@ -5,7 +5,6 @@
 #include "dialogs/graphicschooser.h"
 #include "dialogs/tipswindow.h"
 
-#include <QMargins>
 #include <QObject>
 #include <QPointer>
 
@@ -46,8 +45,6 @@ signals:
 private:
     void open(QWidget* window);
     void scaleLikeMainWindow(QWidget* window);
-    qreal fittingScale(QSize design) const;
-    QMargins frameMargins() const;
     void belongToMainWindow(QWidget* window);
     void close();
 

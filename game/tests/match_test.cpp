@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <optional>
 #include <tuple>
+#include <utility>
 
 namespace ttt::test {
 namespace {
@@ -81,17 +82,36 @@ TEST(Match, TheComputersLatestSquareIsKnownUntilTheNextMark)
     Match match(*boardFromText("XX..O...."), Mark::X);
     random.queueSquares({9});
     EXPECT_EQ(match.click(4, onePlayer, random).square, 9);
-    EXPECT_EQ(match.computerSquare(), 9);
+    EXPECT_EQ(match.latestSquare(), 9);
     const Match::Move refused = match.click(9, onePlayer, random);
     EXPECT_EQ(refused.kind, Kind::Refused);
     EXPECT_EQ(refused.square, 9);
-    EXPECT_EQ(match.computerSquare(), 9) << "a refused click places nothing";
+    EXPECT_EQ(match.latestSquare(), 9) << "a refused click places nothing";
     match.click(3, onePlayer, random); // X's winning line: no reply
-    EXPECT_EQ(match.computerSquare(), std::nullopt);
+    EXPECT_EQ(match.latestSquare(), std::nullopt);
+}
 
-    Match twoPlayers(Board(), Mark::X);
-    twoPlayers.click(5, {.players = Players::Two}, random);
-    EXPECT_EQ(twoPlayers.computerSquare(), std::nullopt);
+// With two players each mark is pointed out, as the computer's is, until the next one;
+// an ended game keeps its last, a stopped one forgets it.
+TEST(Match, WithTwoPlayersEveryMarkIsTheLatest)
+{
+    ScriptedRandom random;
+    const Options twoPlayers{.players = Players::Two};
+    Match match(*boardFromText("XX.OO...."), Mark::X);
+    // X, a refused click, O, and X's winning line.
+    for (const auto& [square, latest] :
+         std::initializer_list<std::pair<Square, Square>>{{6, 6}, {6, 6}, {9, 9}, {3, 3}}) {
+        match.click(square, twoPlayers, random);
+        EXPECT_EQ(match.latestSquare(), latest) << "after a click on " << square;
+    }
+    match.stop();
+    EXPECT_EQ(match.latestSquare(), 3);
+
+    Match stopped(Board(), Mark::O);
+    stopped.click(5, twoPlayers, random);
+    ASSERT_EQ(stopped.latestSquare(), 5);
+    stopped.stop();
+    EXPECT_EQ(stopped.latestSquare(), std::nullopt);
 }
 
 TEST(Match, ClicksAreIgnoredWhileIdleAndOffTheBoard)
@@ -128,10 +148,10 @@ TEST(Match, OnlyAStoppedRunningGameForgetsTheComputersLatestSquare)
         Match match(*boardFromText(board), Mark::X);
         random.queueSquares({reply});
         match.click(2, onePlayer, random);
-        ASSERT_EQ(match.computerSquare(), reply);
+        ASSERT_EQ(match.latestSquare(), reply);
         ASSERT_EQ(match.isPlaying(), !ended);
         match.stop();
-        EXPECT_EQ(match.computerSquare(), ended ? std::optional<Square>(reply) : std::nullopt)
+        EXPECT_EQ(match.latestSquare(), ended ? std::optional<Square>(reply) : std::nullopt)
             << board;
     }
 }

@@ -23,6 +23,15 @@ QString familyFor(QFont::StyleHint hint)
     }
 }
 
+// Shrinks the widget's font a step at a time until its metrics say `fits`.
+template <typename Fits> void shrinkUntil(QWidget* widget, const Fits& fits)
+{
+    QFont font = widget->font();
+    while (!fits(QFontMetrics(font)) && font.pointSizeF() - ShrinkStep >= SmallestPoints)
+        font.setPointSizeF(font.pointSizeF() - ShrinkStep);
+    widget->setFont(font);
+}
+
 } // namespace
 
 QFont dialogFont(QFont::StyleHint hint, qreal points, bool bold)
@@ -36,25 +45,17 @@ QFont dialogFont(QFont::StyleHint hint, qreal points, bool bold)
 
 void shrinkFontToFit(QWidget* widget, const QString& text, int room)
 {
-    QFont font = widget->font();
-    while (QFontMetrics(font).horizontalAdvance(text) > room &&
-           font.pointSizeF() - ShrinkStep >= SmallestPoints)
-        font.setPointSizeF(font.pointSizeF() - ShrinkStep);
-    widget->setFont(font);
+    shrinkUntil(widget, [&](const QFontMetrics& metrics) {
+        return metrics.horizontalAdvance(text) <= room;
+    });
 }
 
 void shrinkWrappedFontToFit(QWidget* widget, const QString& text)
 {
-    QFont font = widget->font();
-    const auto height = [&] {
-        return QFontMetrics(font)
-            .boundingRect(widget->contentsRect(), Qt::TextWordWrap, text)
-            .height();
-    };
-    while (height() > widget->contentsRect().height() &&
-           font.pointSizeF() - ShrinkStep >= SmallestPoints)
-        font.setPointSizeF(font.pointSizeF() - ShrinkStep);
-    widget->setFont(font);
+    const QRect room = widget->contentsRect();
+    shrinkUntil(widget, [&](const QFontMetrics& metrics) {
+        return metrics.boundingRect(room, Qt::TextWordWrap, text).height() <= room.height();
+    });
 }
 
 } // namespace ttt

@@ -26,9 +26,10 @@ const char* const Tips[] = {
 };
 
 // Where the card has room for the words, in its own 300 by 200 units: above the X and
-// O drawn in its bottom right corner, and left of the OK button.
+// O drawn in its bottom right corner, left of the OK button and below the focus ring
+// round it.
 const QRectF HeadingRoom(20, 14, 200, 28);
-const QRectF TipsRoom(34, 50, 252, 120);
+const QRectF TipsRoom(34, 56, 252, 116);
 constexpr qreal TipGap = 2;
 constexpr int OkButtonPadding = 6; // room for the button's frame around its caption
 

@@ -33,7 +33,7 @@ private slots:
 
     void statusLineSaysWhatComesNext_data();
     void statusLineSaysWhatComesNext();
-    void computersLatestSquareIsRingedUntilTheNextMove();
+    void latestSquareIsRingedUntilTheNextMove();
     void winningLineIsDrawn_data();
     void winningLineIsDrawn();
     void refusedSquareFlashes();
@@ -169,7 +169,7 @@ void BoardViewTest::statusLineSaysWhatComesNext()
     QVERIFY(statusLine()->font().pointSizeF() >= m_window->menuBar()->font().pointSizeF());
 }
 
-void BoardViewTest::computersLatestSquareIsRingedUntilTheNextMove()
+void BoardViewTest::latestSquareIsRingedUntilTheNextMove()
 {
     startWith({1, 1, 1, 0, 1, 0, 16}); // Easy: the computer plays its draws
     m_bench->random.queueSquares({9, 3});
@@ -182,9 +182,9 @@ void BoardViewTest::computersLatestSquareIsRingedUntilTheNextMove()
     type(QStringLiteral("p"));
     QVERIFY(ringedSquares().empty());
 
-    m_window->startUp(optionsFromRecord({3, 1, 2, 0, 1, 0, 16})); // two players: no computer
+    m_window->startUp(optionsFromRecord({3, 1, 2, 0, 1, 0, 16})); // two players: each mark
     type(QStringLiteral("p51"));
-    QVERIFY(ringedSquares().empty());
+    QCOMPARE(ringedSquares(), std::vector<Square>{1});
 }
 
 void BoardViewTest::winningLineIsDrawn_data()
@@ -211,7 +211,7 @@ void BoardViewTest::winningLineIsDrawn()
     for (Square square : {line[0], elsewhere[0], line[1], elsewhere[1], line[2]})
         keys += QString::number(square);
     type(keys.left(keys.size() - 1));
-    QVERIFY(ringedSquares().empty());
+    QCOMPARE(ringedSquares(), std::vector<Square>{elsewhere[1]}); // O's latest mark
     type(keys.right(1));
     for (Square square : line)
         QVERIFY(drawnOver(square)); // the line crosses its squares
@@ -219,22 +219,22 @@ void BoardViewTest::winningLineIsDrawn()
         m_window->findChild<PictureLabel*>(QLatin1String(layout::resultPicture.name))->caption(),
         QStringLiteral("X wins!"));
     type(QStringLiteral("p") + QString::number(line[0]));
-    QVERIFY(ringedSquares().empty());
+    QCOMPARE(ringedSquares(), std::vector<Square>{line[0]}); // the line gone, the new X ringed
 }
 
 void BoardViewTest::refusedSquareFlashes()
 {
     startWith({3, 1, 2, 0, 1, 0, 16});
     type(QStringLiteral("p5"));
-    QVERIFY(!drawnOver(5));
+    const QImage steady = cell(5)->grab().toImage(); // X, ringed as the latest mark
+    const auto flashing = [&] { return cell(5)->grab().toImage() != steady; };
     QTest::mouseClick(cell(5), Qt::LeftButton);
-    QVERIFY(drawnOver(5)); // turned over at once ...
-    QTRY_VERIFY(!drawnOver(5));
+    QVERIFY(flashing()); // turned over at once ...
+    QTRY_VERIFY(!flashing());
     QTest::qWait(1000);
-    QVERIFY(!drawnOver(5));    // ... and plain again after a few flashes
+    QVERIFY(!flashing());      // ... and as before again after a few flashes
     type(QStringLiteral("5")); // the digit key is refused the same way
-    QVERIFY(drawnOver(5));
-    QVERIFY(ringedSquares() == std::vector<Square>{5});
+    QVERIFY(flashing());
 }
 
 // The board's focus shows as numbers on the squares and the ring round it, while a game runs.

@@ -3,6 +3,7 @@
 // followed, English stays exactly as written, every menu keeps one access key per
 // item, and no caption is cut off by the window's fixed layout.
 #include "shell/dialogs/tipswindow.h"
+#include "shell/focusring.h"
 #include "shell/layout/windowlayout.h"
 #include "shell/scaledcanvas.h"
 #include "translations/language.h"
@@ -117,14 +118,19 @@ QStringList clippedCaptions(const QWidget* area)
     return clipped;
 }
 
-// Each tip on the Tips card that leaves the card's room for words or runs into the next.
+// Each tip on the Tips card that leaves the card's room for words, runs into the next
+// or lies under the focus ring round OK.
 QStringList strayTips(const TipsWindow& tips)
 {
     QStringList stray;
     const QList<QRectF> places = tips.tipPlaces();
+    const auto* ok = tips.findChild<QPushButton*>(QLatin1String(layout::okButton));
+    const int out = FocusRing::reach(ok);
+    const QRectF ring(ok->geometry().adjusted(-out, -out, out, out));
     for (qsizetype i = 0; i < places.size(); ++i) {
         const bool inside = TipsWindow::textRoom().contains(places[i]);
-        if (!inside || (i > 0 && places[i].top() < places[i - 1].bottom()))
+        if (!inside || places[i].intersects(ring) ||
+            (i > 0 && places[i].top() < places[i - 1].bottom()))
             stray << TipsWindow::tips()[i];
     }
     return stray;

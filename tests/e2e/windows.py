@@ -113,6 +113,68 @@ def dialogs_fit_beside_maximised_window(name):
             game.close()
 
 
+def frame_corners(desktop, window):
+    """Left, top, right and bottom of the window's frame, from the window manager."""
+    x, y, width, height = settled_geometry(desktop, window)
+    extents = desktop.prop(window, "_NET_FRAME_EXTENTS").partition("=")[2]
+    left, right, top, bottom = map(int, extents.split(",")) if extents else (0, 0, 0, 0)
+    return x - left, y - top, x + width + right, y + height + bottom
+
+
+def every_window_on_a_small_screen(name):
+    """On a 1280x800 screen at scale 1 and 2 (a 640x400 desktop), the main window, the
+    chooser, About (shut and slid open, beside the main window as it opens and
+    maximised) and Tips lie wholly on the screen, frame and all, and the chooser's
+    options and pictures are where its drawing puts them at its size: a click on set
+    1's option and one on set 7's O picture choose those sets."""
+    for scale in (1, 2):
+        with Desktop(scratch_folder(f"{name}-{scale}"), screen="1280x800") as desktop:
+            game = Game(desktop, QT_SCALE_FACTOR=str(scale))
+            try:
+                def opened(what, menu_key, item_key):
+                    game.menu(menu_key, item_key)
+                    window = wait_for(what, lambda: next(
+                        (w for w in game.windows() if w != game.window), None))
+                    return window, on_screen(what, window)
+
+                def on_screen(what, window):
+                    left, top, right, bottom = frame_corners(desktop, window)
+                    print(f"scale {scale}, {what}: frame {left},{top} to {right},{bottom}")
+                    check(left >= 0 and top >= 0 and right <= 1280 and bottom <= 800,
+                          f"at scale {scale} {what} runs off the 1280x800 screen")
+                    return settled_geometry(desktop, window)
+
+                def click(window, place, *options):
+                    desktop.x("xdotool", "mousemove", "--window", str(window),
+                              *(str(round(v)) for v in place), "click", *options, "1")
+
+                def shut(window):
+                    desktop.x("wmctrl", "-i", "-c", hex(window))
+                    wait_for("a window to close", lambda: window not in game.windows())
+
+                on_screen("the main window", game.window)
+                # Set 1's option by its round mark, set 7's O picture; then OK.
+                for place, chosen in (((232, 400), b"1\r\n"), ((572, 396), b"19\r\n")):
+                    chooser, (_, _, width, _) = opened("the chooser", "o", "g")
+                    click(chooser, [v * width / 608 for v in place])
+                    click(chooser, [v * width / 608 for v in (304, 220)])
+                    wait_for(f"cardset.ttt to hold {chosen}", lambda: game.files().get(
+                        "cardset.ttt") == chosen)
+                about, (_, _, width, height) = opened("About", "h", "a")
+                click(about, [v * width / 505 for v in (80, 92)], "--repeat", "2")
+                wait_for("About to slide open",
+                         lambda: desktop.geometry(about)[3] > height)
+                on_screen("About slid open", about)
+                shut(about)
+                shut(opened("Tips", "h", "t")[0])
+                desktop.x("wmctrl", "-i", "-r", hex(game.window), "-b",
+                          "add,maximized_vert,maximized_horz")
+                on_screen("the maximised main window", game.window)
+                shut(opened("About slid open over it", "h", "a")[0])
+            finally:
+                game.close()
+
+
 def always_on_top_keeps_window(name):
     """Always on Top switches the keep-above state of the same X window, on and off,
     and opening a secondary window meanwhile does not replace the window either."""
@@ -258,5 +320,6 @@ def window_grows_as_one_drawing(name):
 if __name__ == "__main__":
     sys.exit(run_cases({f.__name__: f for f in (
         secondary_windows_belong_to_main, dialogs_fit_beside_maximised_window,
+        every_window_on_a_small_screen,
         always_on_top_keeps_window, double_click_one_move,
         window_grows_as_one_drawing)}))
