@@ -96,7 +96,9 @@ lintian --fail-on error,warning --display-info build-package/tictactoe_"$version
     "$root/build/tictactoe_${version}_$arch.changes" || fail "lintian reports an error or a warning"
 
 step "blhc"
-blhc --all --arch="$arch" "$scratch/build.log" || fail "blhc misses hardening flags"
+# The flags of hardening=+all; PIE is left to the compiler, whose default it is on
+# Debian, so blhc's --pie check (part of --all) does not apply.
+blhc --bindnow --arch="$arch" "$scratch/build.log" || fail "blhc misses hardening flags"
 
 step "autopkgtest (null runner)"
 autopkgtest --output-dir "$scratch/autopkgtest" "$root/build/$deb" \
