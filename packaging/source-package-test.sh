@@ -31,6 +31,7 @@ cleanup() {
     rm -rf --one-file-system "$scratch"
 }
 trap cleanup EXIT
+trap 'exit 130' INT TERM
 
 # Each step's wall time, listed at the end.
 timings="" current="" started=$SECONDS
