@@ -29,6 +29,8 @@ import wave
 SKIPPED = 77
 
 PREFIX = os.environ.get("TTT_E2E_PREFIX", "")
+# The programs' folder: bin/ in the prefix, or /usr/games for the Debian package.
+PROGRAMS = os.environ.get("TTT_E2E_PROGRAMS") or os.path.join(PREFIX, "bin")
 SCRATCH = os.environ.get("TTT_E2E_SCRATCH", "")
 SOUND_SCRIPTS = os.environ.get("TTT_SOUND_SCRIPTS", "")
 
@@ -439,7 +441,7 @@ class Game:
         become = [] if user is None else ["setpriv", f"--reuid={user}", f"--regid={user}",
                                           "--clear-groups", "--"]
         self.process = subprocess.Popen(
-            become + [os.path.join(PREFIX, "bin", "tictactoe")], cwd=self.cwd,
+            become + [os.path.join(PROGRAMS, "tictactoe")], cwd=self.cwd,
             env=desktop.env(**extra_env), stdin=subprocess.DEVNULL, stdout=self._stderr,
             stderr=self._stderr, preexec_fn=no_core_dump)
         self.ended_at = None
