@@ -32,6 +32,10 @@ class GameIn(Game):
                  if "window id" not in self.desktop.prop(w, "WM_TRANSIENT_FOR")]
         return mains[0] if len(mains) == 1 else None
 
+    def exit_by_menu(self, why_still_running=""):
+        self.menu("f", "x")  # File > Exit
+        check(self.wait_end(15), "the game still runs 15 s after Exit" + why_still_running)
+
     def dialog(self, what):
         """Waits for a dialog of the game and closes it as the player would."""
         dialog = wait_for(what, lambda: next(
@@ -85,8 +89,7 @@ def planted_links_lead_nowhere(name):
             game.dialog("the graphics chooser")  # OK
             game.dialog("the warning that the picture set was not saved")
             unchanged("the chooser's OK")
-            game.menu("f", "x")  # File > Exit
-            check(game.wait_end(15), "the game still runs 15 s after Exit: a second warning?")
+            game.exit_by_menu(": a second warning?")
             print(f"Exit: status {game.process.returncode}")
             check(game.process.returncode == 0, "Exit did not end with status 0")
         finally:
@@ -107,8 +110,7 @@ def planted_links_lead_nowhere(name):
         game = GameIn(desktop, NOBODY)
         try:
             game.menu("d", "e")  # Difficulty > Easy
-            game.menu("f", "x")  # File > Exit
-            check(game.wait_end(15), "the game still runs 15 s after Exit")
+            game.exit_by_menu()
         finally:
             game.close()
         with open(real, "rb") as file:
@@ -141,8 +143,7 @@ def other_users_links_refused_for_a_player(name):
             game = GameIn(desktop, NOBODY)
             try:
                 game.dialog("start-up's warning that options.ttt is not used")
-                game.menu("f", "x")  # File > Exit
-                check(game.wait_end(15), "the game still runs 15 s after Exit")
+                game.exit_by_menu()
             finally:
                 game.close()
             with open(victim, "rb") as file:
